@@ -1,0 +1,51 @@
+#include "parktable.h"
+
+#include <cassert>
+#include <stdexcept>
+
+namespace vendrix::parktable {
+
+ParkTable ParkTable::withCaptions() {
+    ParkTable table;
+    Row groups{};
+    Row captions{};
+    for (int c = 0; c < kParkColumnCount; ++c) {
+        groups[c] = kParkColumns[c].groupCaption;
+        captions[c] = kParkColumns[c].caption;
+    }
+    table.appendRow(groups);
+    table.appendRow(captions);
+    return table;
+}
+
+std::string_view ParkTable::cell(int row, int column) const {
+    assert(row >= 0 && row < rowCount() && column >= 0 && column < kParkColumnCount);
+    const std::size_t index = static_cast<std::size_t>(row) * kParkColumnCount + static_cast<std::size_t>(column);
+    const std::uint32_t start = column == 0 ? rowStarts_[static_cast<std::size_t>(row)] : cellEnds_[index - 1];
+    return std::string_view(text_).substr(start, cellEnds_[index] - start);
+}
+
+void ParkTable::appendRow(const Row& cells) {
+    std::size_t rowLength = 0;
+    for (const auto& c : cells)
+        rowLength += c.size();
+    if (text_.size() + rowLength > UINT32_MAX)
+        throw std::length_error("park table text exceeds 4 GiB");
+    rowStarts_.push_back(static_cast<std::uint32_t>(text_.size()));
+    for (const auto& c : cells) {
+        text_.append(c);
+        cellEnds_.push_back(static_cast<std::uint32_t>(text_.size()));
+    }
+}
+
+void ParkTable::reserve(std::size_t rows, std::size_t textBytes) {
+    rowStarts_.reserve(rows);
+    cellEnds_.reserve(rows * kParkColumnCount);
+    text_.reserve(textBytes);
+}
+
+bool ParkTable::operator==(const ParkTable& other) const {
+    return text_ == other.text_ && cellEnds_ == other.cellEnds_ && rowStarts_ == other.rowStarts_;
+}
+
+} // namespace vendrix::parktable

@@ -1,0 +1,98 @@
+#include "parktablebuilder.h"
+
+#include "parkvocabulary.h"
+#include "season/exists.h"
+#include "season/recordfile.h"
+#include "season/seasonfileerror.h"
+
+#include <charconv>
+
+namespace vendrix::parktable {
+
+namespace {
+
+// Room for the decimal text of every number of one row: "-32768" is the longest.
+class NumberTexts {
+public:
+    std::string_view put(int index, int value) {
+        char* begin = texts_[static_cast<std::size_t>(index)].data();
+        const auto result = std::to_chars(begin, begin + kWidth, value);
+        return {begin, static_cast<std::size_t>(result.ptr - begin)};
+    }
+
+private:
+    static constexpr std::size_t kWidth = 8;
+    std::array<std::array<char, kWidth>, kParkColumnCount> texts_{};
+};
+
+} // namespace
+
+std::string parkNameCell(const std::string& parkName) {
+    constexpr std::size_t kWidth = season::ParkRecord::kNameWidth;
+    std::string name = parkName;
+    for (char& c : name)
+        if (c == '\0')
+            c = ' ';
+    const auto first = name.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return std::string(kWidth, ' ');
+    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
+    if (name.size() < kWidth)
+        name.append(kWidth - name.size(), ' ');
+    return name;
+}
+
+void appendParkRow(ParkTable& table, const season::ParkRecord& park, const season::TeamByPark& teamByPark) {
+    NumberTexts numbers;
+    const std::string name = parkNameCell(park.parkName);
+    ParkTable::Row row{};
+    row[col::parkName] = name;
+    row[col::teamName] = teamByPark.nameFor(park.parkId);
+    row[col::year] = numbers.put(col::year, park.seasonYear);
+    for (int i = 0; i < static_cast<int>(season::ParkRecord::kFencePoints); ++i) {
+        row[col::firstFenceDistance + i] = numbers.put(col::firstFenceDistance + i, park.fenceDistance[i]);
+        row[col::firstFenceHeight + i] = numbers.put(col::firstFenceHeight + i, park.fenceHeight[i]);
+    }
+    for (int i = 0; i < static_cast<int>(season::ParkRecord::kFactors); ++i) {
+        row[col::firstFactorLHB + i] = numbers.put(col::firstFactorLHB + i, park.factorsLHB[i]);
+        row[col::firstFactorRHB + i] = numbers.put(col::firstFactorRHB + i, park.factorsRHB[i]);
+    }
+    const std::array<std::pair<ParkAttribute, std::uint8_t>, 8> attributes{{
+        {ParkAttribute::Type, park.parkType},
+        {ParkAttribute::Surface, park.surface},
+        {ParkAttribute::FoulGround, park.foulGround},
+        {ParkAttribute::TimeZone, park.timeZone},
+        {ParkAttribute::WindSpeed, park.windSpeed},
+        {ParkAttribute::AvgTemp, park.avgTemp},
+        {ParkAttribute::TempChange, park.tempChange},
+        {ParkAttribute::RainFreq, park.rainFreq},
+    }};
+    for (std::size_t i = 0; i < attributes.size(); ++i)
+        row[col::firstAttribute + i] = wordFor(attributes[i].first, attributes[i].second);
+    table.appendRow(row);
+}
+
+ParkTableBuild buildParkTable(const std::filesystem::path& parkFile, const season::TeamByPark& teamByPark) {
+    if (!season::Exists(parkFile))
+        return {BuildOutcome::NoParkFile, std::nullopt, std::string(kNoParkFileMessage)};
+    try {
+        season::RecordFile records(parkFile, season::ParkRecord::kSize, season::RecordCounting::WholeRecords);
+        if (records.length() == 0)
+            return {BuildOutcome::NoData, std::nullopt, std::string(kNoDataMessage)};
+        ParkTable table = ParkTable::withCaptions();
+        constexpr std::size_t kTypicalRowBytes = 160;
+        table.reserve(records.recordCount() + kCaptionRowCount, (records.recordCount() + 2) * kTypicalRowBytes);
+        std::array<std::uint8_t, season::ParkRecord::kSize> bytes{};
+        for (std::uint64_t n = 1; n <= records.recordCount(); ++n) {
+            records.read(n, bytes);
+            const season::ParkRecord park = season::ParkRecord::decode(bytes);
+            if (park.isInUse() && park.seasonYear > 0)
+                appendParkRow(table, park, teamByPark);
+        }
+        return {BuildOutcome::Built, std::move(table), {}};
+    } catch (const season::SeasonFileError& error) {
+        return {BuildOutcome::ReadFailed, std::nullopt, error.what()};
+    }
+}
+
+} // namespace vendrix::parktable
