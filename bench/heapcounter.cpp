@@ -30,17 +30,35 @@ void countedFree(void* p) noexcept {
 
 } // namespace
 
-void* operator new(std::size_t size) { return countedAlloc(size); }
-void* operator new[](std::size_t size) { return countedAlloc(size); }
-void operator delete(void* p) noexcept { countedFree(p); }
-void operator delete[](void* p) noexcept { countedFree(p); }
-void operator delete(void* p, std::size_t) noexcept { countedFree(p); }
-void operator delete[](void* p, std::size_t) noexcept { countedFree(p); }
+void* operator new(std::size_t size) {
+    return countedAlloc(size);
+}
+void* operator new[](std::size_t size) {
+    return countedAlloc(size);
+}
+void operator delete(void* p) noexcept {
+    countedFree(p);
+}
+void operator delete[](void* p) noexcept {
+    countedFree(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    countedFree(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    countedFree(p);
+}
 
 namespace vendrix::bench {
 
-std::size_t heapBytesInUse() { return inUse.load(); }
-std::size_t heapPeakBytes() { return peak.load(); }
-void resetHeapPeak() { peak.store(inUse.load()); }
+std::size_t heapBytesInUse() {
+    return inUse.load();
+}
+std::size_t heapPeakBytes() {
+    return peak.load();
+}
+void resetHeapPeak() {
+    peak.store(inUse.load());
+}
 
 } // namespace vendrix::bench

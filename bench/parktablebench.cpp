@@ -7,7 +7,6 @@
 #include "seasonkit/sampleseason.h"
 
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <filesystem>
 #include <vector>

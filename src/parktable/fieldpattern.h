@@ -21,7 +21,7 @@ public:
     std::string apply(std::string_view text) const;
 
 private:
-    std::string layout_;       // the pattern without "!", each "@" still in place
+    std::string layout_; // the pattern without "!", each "@" still in place
     std::size_t positions_ = 0;
     bool fillFromLeft_ = false;
 };

@@ -20,8 +20,10 @@ ParkTable ParkTable::withCaptions() {
 
 std::string_view ParkTable::cell(int row, int column) const {
     assert(row >= 0 && row < rowCount() && column >= 0 && column < kParkColumnCount);
-    const std::size_t index = static_cast<std::size_t>(row) * kParkColumnCount + static_cast<std::size_t>(column);
-    const std::uint32_t start = column == 0 ? rowStarts_[static_cast<std::size_t>(row)] : cellEnds_[index - 1];
+    const std::size_t index =
+        static_cast<std::size_t>(row) * kParkColumnCount + static_cast<std::size_t>(column);
+    const std::uint32_t start =
+        column == 0 ? rowStarts_[static_cast<std::size_t>(row)] : cellEnds_[index - 1];
     return std::string_view(text_).substr(start, cellEnds_[index] - start);
 }
 

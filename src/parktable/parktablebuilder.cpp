@@ -81,7 +81,8 @@ ParkTableBuild buildParkTable(const std::filesystem::path& parkFile, const seaso
             return {BuildOutcome::NoData, std::nullopt, std::string(kNoDataMessage)};
         ParkTable table = ParkTable::withCaptions();
         constexpr std::size_t kTypicalRowBytes = 160;
-        table.reserve(records.recordCount() + kCaptionRowCount, (records.recordCount() + 2) * kTypicalRowBytes);
+        table.reserve(records.recordCount() + kCaptionRowCount,
+                      (records.recordCount() + 2) * kTypicalRowBytes);
         std::array<std::uint8_t, season::ParkRecord::kSize> bytes{};
         for (std::uint64_t n = 1; n <= records.recordCount(); ++n) {
             records.read(n, bytes);

@@ -20,20 +20,29 @@ constexpr std::array<std::string_view, 3> kFoulGround{"Large", "Normal", "Small"
 constexpr std::array<std::string_view, 4> kTimeZone{"Eastern", "Central", "Mountain", "Pacific"};
 constexpr std::array<std::string_view, 6> kWindSpeed{"Super Strong", "Very Strong", "Strong",
                                                      "Moderate",     "Light",       "None"};
-constexpr std::array<std::string_view, 6> kAvgTemp{"Super Hot", "Very Hot", "Hot", "Warm", "Comfortable", "Cold"};
+constexpr std::array<std::string_view, 6> kAvgTemp{"Super Hot", "Very Hot",    "Hot",
+                                                   "Warm",      "Comfortable", "Cold"};
 constexpr std::array<std::string_view, 4> kTempChange{"High", "Normal", "Low", "None"};
 constexpr std::array<std::string_view, 4> kRainFreq{"Frequent", "Normal", "Rare", "Never"};
 
 CodeWords codeWordsOf(ParkAttribute attribute) {
     switch (attribute) {
-    case ParkAttribute::Type: return {0, kType};
-    case ParkAttribute::Surface: return {0, kSurface};
-    case ParkAttribute::FoulGround: return {0, kFoulGround};
-    case ParkAttribute::TimeZone: return {1, kTimeZone};
-    case ParkAttribute::WindSpeed: return {0, kWindSpeed};
-    case ParkAttribute::AvgTemp: return {0, kAvgTemp};
-    case ParkAttribute::TempChange: return {0, kTempChange};
-    case ParkAttribute::RainFreq: return {0, kRainFreq};
+    case ParkAttribute::Type:
+        return {0, kType};
+    case ParkAttribute::Surface:
+        return {0, kSurface};
+    case ParkAttribute::FoulGround:
+        return {0, kFoulGround};
+    case ParkAttribute::TimeZone:
+        return {1, kTimeZone};
+    case ParkAttribute::WindSpeed:
+        return {0, kWindSpeed};
+    case ParkAttribute::AvgTemp:
+        return {0, kAvgTemp};
+    case ParkAttribute::TempChange:
+        return {0, kTempChange};
+    case ParkAttribute::RainFreq:
+        return {0, kRainFreq};
     }
     return {0, {}};
 }

@@ -13,7 +13,9 @@ inline std::int16_t int16At(std::span<const std::uint8_t> bytes, std::size_t off
     return static_cast<std::int16_t>(raw);
 }
 
-inline std::uint8_t byteAt(std::span<const std::uint8_t> bytes, std::size_t offset) { return bytes[offset]; }
+inline std::uint8_t byteAt(std::span<const std::uint8_t> bytes, std::size_t offset) {
+    return bytes[offset];
+}
 
 // Text fields are kept as the bytes they are: no code page conversion, no trimming.
 inline std::string textAt(std::span<const std::uint8_t> bytes, std::size_t offset, std::size_t width) {
@@ -27,8 +29,8 @@ inline void putInt16(std::span<std::uint8_t> bytes, std::size_t offset, std::int
 }
 
 // Writes the text into a field of the given width; a shorter text is followed by the pad byte.
-inline void putText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t width, const std::string& text,
-                    std::uint8_t pad) {
+inline void putText(std::span<std::uint8_t> bytes, std::size_t offset, std::size_t width,
+                    const std::string& text, std::uint8_t pad) {
     for (std::size_t i = 0; i < width; ++i)
         bytes[offset + i] = i < text.size() ? static_cast<std::uint8_t>(text[i]) : pad;
 }

@@ -12,11 +12,14 @@ namespace vendrix::season {
 
 namespace {
 
-std::string lastErrorText(int error, const char* fallback) { return error != 0 ? std::strerror(error) : fallback; }
+std::string lastErrorText(int error, const char* fallback) {
+    return error != 0 ? std::strerror(error) : fallback;
+}
 
 } // namespace
 
-std::uint64_t RecordFile::countRecords(std::uint64_t length, std::size_t recordLength, RecordCounting counting) {
+std::uint64_t RecordFile::countRecords(std::uint64_t length, std::size_t recordLength,
+                                       RecordCounting counting) {
     const std::uint64_t whole = length / recordLength;
     if (counting == RecordCounting::WholeRecords)
         return whole;
@@ -56,16 +59,17 @@ void RecordFile::read(std::uint64_t n, std::span<std::uint8_t> out) {
         if (std::fseek(file_.get(), static_cast<long>(start), SEEK_SET) != 0)
             throw SeasonFileError(path_, lastErrorText(errno, "seek failed"));
     }
-    const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(recordLength_, length_ - start));
+    const std::size_t wanted =
+        static_cast<std::size_t>(std::min<std::uint64_t>(recordLength_, length_ - start));
     errno = 0;
     const std::size_t got = std::fread(out.data(), 1, wanted, file_.get());
     if (got != wanted) {
         const int error = errno;
         throw SeasonFileError(path_, std::ferror(file_.get()) ? lastErrorText(error, "read error")
-                                                               : "the file became shorter while it was read");
+                                                              : "the file became shorter while it was read");
     }
-    std::fill(out.begin() + static_cast<std::ptrdiff_t>(got), out.begin() + static_cast<std::ptrdiff_t>(recordLength_),
-              std::uint8_t{0});
+    std::fill(out.begin() + static_cast<std::ptrdiff_t>(got),
+              out.begin() + static_cast<std::ptrdiff_t>(recordLength_), std::uint8_t{0});
     position_ = start + got;
 }
 

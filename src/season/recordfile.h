@@ -32,7 +32,8 @@ public:
     // failure. Sequential reads cost no seek.
     void read(std::uint64_t n, std::span<std::uint8_t> out);
 
-    static std::uint64_t countRecords(std::uint64_t length, std::size_t recordLength, RecordCounting counting);
+    static std::uint64_t countRecords(std::uint64_t length, std::size_t recordLength,
+                                      RecordCounting counting);
 
 private:
     struct Closer {

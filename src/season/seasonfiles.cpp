@@ -15,7 +15,8 @@ std::string toLowerAscii(std::string_view text) {
 
 bool isSeasonFileName(std::string_view name) {
     const std::string lower = toLowerAscii(name);
-    return lower == seasonfiles::kOrgFile || lower == seasonfiles::kParkFile || lower == seasonfiles::kTeamFile;
+    return lower == seasonfiles::kOrgFile || lower == seasonfiles::kParkFile ||
+           lower == seasonfiles::kTeamFile;
 }
 
 std::vector<std::string> listSeasonFileNames(const std::filesystem::path& folder) {

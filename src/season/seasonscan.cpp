@@ -78,7 +78,9 @@ std::string teamNamePart(const std::string& field) {
     return nul == std::string::npos ? field : field.substr(0, nul);
 }
 
-std::string SeasonScan::caption() const { return "Park Factors for " + leagueName + " in " + seasonText; }
+std::string SeasonScan::caption() const {
+    return "Park Factors for " + leagueName + " in " + seasonText;
+}
 
 std::vector<std::string> SeasonScan::missingFiles() const {
     std::vector<std::string> missing;
@@ -91,7 +93,8 @@ std::vector<std::string> SeasonScan::missingFiles() const {
     return missing;
 }
 
-SeasonScan scanSeasonFolder(const std::filesystem::path& folder, const std::vector<std::string>& listedNames) {
+SeasonScan scanSeasonFolder(const std::filesystem::path& folder,
+                            const std::vector<std::string>& listedNames) {
     SeasonScan scan;
     for (const auto& [lower, listed] : resolveListedNames(listedNames)) {
         const std::filesystem::path file = folder / listed;

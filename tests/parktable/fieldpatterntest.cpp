@@ -34,6 +34,7 @@ TEST(FieldPatternTest, LongTextIsWrittenWholeAndPushesTheRest) {
 }
 
 TEST(FieldPatternTest, TextBytesPassUnchanged) {
-    const std::string bytes = "Pe\xF1" "a\t\"";
+    const std::string bytes = "Pe\xF1"
+                              "a\t\"";
     EXPECT_EQ(FieldPattern("!@@@@@@@").apply(bytes), bytes + " ");
 }

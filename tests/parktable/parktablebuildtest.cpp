@@ -11,7 +11,8 @@ using vendrix::test::TempFolder;
 
 namespace {
 
-SeasonContent::Park park(std::string name, std::int16_t parkId = 1, std::int16_t year = 2031, std::uint8_t pad = 0) {
+SeasonContent::Park park(std::string name, std::int16_t parkId = 1, std::int16_t year = 2031,
+                         std::uint8_t pad = 0) {
     ParkRecord record;
     record.parkName = std::move(name);
     record.parkId = parkId;
@@ -37,9 +38,11 @@ TEST_F(ParkTableBuildTest, CaptionRowsAreExact) {
     ASSERT_TRUE(result.built());
     const ParkTable& t = *result.table;
     const std::vector<std::string_view> captions{
-        " Park Name ", " Team Name  ", "Year", "LFL", "LF ", "LCF", "CF", "RCF", "RF", "RFL", "LFL", "LF ",
-        "LCF", "CF", "RCF", "RF", "RFL", "1B", "2B", "3B", "HR", "1B", "2B", "3B", "HR", "Type", "Surface",
-        "FoulGrnd", "TimeZone", "Wind Spd", "Avg Temp", "Temp Chg", "Rain Freq", "", ""};
+        " Park Name ", " Team Name  ", "Year",     "LFL",      "LF ",       "LCF",     "CF",
+        "RCF",         "RF",           "RFL",      "LFL",      "LF ",       "LCF",     "CF",
+        "RCF",         "RF",           "RFL",      "1B",       "2B",        "3B",      "HR",
+        "1B",          "2B",           "3B",       "HR",       "Type",      "Surface", "FoulGrnd",
+        "TimeZone",    "Wind Spd",     "Avg Temp", "Temp Chg", "Rain Freq", "",        ""};
     for (int c = 0; c < 35; ++c)
         EXPECT_EQ(t.cell(1, c), captions[static_cast<std::size_t>(c)]) << "column " << c;
     for (int c = 0; c < 35; ++c) {
@@ -85,14 +88,14 @@ TEST_F(ParkTableBuildTest, NumbersAreDecimalTextAndCodesAreWords) {
     p.record.factorsRHB = {1, 2, 3, 4};
     const auto result = build({p});
     const ParkTable& t = *result.table;
-    const std::vector<std::string_view> expected{"2031", "-1", "400", "0",   "32767", "-32768", "5", "99", "200",
-                                                 "0",    "1",  "2",   "3",   "4",     "255",    "0", "100", "-7",
-                                                 "120",  "1",  "2",   "3",   "4"};
+    const std::vector<std::string_view> expected{"2031", "-1", "400", "0", "32767", "-32768", "5",   "99",
+                                                 "200",  "0",  "1",   "2", "3",     "4",      "255", "0",
+                                                 "100",  "-7", "120", "1", "2",     "3",      "4"};
     for (int c = 2; c <= 24; ++c)
         EXPECT_EQ(t.cell(2, c), expected[static_cast<std::size_t>(c - 2)]) << "column " << c;
     // All codes 0.
-    const std::vector<std::string_view> words{"Dome", "Grass", "Large", "Unknown", "Super Strong", "Super Hot",
-                                              "High", "Frequent"};
+    const std::vector<std::string_view> words{"Dome",         "Grass",     "Large", "Unknown",
+                                              "Super Strong", "Super Hot", "High",  "Frequent"};
     for (int c = 25; c <= 32; ++c)
         EXPECT_EQ(t.cell(2, c), words[static_cast<std::size_t>(c - 25)]);
     EXPECT_EQ(t.cell(2, 33), "");

@@ -1,12 +1,12 @@
+#include "seasonkit/sampleseason.h"
+
 #include "parktable/parktablebuilder.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
-#include "seasonkit/sampleseason.h"
 #include "support/tempfolder.h"
 
-#include <gtest/gtest.h>
-
 #include <fstream>
+#include <gtest/gtest.h>
 #include <iterator>
 
 using namespace vendrix;
@@ -26,7 +26,8 @@ TEST(SampleSeason, CommittedFilesAreWhatTheToolWrites) {
     test::TempFolder folder;
     seasonkit::writeSeason(folder.path(), seasonkit::sampleSeason());
     for (const char* name : {"dmbpark.dat", "dmbteam.dat", "dmborg.dat"})
-        EXPECT_EQ(readFile(folder / name), readFile(kSamples / name)) << name << " differs; run make-sample-season";
+        EXPECT_EQ(readFile(folder / name), readFile(kSamples / name))
+            << name << " differs; run make-sample-season";
 }
 
 TEST(SampleSeason, ScansCompleteAndBuildsThirtyTwoParks) {
@@ -36,7 +37,9 @@ TEST(SampleSeason, ScansCompleteAndBuildsThirtyTwoParks) {
     const auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
     ASSERT_TRUE(build.built());
     EXPECT_EQ(build.table->parkCount(), 32);
-    EXPECT_EQ(build.table->cell(20, 0), "Estadio Pe\xF1" "asco" + std::string(15, ' '));
+    EXPECT_EQ(build.table->cell(20, 0), "Estadio Pe\xF1"
+                                        "asco" +
+                                            std::string(15, ' '));
     EXPECT_EQ(build.table->cell(32, 1), ""); // a park no team plays in
     EXPECT_EQ(build.table->cell(30, 1), "Brightwater Bays Twilight Kestrel");
 }

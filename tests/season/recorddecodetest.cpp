@@ -2,9 +2,8 @@
 #include "season/parkrecord.h"
 #include "season/teamrecord.h"
 
-#include <gtest/gtest.h>
-
 #include <array>
+#include <gtest/gtest.h>
 
 using namespace vendrix::season;
 

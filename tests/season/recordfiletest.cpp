@@ -1,5 +1,6 @@
-#include "season/exists.h"
 #include "season/recordfile.h"
+
+#include "season/exists.h"
 #include "season/seasonfileerror.h"
 #include "seasonkit/seasonwriter.h"
 #include "support/tempfolder.h"
@@ -22,7 +23,7 @@ TEST(RecordCount, TeamAndOrgFilesRoundHalfToEven) {
         return RecordFile::countRecords(length, 746, RecordCounting::RoundHalfToEven);
     };
     EXPECT_EQ(team(0), 0u);
-    EXPECT_EQ(team(373), 0u);  // half of one: rounds to the even 0
+    EXPECT_EQ(team(373), 0u); // half of one: rounds to the even 0
     EXPECT_EQ(team(374), 1u);
     EXPECT_EQ(team(1119), 2u); // one and a half: rounds to the even 2
     EXPECT_EQ(team(1865), 2u); // two and a half: rounds to the even 2

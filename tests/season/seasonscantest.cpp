@@ -1,5 +1,6 @@
-#include "season/seasonfiles.h"
 #include "season/seasonscan.h"
+
+#include "season/seasonfiles.h"
 #include "seasonkit/seasonwriter.h"
 #include "support/tempfolder.h"
 
@@ -116,7 +117,8 @@ TEST_F(SeasonScanTest, RecordsNotInUseChangeNothing) {
 
 TEST_F(SeasonScanTest, LeagueNameNulRules) {
     EXPECT_EQ(leagueNameFromField(std::string("Grand\0Slam", 10) + std::string(20, '\0')), "Grand Slam");
-    EXPECT_EQ(leagueNameFromField("  Padded League" + std::string(15, ' ')), "  Padded League" + std::string(15, ' '));
+    EXPECT_EQ(leagueNameFromField("  Padded League" + std::string(15, ' ')),
+              "  Padded League" + std::string(15, ' '));
     EXPECT_EQ(leagueNameFromField(std::string("  Two\0", 6) + std::string(24, ' ')), "Two");
     EXPECT_EQ(leagueNameFromField(std::string(30, '\0')), "");
     // Without a NUL the trailing blanks reach the caption.
@@ -137,8 +139,8 @@ TEST_F(SeasonScanTest, TeamNamePartsAreCutAtTheFirstNulAndNotTrimmed) {
 }
 
 TEST_F(SeasonScanTest, LaterTeamOfTheSameParkWinsAndOutOfRangeIdsAreLeftOut) {
-    write({org("L")}, {team(5, "First", "Tenant"), team(5, "Second", "Tenant"), team(3001, "Far", "Away", 2040),
-                       team(-1, "Negative", "Id")});
+    write({org("L")}, {team(5, "First", "Tenant"), team(5, "Second", "Tenant"),
+                       team(3001, "Far", "Away", 2040), team(-1, "Negative", "Id")});
     const SeasonScan s = scan();
     EXPECT_EQ(s.teamByPark.nameFor(5), "Second Tenant");
     EXPECT_EQ(s.teamByPark.nameFor(3001), "");

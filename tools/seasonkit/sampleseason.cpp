@@ -17,30 +17,72 @@ struct TeamName {
 // Invented clubs. The last-but-one has two full 16-byte parts (a 33-character name); the last has
 // an empty first part.
 constexpr std::array<TeamName, 30> kTeams{{
-    {"Harbor City", "Gulls"},       {"Cedar Falls", "Lumberjacks"}, {"Port Alder", "Herons"},
-    {"Millbrook", "Millers"},       {"Redstone", "Miners"},         {"Glen Haven", "Foxes"},
-    {"Iron Ridge", "Bison"},        {"Bayport", "Anglers"},         {"Silver Lake", "Otters"},
-    {"Kingsford", "Stags"},         {"Ashton", "Comets"},           {"Marlow Bay", "Pilots"},
-    {"Fairmount", "Owls"},          {"Oak Hollow", "Badgers"},      {"Stonebridge", "Porters"},
-    {"Westvale", "Ramblers"},       {"Northgate", "Sentinels"},     {"Eastbury", "Sparrows"},
-    {"Copper Basin", "Drovers"},    {"Lantern Point", "Tritons"},   {"Grayhaven", "Lynx"},
-    {"Summit Springs", "Thunder"},  {"Quarry Town", "Hornets"},     {"Riverbend", "Kestrels"},
-    {"Duneside", "Coyotes"},        {"Maple Crossing", "Vipers"},   {"Highmoor", "Wolverines"},
-    {"Saltmarsh", "Ravens"},        {"Brightwater Bays", "Twilight Kestrel"},
+    {"Harbor City", "Gulls"},
+    {"Cedar Falls", "Lumberjacks"},
+    {"Port Alder", "Herons"},
+    {"Millbrook", "Millers"},
+    {"Redstone", "Miners"},
+    {"Glen Haven", "Foxes"},
+    {"Iron Ridge", "Bison"},
+    {"Bayport", "Anglers"},
+    {"Silver Lake", "Otters"},
+    {"Kingsford", "Stags"},
+    {"Ashton", "Comets"},
+    {"Marlow Bay", "Pilots"},
+    {"Fairmount", "Owls"},
+    {"Oak Hollow", "Badgers"},
+    {"Stonebridge", "Porters"},
+    {"Westvale", "Ramblers"},
+    {"Northgate", "Sentinels"},
+    {"Eastbury", "Sparrows"},
+    {"Copper Basin", "Drovers"},
+    {"Lantern Point", "Tritons"},
+    {"Grayhaven", "Lynx"},
+    {"Summit Springs", "Thunder"},
+    {"Quarry Town", "Hornets"},
+    {"Riverbend", "Kestrels"},
+    {"Duneside", "Coyotes"},
+    {"Maple Crossing", "Vipers"},
+    {"Highmoor", "Wolverines"},
+    {"Saltmarsh", "Ravens"},
+    {"Brightwater Bays", "Twilight Kestrel"},
     {"", "Voyagers"},
 }};
 
 // Park names; index i is the home of team i. A leading blank pair, a non-ASCII byte (0xF1, n with
 // tilde in Windows-1252) and a name of exactly 30 characters are among them.
 constexpr std::array<const char*, 32> kParks{{
-    "Gullwing Field",          "Timberline Park",        "  Alder Grounds",        "Millrace Stadium",
-    "Ore Cart Yard",           "Vixen Hollow Park",      "Prairie Iron Field",     "Dockside Diamond",
-    "Otterbank Park",          "Royal Antler Grounds",   "Starfall Stadium",      "Propeller Park",
-    "Hoot Owl Field",          "Burrow Bank Park",       "Keystone Bridge Field", "Vale Commons",
-    "Northgate Memorial Park", "Songbird Meadows",       "Estadio Pe\xF1" "asco",    "Lighthouse Lawn",
-    "Greycliff Park",          "Summit Springs Ballpark", "Quarry Pit Park",       "Riverbend Green",
-    "Dune Sea Stadium",        "Maple Crossing Grounds", "Moorland Field",         "Saltmarsh Yard",
-    "Brightwater Municipal Stadium", "Voyager Harbor Dome",
+    "Gullwing Field",
+    "Timberline Park",
+    "  Alder Grounds",
+    "Millrace Stadium",
+    "Ore Cart Yard",
+    "Vixen Hollow Park",
+    "Prairie Iron Field",
+    "Dockside Diamond",
+    "Otterbank Park",
+    "Royal Antler Grounds",
+    "Starfall Stadium",
+    "Propeller Park",
+    "Hoot Owl Field",
+    "Burrow Bank Park",
+    "Keystone Bridge Field",
+    "Vale Commons",
+    "Northgate Memorial Park",
+    "Songbird Meadows",
+    "Estadio Pe\xF1"
+    "asco",
+    "Lighthouse Lawn",
+    "Greycliff Park",
+    "Summit Springs Ballpark",
+    "Quarry Pit Park",
+    "Riverbend Green",
+    "Dune Sea Stadium",
+    "Maple Crossing Grounds",
+    "Moorland Field",
+    "Saltmarsh Yard",
+    "Brightwater Municipal Stadium",
+    "Voyager Harbor Dome",
     "Desert Winter Complex", // no team plays here
     "Old Millbrook Park",    // no team either: an older park of the league
 }};
@@ -60,7 +102,8 @@ season::ParkRecord samplePark(int index) {
     park.rainFreq = static_cast<std::uint8_t>((index * 7) % 4);
     const std::array<int, 7> base{330, 365, 385, 404, 385, 365, 330};
     for (std::size_t p = 0; p < base.size(); ++p) {
-        park.fenceDistance[p] = static_cast<std::int16_t>(base[p] + ((index * 7 + static_cast<int>(p) * 3) % 23) - 11);
+        park.fenceDistance[p] =
+            static_cast<std::int16_t>(base[p] + ((index * 7 + static_cast<int>(p) * 3) % 23) - 11);
         park.fenceHeight[p] = static_cast<std::uint8_t>(8 + (index * 5 + static_cast<int>(p) * 2) % 13);
     }
     for (std::size_t f = 0; f < 4; ++f) {

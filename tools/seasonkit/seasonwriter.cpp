@@ -18,9 +18,15 @@ template <typename Entries> std::vector<std::uint8_t> encodeAll(const Entries& e
 
 } // namespace
 
-std::vector<std::uint8_t> encodeParks(const std::vector<SeasonContent::Park>& parks) { return encodeAll(parks); }
-std::vector<std::uint8_t> encodeTeams(const std::vector<SeasonContent::Team>& teams) { return encodeAll(teams); }
-std::vector<std::uint8_t> encodeOrgs(const std::vector<SeasonContent::Org>& orgs) { return encodeAll(orgs); }
+std::vector<std::uint8_t> encodeParks(const std::vector<SeasonContent::Park>& parks) {
+    return encodeAll(parks);
+}
+std::vector<std::uint8_t> encodeTeams(const std::vector<SeasonContent::Team>& teams) {
+    return encodeAll(teams);
+}
+std::vector<std::uint8_t> encodeOrgs(const std::vector<SeasonContent::Org>& orgs) {
+    return encodeAll(orgs);
+}
 
 void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
