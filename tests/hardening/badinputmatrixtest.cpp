@@ -1,0 +1,210 @@
+// Every data file of a season, broken in every way a real folder or user breaks it: the scan, the
+// table build and the three outputs end with a correct result or a clear message, never a crash, a
+// hang or a partial output file, and the season's files are left byte for byte as they were.
+#include "output/csvexport.h"
+#include "output/outputfile.h"
+#include "output/printedreport.h"
+#include "output/textreport.h"
+#include "parktable/parktablebuilder.h"
+#include "season/parkrecord.h"
+#include "season/seasonfiles.h"
+#include "season/seasonscan.h"
+#include "seasonkit/sampleseason.h"
+#include "support/tempfolder.h"
+
+#include <fstream>
+#include <functional>
+#include <gtest/gtest.h>
+#include <iterator>
+#include <map>
+#include <random>
+
+using namespace vendrix;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes readBytes(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// Every regular file below the folder with its bytes; links are recorded by their target.
+std::map<std::string, Bytes> snapshot(const fs::path& folder) {
+    std::map<std::string, Bytes> files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const auto name = fs::relative(entry.path(), folder).string();
+        if (entry.is_symlink()) {
+            const auto target = fs::read_symlink(entry.path()).string();
+            files[name + " ->"] = Bytes(target.begin(), target.end());
+        } else if (entry.is_regular_file()) {
+            files[name] = readBytes(entry.path());
+        } else {
+            files[name + "/"] = {};
+        }
+    }
+    return files;
+}
+
+struct DataFile {
+    std::string name;
+    std::size_t recordLength;
+    Bytes sample;
+};
+
+struct Breakage {
+    std::string name;
+    // Turns the sample folder into the broken one; `file` is the data file under test.
+    std::function<void(const fs::path& folder, const DataFile& file)> apply;
+};
+
+Bytes repeatRecords(const Bytes& sample, std::size_t recordLength, std::size_t count) {
+    Bytes out;
+    out.reserve(recordLength * count);
+    const std::size_t records = sample.size() / recordLength;
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto from = sample.begin() + static_cast<std::ptrdiff_t>((i % records) * recordLength);
+        out.insert(out.end(), from, from + static_cast<std::ptrdiff_t>(recordLength));
+    }
+    return out;
+}
+
+void write(const fs::path& file, const Bytes& bytes) {
+    seasonkit::writeBytes(file, bytes);
+}
+
+std::vector<Breakage> breakages() {
+    const auto resized = [](std::function<std::size_t(std::size_t)> length) {
+        return [length](const fs::path& folder, const DataFile& f) {
+            Bytes bytes = f.sample;
+            bytes.resize(length(f.recordLength), 0x41);
+            write(folder / f.name, bytes);
+        };
+    };
+    const auto filled = [](std::uint8_t byte) {
+        return [byte](const fs::path& folder, const DataFile& f) {
+            write(folder / f.name, Bytes(f.recordLength * 3, byte));
+        };
+    };
+    return {
+        {"missing",
+         [](const fs::path& folder, const DataFile& f) {
+             fs::remove(folder / f.name);
+         }},
+        {"empty", resized([](std::size_t) { return 0; })},
+        {"one byte", resized([](std::size_t) { return 1; })},
+        {"one byte short of a record", resized([](std::size_t l) { return l - 1; })},
+        {"one byte over a record", resized([](std::size_t l) { return l + 1; })},
+        {"half a record", resized([](std::size_t l) { return l / 2; })},
+        {"all bytes 0xFF", filled(0xFF)},
+        {"all bytes 0x00", filled(0x00)},
+        {"random bytes",
+         [](const fs::path& folder, const DataFile& f) {
+             std::mt19937 random(static_cast<unsigned>(f.recordLength));
+             Bytes bytes(f.recordLength * 5 + 17);
+             for (auto& b : bytes)
+                 b = static_cast<std::uint8_t>(random());
+             write(folder / f.name, bytes);
+         }},
+        {"32,767 records",
+         [](const fs::path& folder, const DataFile& f) {
+             write(folder / f.name, repeatRecords(f.sample, f.recordLength, 32767));
+         }},
+        {"40,000 records",
+         [](const fs::path& folder, const DataFile& f) {
+             write(folder / f.name, repeatRecords(f.sample, f.recordLength, 40000));
+         }},
+        {"a folder in place of the file",
+         [](const fs::path& folder, const DataFile& f) {
+             fs::remove(folder / f.name);
+             fs::create_directory(folder / f.name);
+         }},
+        {"a name in capitals",
+         [](const fs::path& folder, const DataFile& f) {
+             std::string upper = f.name;
+             for (char& c : upper)
+                 c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+             fs::rename(folder / f.name, folder / upper);
+         }},
+        {"a link to a missing file",
+         [](const fs::path& folder, const DataFile& f) {
+             fs::remove(folder / f.name);
+             fs::create_symlink(folder / "gone.dat", folder / f.name);
+         }},
+    };
+}
+
+std::vector<DataFile> dataFiles() {
+    const auto sample = seasonkit::sampleSeason();
+    return {
+        {"dmbpark.dat", season::ParkRecord::kSize, seasonkit::encodeParks(sample.parks)},
+        {"dmbteam.dat", season::TeamRecord::kSize, seasonkit::encodeTeams(sample.teams)},
+        {"dmborg.dat", season::OrgRecord::kSize, seasonkit::encodeOrgs(sample.orgs)},
+    };
+}
+
+// An output is either complete (exactly the bytes meant for it) or not there at all.
+void expectCompleteOrAbsent(const fs::path& file, const std::string& bytes) {
+    if (!fs::exists(file))
+        return;
+    const Bytes written = readBytes(file);
+    EXPECT_EQ(std::string(written.begin(), written.end()), bytes) << file << " is partial";
+}
+
+class BadInputMatrix : public ::testing::TestWithParam<std::tuple<int, int>> {};
+
+TEST_P(BadInputMatrix, EndsInAResultOrAMessageAndTouchesNoDataFile) {
+    const DataFile file = dataFiles()[static_cast<std::size_t>(std::get<0>(GetParam()))];
+    const Breakage breakage = breakages()[static_cast<std::size_t>(std::get<1>(GetParam()))];
+    test::TempFolder work;
+    const fs::path season = work / "season";
+    seasonkit::writeSeason(season, seasonkit::sampleSeason());
+    breakage.apply(season, file);
+    const auto before = snapshot(season);
+
+    const auto scan = season::scanSeasonFolder(season, season::listSeasonFileNames(season));
+    if (!scan.isComplete()) {
+        EXPECT_FALSE(scan.missingFiles().empty());
+        EXPECT_EQ(snapshot(season), before);
+        return;
+    }
+    const auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+    if (!build.built()) {
+        EXPECT_FALSE(build.message.empty());
+        EXPECT_EQ(snapshot(season), before);
+        return;
+    }
+    const parktable::ParkTable& table = *build.table;
+    ASSERT_GE(table.rowCount(), 2);
+    for (int r = 2; r < table.rowCount(); ++r)
+        ASSERT_EQ(table.cell(r, 0).size(), 30u);
+
+    const std::string csv = output::csvText(table);
+    const std::string text = output::textReport(table, scan.caption());
+    const output::PrintedReport printed = output::layoutPrintedReport(table, scan.caption());
+    for (const auto& [target, bytes] : {std::pair{work / "out.csv", csv}, {work / "out.txt", text}}) {
+        try {
+            output::writeOutputFile(target, bytes);
+        } catch (const output::OutputError& error) {
+            ADD_FAILURE() << error.what();
+        }
+        expectCompleteOrAbsent(target, bytes);
+    }
+    EXPECT_EQ(snapshot(season), before);
+}
+
+std::string caseName(const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
+    std::string name = dataFiles()[static_cast<std::size_t>(std::get<0>(info.param))].name + "_" +
+                       breakages()[static_cast<std::size_t>(std::get<1>(info.param))].name;
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDataFile, BadInputMatrix,
+                         ::testing::Combine(::testing::Range(0, 3), ::testing::Range(0, 14)), caseName);
+
+} // namespace

@@ -1,0 +1,3 @@
+add_executable(vendrix_hardening_tests hardening/badinputmatrixtest.cpp)
+target_link_libraries(vendrix_hardening_tests PRIVATE vendrix_output vendrix_testsupport GTest::gtest_main)
+gtest_discover_tests(vendrix_hardening_tests DISCOVERY_TIMEOUT 60)
