@@ -1,6 +1,7 @@
 #include "parktable.h"
 
 #include <cassert>
+#include <cstring>
 #include <stdexcept>
 
 namespace vendrix::parktable {
@@ -33,10 +34,17 @@ void ParkTable::appendRow(const Row& cells) {
         rowLength += c.size();
     if (text_.size() + rowLength > UINT32_MAX)
         throw std::length_error("park table text exceeds 4 GiB");
-    rowStarts_.push_back(static_cast<std::uint32_t>(text_.size()));
-    for (const auto& c : cells) {
-        text_.append(c);
-        cellEnds_.push_back(static_cast<std::uint32_t>(text_.size()));
+    auto offset = static_cast<std::uint32_t>(text_.size());
+    rowStarts_.push_back(offset);
+    const std::size_t firstCell = cellEnds_.size();
+    cellEnds_.resize(firstCell + kParkColumnCount);
+    text_.resize(text_.size() + rowLength);
+    char* out = text_.data() + offset;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        std::memcpy(out, cells[c].data(), cells[c].size());
+        out += cells[c].size();
+        offset += static_cast<std::uint32_t>(cells[c].size());
+        cellEnds_[firstCell + c] = offset;
     }
 }
 

@@ -27,26 +27,39 @@ private:
 
 } // namespace
 
+namespace {
+
+constexpr std::size_t kNameWidth = season::ParkRecord::kNameWidth;
+
+// Writes the park-name cell into a buffer of 30 characters, without a heap allocation per park.
+std::string_view putParkNameCell(std::array<char, kNameWidth>& cell, std::string_view parkName) {
+    std::size_t first = 0;
+    std::size_t end = parkName.size();
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\0';
+    };
+    while (first < end && isBlank(parkName[first]))
+        ++first;
+    while (end > first && isBlank(parkName[end - 1]))
+        --end;
+    cell.fill(' ');
+    for (std::size_t i = first; i < end && i - first < kNameWidth; ++i)
+        cell[i - first] = parkName[i] == '\0' ? ' ' : parkName[i];
+    return {cell.data(), cell.size()};
+}
+
+} // namespace
+
 std::string parkNameCell(const std::string& parkName) {
-    constexpr std::size_t kWidth = season::ParkRecord::kNameWidth;
-    std::string name = parkName;
-    for (char& c : name)
-        if (c == '\0')
-            c = ' ';
-    const auto first = name.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return std::string(kWidth, ' ');
-    name = name.substr(first, name.find_last_not_of(' ') - first + 1);
-    if (name.size() < kWidth)
-        name.append(kWidth - name.size(), ' ');
-    return name;
+    std::array<char, kNameWidth> cell{};
+    return std::string(putParkNameCell(cell, parkName));
 }
 
 void appendParkRow(ParkTable& table, const season::ParkRecord& park, const season::TeamByPark& teamByPark) {
     NumberTexts numbers;
-    const std::string name = parkNameCell(park.parkName);
+    std::array<char, kNameWidth> name{};
     ParkTable::Row row{};
-    row[col::parkName] = name;
+    row[col::parkName] = putParkNameCell(name, park.parkName);
     row[col::teamName] = teamByPark.nameFor(park.parkId);
     row[col::year] = numbers.put(col::year, park.seasonYear);
     for (int i = 0; i < static_cast<int>(season::ParkRecord::kFencePoints); ++i) {
