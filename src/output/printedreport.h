@@ -17,7 +17,12 @@ struct PrintedReport {
     int fontPoints = 0;
     // sections[0] continues the page that the leading lines began.
     std::vector<std::vector<std::string>> sections;
+    // The title the report was laid out under, for the print job's name.
+    std::string title;
 };
+
+inline constexpr std::string_view kReportFontFace = "cOURIER nEW";
+inline constexpr int kReportFontPoints = 10;
 
 PrintedReport layoutPrintedReport(const parktable::ParkTable& table, std::string_view title);
 

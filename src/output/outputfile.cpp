@@ -1,0 +1,138 @@
+#include "outputfile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <random>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <unistd.h>
+#define VENDRIX_HAS_FSYNC 1
+#endif
+
+namespace vendrix::output {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+[[noreturn]] void fail(const fs::path& target, const std::string& reason) {
+    throw OutputError("Cannot write " + target.string() + ": " + reason);
+}
+
+std::string lastSystemError() {
+    return std::generic_category().message(errno);
+}
+
+// A symbolic link stays a link: the file it points to is the one replaced.
+fs::path resolveTarget(const fs::path& target) {
+    std::error_code ec;
+    if (!fs::is_symlink(fs::symlink_status(target, ec)))
+        return target;
+    fs::path resolved = fs::read_symlink(target, ec);
+    if (ec)
+        return target;
+    if (resolved.is_relative())
+        resolved = target.parent_path() / resolved;
+    return resolveTarget(resolved);
+}
+
+class TemporaryFile {
+public:
+    // Creates a new file beside the target, under a name no other file has.
+    explicit TemporaryFile(const fs::path& target) {
+        const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        std::random_device seed;
+        std::mt19937_64 random(seed());
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            path_ = folder /
+                    ("." + target.filename().string() + ".vendrix-" + std::to_string(random() % 1000000000));
+            errno = 0;
+            // "x": never open a file that is already there.
+            file_ = std::fopen(path_.c_str(), "wbx");
+            if (file_ != nullptr)
+                return;
+            if (errno != EEXIST)
+                break;
+        }
+        const std::string reason = lastSystemError();
+        path_.clear();
+        fail(target, reason);
+    }
+
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+
+    ~TemporaryFile() {
+        if (file_ != nullptr)
+            std::fclose(file_);
+        if (!path_.empty()) {
+            std::error_code ec;
+            fs::remove(path_, ec);
+        }
+    }
+
+    // Writes the bytes and makes them durable; the reason when that fails.
+    std::string write(std::string_view bytes) {
+        errno = 0;
+        if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+            return reasonOr("the disk is full or the file cannot be written");
+        if (std::fflush(file_) != 0)
+            return reasonOr("the file cannot be written");
+#ifdef VENDRIX_HAS_FSYNC
+        if (::fsync(::fileno(file_)) != 0)
+            return lastSystemError();
+#endif
+        std::FILE* file = file_;
+        file_ = nullptr;
+        if (std::fclose(file) != 0)
+            return reasonOr("the file cannot be closed");
+        return {};
+    }
+
+    // Puts the finished file in the target's place; the reason when that fails.
+    std::string replace(const fs::path& target) {
+        std::error_code ec;
+        fs::rename(path_, target, ec);
+        if (ec)
+            return ec.message();
+        path_.clear();
+        return {};
+    }
+
+    const fs::path& path() const {
+        return path_;
+    }
+
+private:
+    static std::string reasonOr(const char* fallback) {
+        return errno != 0 ? lastSystemError() : fallback;
+    }
+
+    fs::path path_;
+    std::FILE* file_ = nullptr;
+};
+
+} // namespace
+
+void writeOutputFile(const fs::path& requested, std::string_view bytes) {
+    if (requested.empty())
+        fail(requested, "no file name given");
+    const fs::path target = resolveTarget(requested);
+    std::error_code ec;
+    const fs::file_status existing = fs::status(target, ec);
+    if (fs::is_directory(existing))
+        fail(requested, "it is a folder");
+
+    TemporaryFile temporary(target);
+    if (const std::string reason = temporary.write(bytes); !reason.empty())
+        fail(requested, reason);
+    // A file that was there keeps its permissions.
+    if (fs::exists(existing))
+        fs::permissions(temporary.path(), existing.permissions(), ec);
+    if (const std::string reason = temporary.replace(target); !reason.empty())
+        fail(requested, reason);
+}
+
+} // namespace vendrix::output
