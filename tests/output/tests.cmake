@@ -1,0 +1,10 @@
+# Golden tests of the three outputs on a fixture season, the output file and the name checks.
+add_executable(vendrix_output_tests
+    output/fixtureseason.cpp
+    output/csvexporttest.cpp
+    output/textreporttest.cpp
+    output/printedreporttest.cpp
+    output/outputfiletest.cpp
+)
+target_link_libraries(vendrix_output_tests PRIVATE vendrix_output vendrix_testsupport GTest::gtest_main)
+gtest_discover_tests(vendrix_output_tests DISCOVERY_TIMEOUT 60)

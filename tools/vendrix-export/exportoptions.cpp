@@ -1,0 +1,111 @@
+#include "exportoptions.h"
+
+namespace vendrix::exporter {
+
+namespace {
+
+struct FileOption {
+    std::string_view name;
+    std::optional<std::string> ExportOptions::*file;
+};
+
+constexpr FileOption kFileOptions[] = {
+    {"--csv", &ExportOptions::csvFile},
+    {"--text", &ExportOptions::textFile},
+    {"--pdf", &ExportOptions::pdfFile},
+};
+
+const FileOption* findFileOption(std::string_view name) {
+    for (const FileOption& option : kFileOptions)
+        if (option.name == name)
+            return &option;
+    return nullptr;
+}
+
+} // namespace
+
+std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std::string_view>& arguments) {
+    ExportOptions options;
+    bool onlyFoldersFollow = false;
+    std::vector<std::string_view> folders;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string_view argument = arguments[i];
+        if (onlyFoldersFollow || argument == kStandardOutput || !argument.starts_with("-")) {
+            folders.push_back(argument);
+            continue;
+        }
+        if (argument == "--") {
+            onlyFoldersFollow = true;
+            continue;
+        }
+        if (argument == "--help" || argument == "-h") {
+            options.action = ExportOptions::Action::ShowHelp;
+            return options;
+        }
+        if (argument == "--version") {
+            options.action = ExportOptions::Action::ShowVersion;
+            return options;
+        }
+        if (argument == "--print") {
+            if (options.print)
+                return UsageError{"--print given twice"};
+            options.print = true;
+            continue;
+        }
+        // Both "--csv FILE" and "--csv=FILE".
+        const std::size_t equals = argument.find('=');
+        const std::string_view name = argument.substr(0, equals);
+        const FileOption* option = findFileOption(name);
+        if (option == nullptr)
+            return UsageError{"unknown option " + std::string(argument)};
+        std::string_view file;
+        if (equals != std::string_view::npos) {
+            file = argument.substr(equals + 1);
+        } else if (i + 1 < arguments.size()) {
+            file = arguments[++i];
+        } else {
+            return UsageError{std::string(name) + " needs a FILE"};
+        }
+        if (file.empty())
+            return UsageError{std::string(name) + " needs a FILE"};
+        std::optional<std::string>& target = options.*(option->file);
+        if (target)
+            return UsageError{std::string(name) + " given twice"};
+        target = std::string(file);
+    }
+    if (folders.empty())
+        return UsageError{"no SEASON_FOLDER given"};
+    if (folders.size() > 1)
+        return UsageError{"one SEASON_FOLDER only, got " + std::string(folders[1]) + " too"};
+    options.seasonFolder = std::string(folders.front());
+
+    int toStandardOutput = 0;
+    for (const FileOption& option : kFileOptions)
+        if (options.*(option.file) == kStandardOutput)
+            ++toStandardOutput;
+    if (toStandardOutput > 1)
+        return UsageError{"only one output can go to standard output (-)"};
+    return options;
+}
+
+std::string usageText() {
+    return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
+           "\n"
+           "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
+           "without opening the window.\n"
+           "\n"
+           "  --csv FILE    the table as a CSV file\n"
+           "  --text FILE   the fixed-width text report\n"
+           "  --pdf FILE    the printed report as a PDF file, landscape\n"
+           "  --print       the printed report on the default printer\n"
+           "  --help        show this text\n"
+           "  --version     show the version\n"
+           "\n"
+           "FILE - is standard output. With no output option the CSV goes to standard output.\n"
+           "An existing FILE is replaced only once the new one is complete.\n"
+           "\n"
+           "Exit status: 0 done; 1 the folder is not a complete season, has no usable park file,\n"
+           "or an output failed; 2 the command line is wrong.\n";
+}
+
+} // namespace vendrix::exporter

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vendrix::exporter {
+
+// "-" as a file name: standard output.
+inline constexpr std::string_view kStandardOutput = "-";
+
+// What the command line asks for.
+struct ExportOptions {
+    enum class Action { Export, ShowHelp, ShowVersion };
+
+    Action action = Action::Export;
+    std::string seasonFolder;
+    std::optional<std::string> csvFile;
+    std::optional<std::string> textFile;
+    std::optional<std::string> pdfFile;
+    bool print = false;
+
+    // With no output asked for, the CSV goes to standard output.
+    bool asksForOutput() const { return csvFile || textFile || pdfFile || print; }
+};
+
+// A command line that cannot be followed; the text says why.
+struct UsageError {
+    std::string message;
+};
+
+std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std::string_view>& arguments);
+
+std::string usageText();
+
+} // namespace vendrix::exporter

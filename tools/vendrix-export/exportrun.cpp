@@ -1,0 +1,158 @@
+#include "exportrun.h"
+
+#include "output/csvexport.h"
+#include "output/outputfile.h"
+#include "output/outputname.h"
+#include "output/printedreport.h"
+#include "output/textreport.h"
+#include "parktable/parktablebuilder.h"
+#include "printmoduleloader.h"
+#include "season/seasonfiles.h"
+#include "season/seasonscan.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <optional>
+#include <system_error>
+
+namespace vendrix::exporter {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void tell(const std::string& message) {
+    std::cerr << "vendrix-export: " << message << '\n';
+}
+
+std::string trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::string joined(const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + name;
+    return text;
+}
+
+// The names the window would refuse as well: the folder-memory file for CSV (and PDF), any name
+// holding "parkdir.txt" for the text report.
+bool namesAreAccepted(const ExportOptions& options) {
+    bool accepted = true;
+    auto refuse = [&](const std::string& file) {
+        tell(file + ": " + std::string(output::kRefusedNameMessage));
+        accepted = false;
+    };
+    for (const auto* file : {&options.csvFile, &options.pdfFile})
+        if (*file && **file != kStandardOutput && output::isFolderMemoryFile(**file))
+            refuse(**file);
+    if (options.textFile && *options.textFile != kStandardOutput &&
+        output::isRefusedReportName(*options.textFile))
+        refuse(*options.textFile);
+    return accepted;
+}
+
+bool deliver(const std::string& file, std::string_view bytes) {
+    if (file == kStandardOutput) {
+        errno = 0;
+        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+            tell("cannot write standard output: " + std::generic_category().message(errno));
+            return false;
+        }
+        return true;
+    }
+    try {
+        output::writeOutputFile(file, bytes);
+        return true;
+    } catch (const output::OutputError& error) {
+        tell(error.what());
+        return false;
+    }
+}
+
+struct SeasonTable {
+    parktable::ParkTable table;
+    std::string title;
+};
+
+std::optional<SeasonTable> loadSeason(const std::string& folderName) {
+    const fs::path folder(folderName);
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        tell(folderName + (fs::exists(folder, ec) ? " is not a folder" : ": no such folder"));
+        return std::nullopt;
+    }
+    const season::SeasonScan scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
+    if (!scan.isComplete()) {
+        std::string message =
+            folderName + " is not a complete season folder: missing " + joined(scan.missingFiles());
+        for (const std::string& problem : scan.problems)
+            message += "\n  " + problem;
+        tell(message);
+        return std::nullopt;
+    }
+    parktable::ParkTableBuild build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+    if (!build.built()) {
+        tell(folderName + ": " + trimmed(build.message));
+        return std::nullopt;
+    }
+    return SeasonTable{std::move(*build.table), scan.caption()};
+}
+
+bool printReport(const ExportOptions& options, const SeasonTable& season) {
+    std::string loadError;
+    const PrintEntry print = loadPrintModule(loadError);
+    if (print == nullptr) {
+        tell(loadError);
+        return false;
+    }
+    const output::PrintedReport report = output::layoutPrintedReport(season.table, season.title);
+    const PrintRequest request{&report, options.pdfFile.has_value(), options.print};
+    PrintResult result;
+    print(request, result);
+
+    bool done = true;
+    if (options.pdfFile) {
+        if (!result.pdfError.empty()) {
+            tell("cannot write " + *options.pdfFile + ": " + result.pdfError);
+            done = false;
+        } else {
+            done = deliver(*options.pdfFile, result.pdf) && done;
+        }
+    }
+    if (options.print && !result.printError.empty()) {
+        tell(result.printError);
+        done = false;
+    }
+    return done;
+}
+
+} // namespace
+
+int runExport(const ExportOptions& options) {
+    if (!namesAreAccepted(options))
+        return kExitFailed;
+    const std::optional<SeasonTable> season = loadSeason(options.seasonFolder);
+    if (!season)
+        return kExitFailed;
+
+    bool done = true;
+    const std::optional<std::string> csvFile =
+        options.asksForOutput() ? options.csvFile : std::optional<std::string>(kStandardOutput);
+    if (csvFile)
+        done = deliver(*csvFile, output::csvText(season->table)) && done;
+    if (options.textFile)
+        done = deliver(*options.textFile, output::textReport(season->table, season->title)) && done;
+    if (options.pdfFile || options.print)
+        done = printReport(options, *season) && done;
+    return done ? kExitDone : kExitFailed;
+}
+
+} // namespace vendrix::exporter

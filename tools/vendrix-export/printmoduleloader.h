@@ -1,0 +1,13 @@
+#pragma once
+
+#include "printmodule.h"
+
+#include <string>
+
+namespace vendrix::exporter {
+
+// The print module's entry, loaded on first use from beside the executable (or from
+// ../lib/vendrix/ once installed). Null when it cannot be loaded; `error` then says why.
+PrintEntry loadPrintModule(std::string& error);
+
+} // namespace vendrix::exporter
