@@ -7,6 +7,7 @@
 #include "platform/systemprinter.h"
 
 #include <QGuiApplication>
+#include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <type_traits>
@@ -23,8 +24,16 @@ void usePlatformWithoutDisplay() {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 }
 
+// Qt's own notes (a missing runtime folder, font fallbacks) mean nothing to the exporter's user and
+// would mix with its messages; failures reach the user through the results.
+void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "vendrix-export: %s\n", qPrintable(message));
+}
+
 void print(const exporter::PrintRequest& request, exporter::PrintResult& result) {
     usePlatformWithoutDisplay();
+    qInstallMessageHandler(keepQtQuiet);
     static int argc = 1;
     static char name[] = "vendrix-export";
     static char* argv[] = {name, nullptr};

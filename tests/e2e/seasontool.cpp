@@ -1,0 +1,110 @@
+// Writes season folders and prints what the program makes of them, for the end-to-end tests:
+//   vendrix-e2e-season write FOLDER sample|awkward|synthetic:N
+//   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
+//   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
+#include "output/printedreport.h"
+#include "parktable/parktablebuilder.h"
+#include "season/seasonfiles.h"
+#include "season/seasonscan.h"
+#include "seasonkit/sampleseason.h"
+
+#include <cstdio>
+#include <iostream>
+#include <stdexcept>
+#include <string>
+
+using namespace vendrix;
+
+namespace {
+
+// Park and team names that a CSV writer must quote right: quotes, commas, line breaks, blanks at
+// both ends, a TAB and bytes outside ASCII.
+seasonkit::SeasonContent awkwardSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    const char* parkNames[] = {"\"Quoted\" Field", "Comma, Park",          "Line\r\nBreak Park", "\"\"",
+                               "Tab\tPark",        "Caf\xE9 \x80uro Park", "Ends With Quote\""};
+    int name = 0;
+    for (auto& park : content.parks)
+        if (park.record.isInUse() && park.record.seasonYear > 0 &&
+            name < static_cast<int>(std::size(parkNames)))
+            park.record.parkName = parkNames[name++];
+    content.teams[0].record.nameFirst = "Say \"Hi\",";
+    content.teams[1].record.nameSecond = "Line\nFeed";
+    return content;
+}
+
+std::string hex(std::string_view bytes) {
+    static const char* digits = "0123456789abcdef";
+    std::string text;
+    for (unsigned char byte : bytes) {
+        text.push_back(digits[byte >> 4]);
+        text.push_back(digits[byte & 15]);
+    }
+    return text;
+}
+
+void printJsonArray(const std::vector<std::string_view>& items) {
+    std::cout << '[';
+    for (std::size_t i = 0; i < items.size(); ++i)
+        std::cout << (i ? "," : "") << '"' << hex(items[i]) << '"';
+    std::cout << "]\n";
+}
+
+struct Season {
+    parktable::ParkTable table;
+    std::string title;
+};
+
+Season readSeason(const std::filesystem::path& folder) {
+    const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
+    auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+    if (!scan.isComplete() || !build.built())
+        throw std::runtime_error("not a season folder: " + folder.string());
+    return {std::move(*build.table), scan.caption()};
+}
+
+int run(const std::string& command, const std::filesystem::path& folder, const std::string& kind) {
+    if (command == "write") {
+        if (kind == "sample")
+            seasonkit::writeSeason(folder, seasonkit::sampleSeason());
+        else if (kind == "awkward")
+            seasonkit::writeSeason(folder, awkwardSeason());
+        else if (kind.starts_with("synthetic:"))
+            seasonkit::writeSeason(folder, seasonkit::syntheticSeason(std::stoi(kind.substr(10))));
+        else
+            throw std::runtime_error("unknown season kind " + kind);
+        return 0;
+    }
+    const Season season = readSeason(folder);
+    if (command == "table") {
+        for (int row = 0; row < season.table.rowCount(); ++row) {
+            std::vector<std::string_view> cells;
+            for (int column = 0; column <= parktable::col::lastCaptioned; ++column)
+                cells.push_back(season.table.cell(row, column));
+            printJsonArray(cells);
+        }
+        return 0;
+    }
+    if (command == "layout") {
+        const output::PrintedReport report = output::layoutPrintedReport(season.table, season.title);
+        for (const auto& section : report.sections)
+            printJsonArray({section.begin(), section.end()});
+        return 0;
+    }
+    throw std::runtime_error("unknown command " + command);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::cerr << "usage: vendrix-e2e-season write|table|layout FOLDER [KIND]\n";
+        return 2;
+    }
+    try {
+        return run(argv[1], argv[2], argc > 3 ? argv[3] : "");
+    } catch (const std::exception& error) {
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+}
