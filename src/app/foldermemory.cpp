@@ -1,0 +1,50 @@
+#include "foldermemory.h"
+
+#include "platform/windows1252.h"
+
+namespace vendrix::app::foldermemory {
+
+namespace {
+
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kBlanks = " \t";
+
+std::string_view trimBlanks(std::string_view text) {
+    const auto first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+}
+
+} // namespace
+
+std::string format(std::string_view utf8Path) {
+    std::string bytes;
+    if (const auto codePage = platform::windows1252::fromUtf8(utf8Path)) {
+        bytes = '"' + *codePage + '"';
+    } else {
+        bytes = std::string(kUtf8Mark) + '"' + std::string(utf8Path) + '"';
+    }
+    bytes += kLineEnd;
+    return bytes;
+}
+
+std::string parse(std::string_view bytes) {
+    const bool utf8 = bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark;
+    if (utf8)
+        bytes.remove_prefix(kUtf8Mark.size());
+    std::string_view line = bytes.substr(0, bytes.find_first_of("\r\n"));
+    line = line.substr(std::min(line.size(), line.find_first_not_of(kBlanks)));
+
+    std::string_view field;
+    if (!line.empty() && line.front() == '"') {
+        line.remove_prefix(1);
+        field = line.substr(0, line.rfind('"'));
+    } else {
+        field = trimBlanks(line.substr(0, line.find(',')));
+    }
+    return utf8 ? std::string(field) : platform::windows1252::toUtf8(field);
+}
+
+} // namespace vendrix::app::foldermemory

@@ -1,0 +1,315 @@
+#include "form1.h"
+
+#include "foldermemory.h"
+#include "formgeometry.h"
+#include "output/csvexport.h"
+#include "output/outputfile.h"
+#include "output/outputname.h"
+#include "output/printedreport.h"
+#include "output/textreport.h"
+#include "parktable/parktablebuilder.h"
+#include "platform/displaytext.h"
+#include "platform/drivelist.h"
+#include "platform/filelist.h"
+#include "platform/folderlist.h"
+#include "platform/parkgrid.h"
+#include "platform/waitcursor.h"
+#include "season/seasonfiles.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFont>
+#include <QLabel>
+#include <QPushButton>
+#include <exception>
+#include <optional>
+
+namespace vendrix::app {
+
+namespace {
+
+std::filesystem::path nativePath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+// Messages built by the season and output code name files by their native bytes.
+QString messageText(std::string_view text) {
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString explainIncomplete(const season::SeasonScan& scan) {
+    QStringList lines;
+    for (const std::string& problem : scan.problems)
+        lines << messageText(problem);
+    QStringList missing;
+    for (const std::string& name : scan.missingFiles())
+        missing << QString::fromStdString(name);
+    if (lines.isEmpty() && !missing.isEmpty())
+        lines << QStringLiteral("This folder is not a season: it lacks %1.")
+                     .arg(missing.join(QStringLiteral(", ")));
+    return lines.join(QLatin1Char('\n'));
+}
+
+QPushButton* makeButton(const char* objectName, const char* caption, QWidget* parent) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+Form1::Form1(Form1Services services, QWidget* parent)
+    : QWidget(parent), services_(services),
+      folderMemory_(QString::fromLatin1(foldermemory::kFileName.data(),
+                                        static_cast<qsizetype>(foldermemory::kFileName.size()))) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QString::fromLatin1(kWindowCaption));
+    createControls();
+    const FormGeometry geometry(logicalDpiX());
+    setMinimumSize(geometry.designClientSize());
+    resize(geometry.designClientSize());
+    placeControls();
+}
+
+void Form1::createControls() {
+    // The label first: the table covers the foot of its box, as in the design.
+    label1_ = new QLabel(this);
+    label1_->setObjectName(QStringLiteral("Label1"));
+    label1_->setTextFormat(Qt::PlainText);
+    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QFont captionFont(QStringLiteral("Arial"));
+    captionFont.setPointSize(12);
+    captionFont.setBold(true);
+    label1_->setFont(captionFont);
+
+    grdParks_ = new platform::ParkGrid(this);
+    grdParks_->setObjectName(QStringLiteral("grdParks"));
+
+    drive1_ = new platform::DriveList(services_.volumes, this);
+    drive1_->setObjectName(QStringLiteral("Drive1"));
+    dir1_ = new platform::FolderList(this);
+    dir1_->setObjectName(QStringLiteral("Dir1"));
+    file1_ = new platform::FileList(this);
+    file1_->setObjectName(QStringLiteral("File1"));
+
+    cmdGetParkInfo_ = makeButton("cmdGetParkInfo", "&Get Park Info", this);
+    cmdPrintInfo_ = makeButton("cmdPrintInfo", "&Print Park Info", this);
+    cmdWritetoFile_ = makeButton("cmdWritetoFile", "&Write text file", this);
+    cmdWriteCSV_ = makeButton("cmdWriteCSV", "Write &CSV file", this);
+    cmdExit_ = makeButton("cmdExit", "E&xit", this);
+
+    QWidget::setTabOrder(drive1_, dir1_);
+    QWidget::setTabOrder(dir1_, file1_);
+    QWidget::setTabOrder(file1_, cmdGetParkInfo_);
+    QWidget::setTabOrder(cmdGetParkInfo_, cmdExit_);
+    QWidget::setTabOrder(cmdExit_, grdParks_);
+    QWidget::setTabOrder(grdParks_, cmdPrintInfo_);
+    QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
+    QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
+
+    // Before the start-up every list shows the working folder, without a change event.
+    const QString workingFolder = QDir::currentPath();
+    drive1_->showDriveOf(workingFolder);
+    folderByDrive_.insert(drive1_->drive(), workingFolder);
+    {
+        const QSignalBlocker blocker(dir1_);
+        dir1_->setPath(workingFolder);
+    }
+    file1_->setPath(workingFolder);
+
+    connect(drive1_, &platform::DriveList::driveChanged, this,
+            [this](const QString& root) { runHandler([&] { changeDrive(root); }); });
+    connect(dir1_, &platform::FolderList::pathChanged, this,
+            [this](const QString& folder) { runHandler([&] { scanSeasonFolder(folder); }); });
+    connect(dir1_, &platform::FolderList::openRefused, this, [this](const QString& folder) {
+        services_.messages.show(
+            QStringLiteral("This folder cannot be opened: %1").arg(QDir::toNativeSeparators(folder)));
+    });
+    connect(cmdGetParkInfo_, &QPushButton::clicked, this, [this] { runHandler([this] { getParkInfo(); }); });
+    connect(cmdWriteCSV_, &QPushButton::clicked, this, [this] { runHandler([this] { writeCsvFile(); }); });
+    connect(cmdWritetoFile_, &QPushButton::clicked, this,
+            [this] { runHandler([this] { writeTextFile(); }); });
+    connect(cmdPrintInfo_, &QPushButton::clicked, this, [this] { runHandler([this] { printInfo(); }); });
+    connect(cmdExit_, &QPushButton::clicked, this, [this] { runHandler([this] { exitProgram(); }); });
+}
+
+void Form1::placeControls() {
+    const FormGeometry geometry(logicalDpiX());
+    const QSize client = size();
+    drive1_->setGeometry(geometry.place(design::Drive1, client));
+    dir1_->setGeometry(geometry.place(design::Dir1, client));
+    file1_->setGeometry(geometry.place(design::File1, client));
+    label1_->setGeometry(geometry.place(design::Label1, client));
+    grdParks_->setGeometry(geometry.place(design::grdParks, client));
+    cmdGetParkInfo_->setGeometry(geometry.place(design::cmdGetParkInfo, client));
+    cmdPrintInfo_->setGeometry(geometry.place(design::cmdPrintInfo, client));
+    cmdWritetoFile_->setGeometry(geometry.place(design::cmdWritetoFile, client));
+    cmdWriteCSV_->setGeometry(geometry.place(design::cmdWriteCSV, client));
+    cmdExit_->setGeometry(geometry.place(design::cmdExit, client));
+}
+
+void Form1::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeControls();
+}
+
+void Form1::runHandler(const std::function<void()>& handler) {
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        services_.messages.show(messageText(error.what()));
+    }
+}
+
+void Form1::setActionButtonsEnabled(bool getParkInfo, bool outputs) {
+    cmdGetParkInfo_->setEnabled(getParkInfo);
+    cmdPrintInfo_->setEnabled(outputs);
+    cmdWritetoFile_->setEnabled(outputs);
+    cmdWriteCSV_->setEnabled(outputs);
+}
+
+void Form1::load() {
+    setActionButtonsEnabled(false, false);
+    if (!folderMemory_.holdsFolder()) {
+        folderMemory_.createEmpty();
+        return;
+    }
+    // A memory that cannot be read is left as it is; the start goes on as a first start.
+    if (const std::optional<QString> remembered = folderMemory_.read())
+        restoreFolder(*remembered);
+}
+
+void Form1::restoreFolder(const QString& remembered) {
+    if (remembered.isEmpty())
+        return;
+    const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(remembered));
+    // Each step that fails is skipped without a word and the next one runs.
+    const QString drive = platform::DriveList::driveOf(folder, drive1_->drives());
+    if (!drive.isEmpty())
+        drive1_->setDrive(drive);
+    dir1_->setPath(folder);
+    file1_->setPath(folder);
+}
+
+void Form1::changeDrive(const QString& root) {
+    const QString current = folderByDrive_.value(root, root);
+    if (!dir1_->setPath(current))
+        dir1_->setPath(root);
+}
+
+void Form1::scanSeasonFolder(const QString& folder) {
+    drive1_->showDriveOf(folder);
+    folderByDrive_.insert(drive1_->drive(), folder);
+
+    file1_->setPath(folder);
+    scan_ = season::scanSeasonFolder(nativePath(file1_->path()), file1_->names());
+    if (scan_.isComplete()) {
+        cmdGetParkInfo_->setEnabled(true);
+        cmdGetParkInfo_->setToolTip({});
+        captionBytes_ = scan_.caption();
+        label1_->setText(platform::fromWindows1252(captionBytes_));
+        label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    } else {
+        cmdGetParkInfo_->setEnabled(false);
+        cmdGetParkInfo_->setToolTip(explainIncomplete(scan_));
+    }
+}
+
+void Form1::getParkInfo() {
+    setActionButtonsEnabled(false, true);
+    cmdGetParkInfo_->setToolTip({});
+    parkFilePath_ = scan_.parkFile.empty()
+                        ? nativePath(dir1_->path()) / std::string(season::seasonfiles::kParkFile)
+                        : scan_.parkFile;
+    parktable::ParkTableBuild build = parktable::buildParkTable(parkFilePath_, scan_.teamByPark);
+    if (!build.built()) {
+        services_.messages.show(messageText(build.message));
+        return;
+    }
+    grdParks_->setTable(std::move(*build.table));
+}
+
+bool Form1::hasTableForOutput() {
+    if (grdParks_->table())
+        return true;
+    services_.messages.show(QString::fromLatin1(kNoTableMessage));
+    return false;
+}
+
+void Form1::writeCsvFile() {
+    if (!hasTableForOutput())
+        return;
+    const std::filesystem::path path =
+        services_.fileDialog.chooseFile(platform::FileFilter::parse(QStringLiteral("CSV (*.csv)|*.csv")));
+    if (path.empty())
+        return;
+    // Writing the table over the folder memory would lose the remembered folder.
+    if (output::isFolderMemoryFile(path)) {
+        services_.messages.show(messageText(output::kRefusedNameMessage));
+        return;
+    }
+    std::optional<std::string> failure;
+    {
+        const platform::WaitCursor hourglass;
+        try {
+            output::writeOutputFile(path, output::csvText(*grdParks_->table()));
+        } catch (const output::OutputError& error) {
+            failure = error.what();
+        }
+    }
+    if (failure)
+        services_.messages.show(messageText(*failure));
+}
+
+void Form1::writeTextFile() {
+    if (!hasTableForOutput())
+        return;
+    const std::filesystem::path path =
+        services_.fileDialog.chooseFile(platform::FileFilter::parse(QStringLiteral("Text (*.txt)|*.txt")));
+    if (path.empty())
+        return;
+    if (output::isRefusedReportName(path.string())) {
+        services_.messages.show(messageText(output::kRefusedNameMessage));
+        return;
+    }
+    std::optional<std::string> failure;
+    {
+        const platform::WaitCursor hourglass;
+        try {
+            output::writeOutputFile(path, output::textReport(*grdParks_->table(), captionBytes_));
+        } catch (const output::OutputError& error) {
+            failure = error.what();
+        }
+    }
+    // A report that could not be written is said so: a silent end would pass for success.
+    if (failure)
+        services_.messages.show(messageText(*failure));
+}
+
+void Form1::printInfo() {
+    if (!hasTableForOutput())
+        return;
+    std::optional<std::string> failure;
+    {
+        const platform::WaitCursor hourglass;
+        try {
+            services_.printer.print(output::layoutPrintedReport(*grdParks_->table(), captionBytes_));
+        } catch (const platform::PrintError& error) {
+            failure = error.what();
+        }
+    }
+    if (failure)
+        services_.messages.show(messageText(*failure));
+}
+
+void Form1::exitProgram() {
+    if (const std::optional<QString> failure = folderMemory_.write(file1_->path())) {
+        services_.messages.show(QStringLiteral("The folder cannot be remembered: %1 cannot be written (%2).")
+                                    .arg(folderMemory_.fileName(), *failure));
+    }
+    hide();
+    emit exitRequested();
+}
+
+} // namespace vendrix::app

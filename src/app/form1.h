@@ -1,0 +1,102 @@
+#pragma once
+
+#include "foldermemoryfile.h"
+#include "form1services.h"
+#include "season/seasonscan.h"
+
+#include <QHash>
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace vendrix::platform {
+class DriveList;
+class FileList;
+class FolderList;
+class ParkGrid;
+} // namespace vendrix::platform
+
+namespace vendrix::app {
+
+inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
+inline constexpr const char* kNoTableMessage =
+    "There is no park table yet: open a season folder and press Get Park Info first.";
+
+// The one window. It routes each control's event to its job: the drive list to the drive change,
+// the folder list to the season folder scan, Get Park Info to the park table build, the three
+// output buttons to the CSV file, the text report and the printed report, Exit to saving the folder
+// and ending. It owns the state those jobs share: the last scan, the caption and the park table.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the controls; the lists show the working folder, and nothing has been scanned.
+    explicit Form1(Form1Services services, QWidget* parent = nullptr);
+
+    // The start-up, once, before the window is first shown: disables the action buttons and moves
+    // the lists to the folder that ParkDir.txt in the working folder remembers, if any.
+    void load();
+
+    platform::DriveList& driveList() const { return *drive1_; }
+    platform::FolderList& folderList() const { return *dir1_; }
+    platform::FileList& fileList() const { return *file1_; }
+    platform::ParkGrid& grid() const { return *grdParks_; }
+    QLabel& captionLabel() const { return *label1_; }
+    QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
+
+    const season::SeasonScan& lastScan() const { return scan_; }
+    const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
+    // The caption label's text as the season files spell it (Windows-1252).
+    const std::string& captionBytes() const { return captionBytes_; }
+
+signals:
+    // Exit has saved the folder: the program ends now.
+    void exitRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void createControls();
+    void placeControls();
+    void restoreFolder(const QString& remembered);
+    void changeDrive(const QString& root);
+    void scanSeasonFolder(const QString& folder);
+    void getParkInfo();
+    void writeCsvFile();
+    void writeTextFile();
+    void printInfo();
+    void exitProgram();
+
+    // Runs a handler; an error it does not handle itself is shown and the handler goes no further.
+    void runHandler(const std::function<void()>& handler);
+    // False, after telling the user, while no park table has been built.
+    bool hasTableForOutput();
+    void setActionButtonsEnabled(bool getParkInfo, bool outputs);
+
+    Form1Services services_;
+    FolderMemoryFile folderMemory_;
+
+    platform::DriveList* drive1_ = nullptr;
+    platform::FolderList* dir1_ = nullptr;
+    platform::FileList* file1_ = nullptr;
+    QLabel* label1_ = nullptr;
+    platform::ParkGrid* grdParks_ = nullptr;
+    QPushButton* cmdGetParkInfo_ = nullptr;
+    QPushButton* cmdPrintInfo_ = nullptr;
+    QPushButton* cmdWritetoFile_ = nullptr;
+    QPushButton* cmdWriteCSV_ = nullptr;
+    QPushButton* cmdExit_ = nullptr;
+
+    season::SeasonScan scan_;
+    std::string captionBytes_;
+    std::filesystem::path parkFilePath_;
+    // The folder each drive showed last, as a drive's current folder: going back to a drive
+    // returns to it.
+    QHash<QString, QString> folderByDrive_;
+};
+
+} // namespace vendrix::app

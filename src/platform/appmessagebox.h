@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+namespace vendrix::platform {
+
+inline constexpr const char* kMessageTitle = "Vendrix_V10";
+
+// Tells the user something and waits until they close the message: text only, an OK button, no
+// icon, the program's title. Tests put a recorder in its place.
+class AppMessageBox {
+public:
+    virtual ~AppMessageBox() = default;
+    virtual void show(const QString& text) = 0;
+};
+
+} // namespace vendrix::platform

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+#include <filesystem>
+
+namespace vendrix::platform {
+
+// One filter choice written as "description|pattern", e.g. "CSV (*.csv)|*.csv".
+struct FileFilter {
+    QString description;
+    QString pattern;
+
+    static FileFilter parse(const QString& filter);
+    // The form a Qt file dialog takes: "CSV (*.csv)".
+    QString nameFilter() const;
+};
+
+// Asks for the name of a file to write, in the open-file form: the user may pick an existing file
+// or type a new name. Tests answer it in advance.
+class FileDialog {
+public:
+    virtual ~FileDialog() = default;
+    // The chosen path as given, no extension added; empty when the user cancels.
+    virtual std::filesystem::path chooseFile(const FileFilter& filter) = 0;
+};
+
+} // namespace vendrix::platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "appmessagebox.h"
+
+namespace vendrix::platform {
+
+// The message box on screen, modal over the active window.
+class SystemMessageBox : public AppMessageBox {
+public:
+    void show(const QString& text) override;
+};
+
+} // namespace vendrix::platform

@@ -1,0 +1,32 @@
+#include "systemvolumes.h"
+
+#include <QDir>
+#include <QStorageInfo>
+#include <algorithm>
+
+namespace vendrix::platform {
+
+std::vector<Volume> SystemVolumes::readyVolumes() {
+    std::vector<Volume> volumes;
+    const QStorageInfo rootVolume = QStorageInfo::root();
+    volumes.push_back({QDir::cleanPath(rootVolume.rootPath()), rootVolume.name()});
+    for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
+        if (!storage.isValid() || !storage.isReady())
+            continue;
+        const QString root = QDir::cleanPath(storage.rootPath());
+        const bool known =
+            std::any_of(volumes.begin(), volumes.end(), [&](const Volume& v) { return v.root == root; });
+        if (!known)
+            volumes.push_back({root, storage.name()});
+    }
+    std::sort(volumes.begin() + 1, volumes.end(),
+              [](const Volume& a, const Volume& b) { return a.root < b.root; });
+    return volumes;
+}
+
+bool SystemVolumes::isReady(const QString& root) {
+    const QStorageInfo storage(root);
+    return storage.isValid() && storage.isReady() && QDir(root).exists();
+}
+
+} // namespace vendrix::platform

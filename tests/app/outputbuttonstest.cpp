@@ -1,0 +1,144 @@
+// The three output buttons as the window drives them. The writers' own content is tested with the
+// writers; here a file must hold exactly what they return for the table shown.
+#include "output/csvexport.h"
+#include "output/outputname.h"
+#include "output/textreport.h"
+#include "platform/parkgrid.h"
+#include "platform/waitcursor.h"
+#include "windowtest.h"
+
+#include <QGuiApplication>
+
+namespace vendrix::test {
+namespace {
+
+class OutputButtons : public WindowTest {
+protected:
+    std::unique_ptr<app::Form1> windowWithTable() {
+        auto window = startWindow();
+        openFolder(*window, makeSeason("season"));
+        button(*window, "cmdGetParkInfo").click();
+        if (!window->grid().table())
+            throw std::runtime_error("no table was built");
+        return window;
+    }
+    static QString refusedMessage() {
+        return QString::fromLatin1(output::kRefusedNameMessage.data(),
+                                   static_cast<qsizetype>(output::kRefusedNameMessage.size()));
+    }
+    static void expectArrow() { EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr); }
+};
+
+TEST_F(OutputButtons, CsvFileHoldsTheTableAsTheExporterWritesIt) {
+    auto window = windowWithTable();
+    const auto target = workFolder() / "parks"; // typed without an extension
+    writeBytes(target, "old content that must go");
+    standIns.fileDialog.setNextFileName(target);
+    button(*window, "cmdWriteCSV").click();
+
+    EXPECT_EQ(standIns.fileDialog.filtersAsked, QStringList{QStringLiteral("CSV (*.csv)|*.csv")});
+    EXPECT_EQ(readBytes(target), output::csvText(*window->grid().table()));
+    EXPECT_FALSE(std::filesystem::exists(workFolder() / "parks.csv"));
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    expectArrow();
+}
+
+TEST_F(OutputButtons, TextReportCarriesTheCaptionAsItsTitle) {
+    auto window = windowWithTable();
+    const auto target = workFolder() / "parks.txt";
+    standIns.fileDialog.setNextFileName(target);
+    button(*window, "cmdWritetoFile").click();
+
+    EXPECT_EQ(standIns.fileDialog.filtersAsked, QStringList{QStringLiteral("Text (*.txt)|*.txt")});
+    EXPECT_EQ(window->captionBytes(), "Park Factors for Northwind Baseball League in 2031");
+    EXPECT_EQ(readBytes(target), output::textReport(*window->grid().table(), window->captionBytes()));
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    expectArrow();
+}
+
+TEST_F(OutputButtons, CancelledDialogWritesNothing) {
+    auto window = windowWithTable();
+    button(*window, "cmdWriteCSV").click();
+    button(*window, "cmdWritetoFile").click();
+    EXPECT_EQ(standIns.fileDialog.filtersAsked.size(), 2);
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(workFolder()))
+        files.push_back(entry.path().filename());
+    EXPECT_EQ(files, std::vector<std::filesystem::path>{"ParkDir.txt"});
+    expectArrow();
+}
+
+TEST_F(OutputButtons, FolderMemoryIsNeverOverwritten) {
+    auto window = windowWithTable();
+    remember("/somewhere/else");
+    const std::string memory = readBytes(memoryFile());
+
+    standIns.fileDialog.setNextFileName(memoryFile());
+    button(*window, "cmdWriteCSV").click();
+    standIns.fileDialog.setNextFileName(workFolder() / "Backup" / "PARKDIR.TXT.bak");
+    button(*window, "cmdWritetoFile").click();
+    standIns.fileDialog.setNextFileName(memoryFile());
+    button(*window, "cmdWritetoFile").click();
+
+    EXPECT_EQ(standIns.messages.texts, QStringList(3, refusedMessage()));
+    EXPECT_EQ(readBytes(memoryFile()), memory);
+    expectArrow();
+}
+
+TEST_F(OutputButtons, WriteFailureNamesTheFileAndRestoresTheArrow) {
+    auto window = windowWithTable();
+    const auto target = workFolder() / "no such folder" / "parks.csv";
+    standIns.fileDialog.setNextFileName(target);
+    button(*window, "cmdWriteCSV").click();
+    standIns.fileDialog.setNextFileName(target.parent_path() / "parks.txt");
+    button(*window, "cmdWritetoFile").click();
+
+    ASSERT_EQ(standIns.messages.texts.size(), 2);
+    EXPECT_TRUE(standIns.messages.texts[0].contains(QStringLiteral("parks.csv")));
+    EXPECT_TRUE(standIns.messages.texts[1].contains(QStringLiteral("parks.txt")));
+    EXPECT_EQ(standIns.messages.hourglassShown, (std::vector<bool>{false, false}));
+    expectArrow();
+}
+
+TEST_F(OutputButtons, PrintSendsTheLaidOutReportUnderTheHourglass) {
+    auto window = windowWithTable();
+    button(*window, "cmdPrintInfo").click();
+    ASSERT_EQ(standIns.printer.printed.size(), 1u);
+    EXPECT_EQ(standIns.printer.hourglassShown, std::vector<bool>{true});
+    const output::PrintedReport expected =
+        output::layoutPrintedReport(*window->grid().table(), window->captionBytes());
+    const output::PrintedReport& printed = standIns.printer.printed.front();
+    EXPECT_EQ(printed.leadingLines, expected.leadingLines);
+    EXPECT_EQ(printed.fontFace, expected.fontFace);
+    EXPECT_EQ(printed.fontPoints, expected.fontPoints);
+    EXPECT_EQ(printed.sections, expected.sections);
+    expectArrow();
+
+    standIns.printer.failWith = "No default printer";
+    button(*window, "cmdPrintInfo").click();
+    EXPECT_EQ(standIns.messages.texts, QStringList{QStringLiteral("No default printer")});
+    EXPECT_EQ(standIns.messages.hourglassShown, std::vector<bool>{false});
+    expectArrow();
+}
+
+TEST_F(OutputButtons, DesignStateHasNothingToWriteOrPrint) {
+    const auto season = makeSeason("nopark");
+    auto window = startWindow();
+    openFolder(*window, season);
+    std::filesystem::remove(season / "dmbpark.dat");
+    button(*window, "cmdGetParkInfo").click();
+    standIns.messages.texts.clear();
+
+    standIns.fileDialog.setNextFileName(workFolder() / "parks.csv");
+    button(*window, "cmdWriteCSV").click();
+    button(*window, "cmdWritetoFile").click();
+    button(*window, "cmdPrintInfo").click();
+    EXPECT_EQ(standIns.messages.texts, QStringList(3, QString::fromLatin1(app::kNoTableMessage)));
+    EXPECT_TRUE(standIns.fileDialog.filtersAsked.isEmpty());
+    EXPECT_TRUE(standIns.printer.hourglassShown.empty());
+    EXPECT_FALSE(std::filesystem::exists(workFolder() / "parks.csv"));
+}
+
+} // namespace
+} // namespace vendrix::test

@@ -1,0 +1,253 @@
+// The enabled-state rules, the accelerators and tab order, and Get Park Info into the grid.
+#include "parktable/parktablebuilder.h"
+#include "platform/displaytext.h"
+#include "platform/drivelist.h"
+#include "platform/filelist.h"
+#include "platform/folderlist.h"
+#include "platform/parkgrid.h"
+#include "windowtest.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace vendrix::test {
+namespace {
+
+using parktable::ParkTable;
+
+struct ButtonStates {
+    bool get, print, text, csv;
+    bool operator==(const ButtonStates&) const = default;
+};
+
+void PrintTo(const ButtonStates& s, std::ostream* os) {
+    *os << "{get " << s.get << ", print " << s.print << ", text " << s.text << ", csv " << s.csv << "}";
+}
+
+class ParkInfo : public WindowTest {
+protected:
+    ButtonStates states(const app::Form1& window) {
+        return {button(window, "cmdGetParkInfo").isEnabled(), button(window, "cmdPrintInfo").isEnabled(),
+                button(window, "cmdWritetoFile").isEnabled(), button(window, "cmdWriteCSV").isEnabled()};
+    }
+    // A button pressed by its accelerator shows itself pressed for a moment before it clicks.
+    static void pressAlt(app::Form1& window, Qt::Key key) {
+        QTest::keyClick(&window, key, Qt::AltModifier);
+        QTest::qWait(150);
+    }
+    static void showActive(app::Form1& window) {
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+TEST_F(ParkInfo, EnabledStatesFollowScansAndPresses) {
+    const auto first = makeSeason("first");
+    auto partial = seasonkit::sampleSeason();
+    partial.orgs.clear();
+    const auto incomplete = makeSeason("incomplete", partial);
+    std::filesystem::remove(incomplete / "dmborg.dat");
+    const auto second = makeSeason("second", seasonkit::syntheticSeason(5));
+
+    auto window = startWindow();
+    EXPECT_EQ(states(*window), (ButtonStates{false, false, false, false}));
+
+    openFolder(*window, incomplete);
+    EXPECT_EQ(states(*window), (ButtonStates{false, false, false, false}));
+    EXPECT_TRUE(window->captionLabel().text().isEmpty());
+    EXPECT_TRUE(button(*window, "cmdGetParkInfo").toolTip().contains(QStringLiteral("dmborg.dat")));
+
+    openFolder(*window, first);
+    EXPECT_EQ(states(*window), (ButtonStates{true, false, false, false}));
+    const QString firstCaption = window->captionLabel().text();
+
+    button(*window, "cmdGetParkInfo").click();
+    EXPECT_EQ(states(*window), (ButtonStates{false, true, true, true}));
+
+    // An incomplete folder: Get Park Info off, the outputs and the caption as they were.
+    openFolder(*window, incomplete);
+    EXPECT_EQ(states(*window), (ButtonStates{false, true, true, true}));
+    EXPECT_EQ(window->captionLabel().text(), firstCaption);
+
+    openFolder(*window, second);
+    EXPECT_EQ(states(*window), (ButtonStates{true, true, true, true}));
+    EXPECT_NE(window->captionLabel().text(), firstCaption);
+}
+
+TEST_F(ParkInfo, AcceleratorsPressOnlyEnabledButtons) {
+    const auto season = makeSeason("keys");
+    auto window = startWindow();
+    showActive(*window);
+
+    // All disabled: nothing happens.
+    for (const Qt::Key key : {Qt::Key_G, Qt::Key_P, Qt::Key_W, Qt::Key_C})
+        pressAlt(*window, key);
+    EXPECT_EQ(window->grid().table(), nullptr);
+    EXPECT_TRUE(standIns.fileDialog.filtersAsked.isEmpty());
+    EXPECT_TRUE(standIns.printer.hourglassShown.empty());
+
+    openFolder(*window, season);
+    pressAlt(*window, Qt::Key_G);
+    ASSERT_NE(window->grid().table(), nullptr);
+    EXPECT_FALSE(button(*window, "cmdGetParkInfo").isEnabled());
+
+    pressAlt(*window, Qt::Key_C);
+    pressAlt(*window, Qt::Key_W);
+    EXPECT_EQ(standIns.fileDialog.filtersAsked,
+              QStringList({QStringLiteral("CSV (*.csv)|*.csv"), QStringLiteral("Text (*.txt)|*.txt")}));
+    pressAlt(*window, Qt::Key_P);
+    EXPECT_EQ(standIns.printer.printed.size(), 1u);
+
+    QSignalSpy exits(window.get(), &app::Form1::exitRequested);
+    pressAlt(*window, Qt::Key_X);
+    EXPECT_EQ(exits.count(), 1);
+}
+
+TEST_F(ParkInfo, TabVisitsTheControlsInDesignOrder) {
+    auto window = startWindow();
+    for (const char* name : {"cmdGetParkInfo", "cmdPrintInfo", "cmdWritetoFile", "cmdWriteCSV"})
+        button(*window, name).setEnabled(true);
+    showActive(*window);
+    window->driveList().setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 8; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        visited << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited.join(QLatin1Char(' ')),
+              QStringLiteral("Drive1 Dir1 File1 cmdGetParkInfo cmdExit grdParks cmdPrintInfo cmdWritetoFile "
+                             "cmdWriteCSV"));
+}
+
+TEST_F(ParkInfo, GetParkInfoShowsEveryParkUnderMergedGroupCaptions) {
+    const auto season = makeSeason("shown");
+    auto window = startWindow();
+    const platform::ParkGrid& grid = window->grid();
+    EXPECT_EQ(grid.model()->rowCount(), 2);
+    EXPECT_EQ(grid.model()->columnCount(), 2);
+
+    openFolder(*window, season);
+    button(*window, "cmdGetParkInfo").click();
+    ASSERT_NE(grid.table(), nullptr);
+    const parktable::ParkTableBuild expected =
+        parktable::buildParkTable(season / "dmbpark.dat", window->lastScan().teamByPark);
+    ASSERT_TRUE(expected.built());
+    EXPECT_EQ(*grid.table(), *expected.table);
+    const int parks = expected.table->parkCount();
+    EXPECT_EQ(grid.model()->rowCount(), parks + 2);
+    EXPECT_EQ(grid.model()->columnCount(), 35);
+    EXPECT_EQ(window->parkFilePath(), season / "dmbpark.dat");
+
+    // Each group caption once, over its columns; the plain columns stand alone.
+    const QTableView& captions = grid.captionPane();
+    const std::vector<std::pair<int, int>> groups{{3, 7}, {10, 7}, {17, 4}, {21, 4}};
+    for (const auto& [column, span] : groups) {
+        EXPECT_EQ(captions.columnSpan(0, column), span) << column;
+        EXPECT_EQ(captions.rowSpan(0, column), 1);
+    }
+    EXPECT_EQ(grid.parkModel().cellText(0, 3), QStringLiteral("Fence Distance"));
+    EXPECT_EQ(grid.parkModel().cellText(1, 4), QStringLiteral("LF "));
+    EXPECT_EQ(captions.columnSpan(1, 3), 1) << "only the group-caption row merges";
+
+    // The fixed rows and column belong to the panes; the view scrolls the rest.
+    EXPECT_TRUE(grid.isRowHidden(0) && grid.isRowHidden(1) && grid.isColumnHidden(0));
+    EXPECT_FALSE(grid.isRowHidden(2));
+    EXPECT_FALSE(grid.columnPane().isColumnHidden(0));
+    EXPECT_TRUE(grid.columnPane().isRowHidden(1));
+    EXPECT_EQ(grid.columnWidth(1), grid.columnWidthPixels(1));
+    EXPECT_EQ(grid.columnWidthPixels(0), qRound(2000 * grid.logicalDpiX() / 1440.0));
+    EXPECT_EQ(grid.columnWidthPixels(3), qRound(450 * grid.logicalDpiX() / 1440.0));
+    EXPECT_EQ(grid.font().family(), QStringLiteral("Arial"));
+    EXPECT_EQ(grid.font().pointSizeF(), 7.0);
+    EXPECT_EQ(grid.rowHeight(parks + 1), grid.rowHeight(2));
+
+    const QAbstractItemModel& model = *grid.model();
+    EXPECT_EQ(model.index(2, 2).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignCenter));
+    EXPECT_EQ(model.index(2, 5).data(Qt::TextAlignmentRole).toInt(), int(Qt::AlignRight | Qt::AlignTop));
+    EXPECT_FALSE(model.index(2, 0).data(Qt::TextAlignmentRole).isValid());
+    EXPECT_FALSE(model.index(2, 0).flags() & Qt::ItemIsSelectable);
+    EXPECT_TRUE(model.index(2, 1).flags() & Qt::ItemIsSelectable);
+}
+
+TEST_F(ParkInfo, ParkNamesShowTheirCodePageCharacters) {
+    auto content = seasonkit::syntheticSeason(1);
+    content.parks.front().record.parkName = "Caf\xE9 \x80 Field";
+    const auto season = makeSeason("names", content);
+    auto window = startWindow();
+    openFolder(*window, season);
+    button(*window, "cmdGetParkInfo").click();
+    ASSERT_NE(window->grid().table(), nullptr);
+    EXPECT_EQ(window->grid().table()->cell(2, 0).substr(0, 12), "Caf\xE9 \x80 Field");
+    EXPECT_EQ(window->grid().parkModel().cellText(2, 0).trimmed(), QString::fromUtf8("Café € Field"));
+    EXPECT_EQ(platform::fromWindows1252("\x9C\x81"), QString::fromUtf8("\u0153\u0081"));
+}
+
+TEST_F(ParkInfo, ParkFileDeletedAfterTheScanGivesItsMessageAndStillEnablesTheOutputs) {
+    const auto season = makeSeason("deleted");
+    const auto second = makeSeason("second", seasonkit::syntheticSeason(3));
+    auto window = startWindow();
+
+    openFolder(*window, second);
+    button(*window, "cmdGetParkInfo").click();
+    ASSERT_NE(window->grid().table(), nullptr);
+    const ParkTable before = *window->grid().table();
+
+    openFolder(*window, season);
+    std::filesystem::remove(season / "dmbpark.dat");
+    button(*window, "cmdGetParkInfo").click();
+    EXPECT_EQ(standIns.messages.texts, QStringList{QStringLiteral("No Park File to Process")});
+    EXPECT_FALSE(button(*window, "cmdGetParkInfo").isEnabled());
+    EXPECT_TRUE(button(*window, "cmdPrintInfo").isEnabled());
+    EXPECT_TRUE(button(*window, "cmdWritetoFile").isEnabled());
+    EXPECT_TRUE(button(*window, "cmdWriteCSV").isEnabled());
+    EXPECT_EQ(*window->grid().table(), before) << "the table stays as it was";
+}
+
+TEST_F(ParkInfo, ParkFileMissingAtTheFirstPressLeavesTheDesignState) {
+    const auto season = makeSeason("missing");
+    auto window = startWindow();
+    openFolder(*window, season);
+    std::filesystem::remove(season / "dmbpark.dat");
+    button(*window, "cmdGetParkInfo").click();
+    EXPECT_EQ(window->grid().table(), nullptr);
+    EXPECT_EQ(window->grid().model()->rowCount(), 2);
+    EXPECT_EQ(window->grid().model()->columnCount(), 2);
+    EXPECT_TRUE(button(*window, "cmdWriteCSV").isEnabled());
+}
+
+TEST_F(ParkInfo, SecondBuildLeavesNothingOfTheFirst) {
+    const auto big = makeSeason("big", seasonkit::syntheticSeason(40));
+    const auto small = makeSeason("small", seasonkit::syntheticSeason(2));
+    auto window = startWindow();
+    openFolder(*window, big);
+    button(*window, "cmdGetParkInfo").click();
+    EXPECT_EQ(window->grid().model()->rowCount(), 42);
+    openFolder(*window, small);
+    button(*window, "cmdGetParkInfo").click();
+    EXPECT_EQ(window->grid().model()->rowCount(), 4);
+    EXPECT_EQ(window->grid().captionPane().columnSpan(0, 3), 7);
+}
+
+TEST_F(ParkInfo, WindowGrowsTheTableAndKeepsTheRows) {
+    auto window = startWindow();
+    window->show();
+    const double scale = window->logicalDpiX() / 96.0;
+    EXPECT_EQ(window->size(), QSize(qRound(832 * scale), qRound(458 * scale)));
+    const QRect grid = window->grid().geometry();
+    const QRect drive = window->driveList().geometry();
+    const QRect exit = button(*window, "cmdExit").geometry();
+    EXPECT_EQ(grid, QRect(qRound(8 * scale), qRound(128 * scale), qRound(817 * scale), qRound(265 * scale)));
+    EXPECT_EQ(exit.topLeft(), QPoint(qRound(656 * scale), qRound(408 * scale)));
+
+    window->resize(window->width() + 200, window->height() + 100);
+    EXPECT_EQ(window->grid().geometry(), grid.adjusted(0, 0, 200, 100));
+    EXPECT_EQ(window->driveList().geometry(), drive);
+    EXPECT_EQ(button(*window, "cmdExit").geometry(), exit.translated(0, 100));
+    EXPECT_EQ(window->minimumSize(), QSize(qRound(832 * scale), qRound(458 * scale)));
+}
+
+} // namespace
+} // namespace vendrix::test

@@ -1,0 +1,45 @@
+#include "standins.h"
+
+#include "platform/waitcursor.h"
+
+namespace vendrix::test {
+
+void RecordingMessageBox::show(const QString& text) {
+    texts << text;
+    hourglassShown.push_back(platform::WaitCursor::isShown());
+}
+
+std::filesystem::path ScriptedFileDialog::chooseFile(const platform::FileFilter& filter) {
+    filtersAsked << filter.description + QLatin1Char('|') + filter.pattern;
+    if (answers_.empty())
+        return {};
+    std::filesystem::path answer = std::move(answers_.front());
+    answers_.pop_front();
+    return answer;
+}
+
+void RecordingPrinter::print(const output::PrintedReport& report) {
+    hourglassShown.push_back(platform::WaitCursor::isShown());
+    if (failWith)
+        throw platform::PrintError(*failWith);
+    printed.push_back(report);
+}
+
+FixedVolumes::FixedVolumes() {
+    drives[QStringLiteral("/")] = true;
+}
+
+std::vector<platform::Volume> FixedVolumes::readyVolumes() {
+    std::vector<platform::Volume> volumes;
+    for (const auto& [root, ready] : drives)
+        if (ready)
+            volumes.push_back({root, {}});
+    return volumes;
+}
+
+bool FixedVolumes::isReady(const QString& root) {
+    const auto it = drives.find(root);
+    return it != drives.end() && it->second;
+}
+
+} // namespace vendrix::test
