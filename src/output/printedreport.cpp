@@ -1,13 +1,12 @@
 #include "printedreport.h"
 
-#include "parktable/fieldpattern.h"
+#include "reportfield.h"
 #include "reporttext.h"
 
 namespace vendrix::output {
 
 namespace {
 
-using parktable::FieldPattern;
 using parktable::ParkTable;
 namespace col = parktable::col;
 
@@ -20,7 +19,7 @@ constexpr std::string_view kHeading2 = "        LEFT HANDED        "
 struct ColumnRun {
     int first;
     int last;
-    const FieldPattern& field;
+    const ReportField& field;
 };
 
 class SectionWriter {
@@ -28,7 +27,7 @@ public:
     SectionWriter(const ParkTable& table, std::string_view title) : table_(table), title_(title) {}
 
     std::vector<std::string> section(bool blankLinesFirst, std::string_view spacer, std::string_view heading,
-                                     const FieldPattern& year, std::initializer_list<ColumnRun> runs) const {
+                                     const ReportField& year, std::initializer_list<ColumnRun> runs) const {
         std::vector<std::string> lines;
         lines.reserve(static_cast<std::size_t>(table_.rowCount()) + 5);
         if (blankLinesFirst)
@@ -61,19 +60,19 @@ private:
 
     const ParkTable& table_;
     std::string_view title_;
-    const FieldPattern park_{"     !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
-    const FieldPattern team_{"!@@@@@@@@@@@@@@@@@@@@@@@@"};
+    const ReportField park_{"     !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
+    const ReportField team_{"!@@@@@@@@@@@@@@@@@@@@@@@@"};
 };
 
 } // namespace
 
 PrintedReport layoutPrintedReport(const ParkTable& table, std::string_view title) {
-    const FieldPattern shortYear{"!@@@@ "};
-    const FieldPattern longYear{"!@@@@@ "};
-    const FieldPattern distance{" @@@@"};
-    const FieldPattern narrow{" @@@"};
-    const FieldPattern factor{" @@@@@"};
-    const FieldPattern word{" !@@@@@@@@@@@@@@@"};
+    const ReportField shortYear{"!@@@@ "};
+    const ReportField longYear{"!@@@@@ "};
+    const ReportField distance{" @@@@"};
+    const ReportField narrow{" @@@"};
+    const ReportField factor{" @@@@@"};
+    const ReportField word{" !@@@@@@@@@@@@@@@"};
 
     const SectionWriter writer(table, title);
     PrintedReport report;

@@ -1,13 +1,12 @@
 #include "textreport.h"
 
-#include "parktable/fieldpattern.h"
+#include "reportfield.h"
 #include "reporttext.h"
 
 namespace vendrix::output {
 
 namespace {
 
-using parktable::FieldPattern;
 using parktable::ParkTable;
 namespace col = parktable::col;
 
@@ -18,12 +17,12 @@ constexpr std::string_view kHeading2 = "          LEFT HANDED        "
                                        "RIGHT HANDED            ";
 
 struct TextReportFields {
-    FieldPattern park{"  !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
-    FieldPattern team{"!@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
-    FieldPattern year{"!@@@@ "};
-    FieldPattern fence{" @@@"};
-    FieldPattern factor{" @@@@"};
-    FieldPattern word{" !@@@@@@@@@@@@@"};
+    ReportField park{"  !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
+    ReportField team{"!@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
+    ReportField year{"!@@@@ "};
+    ReportField fence{" @@@"};
+    ReportField factor{" @@@@"};
+    ReportField word{" !@@@@@@@@@@@@@"};
 };
 
 class TextReportWriter {
@@ -44,7 +43,7 @@ public:
     }
 
     // One line per row from the column-caption row on: the row's prefix, then the given columns.
-    void section(const FieldPattern& field, int firstColumn, int lastColumn) {
+    void section(const ReportField& field, int firstColumn, int lastColumn) {
         for (int row = parktable::kColumnCaptionRow; row < table_.rowCount(); ++row) {
             fields_.park.appendTo(out_, table_.cell(row, col::parkName));
             fields_.team.appendTo(out_, teamTextForReport(table_.cell(row, col::teamName)));

@@ -2,6 +2,8 @@
 
 #include "fixtureseason.h"
 #include "output/printedpages.h"
+#include "output/reportfield.h"
+#include "parktable/fieldpattern.h"
 
 #include <gtest/gtest.h>
 
@@ -159,4 +161,29 @@ TEST(PrintedReport, SheetThatHoldsExactlyTheLinesTakesThemAll) {
     const output::PageMetrics page{1.5, 0.1, 0.1};
     const auto pages = output::paginate(output::layoutPrintedReport(tableOfParks(30), "T"), page);
     EXPECT_EQ(pages[0].size(), 15u);
+}
+
+TEST(ReportField, WritesWhatTheFieldPatternWrites) {
+    const std::vector<std::string> patterns{"     !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                                            "!@@@@@@@@@@@@@@@@@@@@@@@@",
+                                            "!@@@@ ",
+                                            "!@@@@@ ",
+                                            " @@@@",
+                                            " @@@",
+                                            " @@@@@",
+                                            " !@@@@@@@@@@@@@@@",
+                                            "  !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
+                                            "@@-@@",
+                                            "x",
+                                            ""};
+    for (const std::string& pattern : patterns) {
+        const parktable::FieldPattern general(pattern);
+        const output::ReportField field(pattern);
+        for (std::size_t length = 0; length <= general.positions() + 3; ++length) {
+            const std::string text = std::string(length, 'a') + (length > 0 ? " " : "");
+            std::string written = "<";
+            field.appendTo(written, text);
+            EXPECT_EQ(written, "<" + general.apply(text)) << '"' << pattern << "\" with \"" << text << '"';
+        }
+    }
 }
