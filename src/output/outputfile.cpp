@@ -43,11 +43,12 @@ public:
     // Creates a new file beside the target, under a name no other file has.
     explicit TemporaryFile(const fs::path& target) {
         const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+        // A target name near the file system's limit still leaves room for the suffix.
+        const std::string stem = target.filename().string().substr(0, kStemLength);
         std::random_device seed;
         std::mt19937_64 random(seed());
         for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = folder /
-                    ("." + target.filename().string() + ".vendrix-" + std::to_string(random() % 1000000000));
+            path_ = folder / ("." + stem + ".vendrix-" + std::to_string(random() % 1000000000));
             errno = 0;
             // "x": never open a file that is already there.
             file_ = std::fopen(path_.c_str(), "wbx");
@@ -106,6 +107,8 @@ public:
     }
 
 private:
+    static constexpr std::size_t kStemLength = 200;
+
     static std::string reasonOr(const char* fallback) {
         return errno != 0 ? lastSystemError() : fallback;
     }

@@ -74,6 +74,9 @@ TEST(OutputFile, ReplacesAnExistingFileWhole) {
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"parks.csv"});
     output::writeOutputFile(folder / "no extension", "");
     EXPECT_TRUE(fs::exists(folder / "no extension"));
+    const std::string longest(255, 'n'); // the longest name a file can have here
+    output::writeOutputFile(folder / longest, "x");
+    EXPECT_EQ(readFile(folder / longest), "x");
 }
 
 TEST(OutputFile, FailedWriteLeavesTheOldFileAndNoTemporaryFile) {
