@@ -1,23 +1,11 @@
 #include "form1.h"
-#include "platform/reportprinter.h"
 #include "platform/systemfiledialog.h"
 #include "platform/systemmessagebox.h"
+#include "platform/systemprinter.h"
 #include "platform/systemvolumes.h"
 
 #include <QApplication>
 #include <QIcon>
-
-namespace {
-
-// Stands in until the system printer adapter is part of the build.
-class UnavailablePrinter : public vendrix::platform::ReportPrinter {
-public:
-    void print(const vendrix::output::PrintedReport&) override {
-        throw vendrix::platform::PrintError("Printing is not available in this build.");
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -26,7 +14,7 @@ int main(int argc, char* argv[]) {
 
     vendrix::platform::SystemMessageBox messages;
     vendrix::platform::SystemFileDialog fileDialog;
-    UnavailablePrinter printer;
+    vendrix::platform::SystemPrinter printer;
     vendrix::platform::SystemVolumes volumes;
 
     vendrix::app::Form1 window({messages, fileDialog, printer, volumes});

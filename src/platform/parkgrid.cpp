@@ -62,6 +62,12 @@ ParkGrid::ParkGrid(QWidget* parent)
     connect(columnPane_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
             &QScrollBar::setValue);
 
+    // The wheel turned over a fixed part scrolls the table, never the fixed part alone.
+    for (QTableView* pane : {captionPane_, columnPane_, cornerPane_}) {
+        pane->viewport()->installEventFilter(this);
+        pane->show();
+    }
+
     setFont(designFont());
     applyLayout();
 }
@@ -80,14 +86,13 @@ QTableView* ParkGrid::makePane() {
     pane->horizontalHeader()->hide();
     pane->verticalHeader()->hide();
     pane->setModel(model_);
-    // The wheel turned over a fixed part scrolls the table, never the fixed part alone.
-    pane->viewport()->installEventFilter(this);
-    pane->show();
     return pane;
 }
 
 bool ParkGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Wheel && watched != viewport()) {
+    const bool overPane = watched == captionPane_->viewport() || watched == columnPane_->viewport() ||
+                          watched == cornerPane_->viewport();
+    if (event->type() == QEvent::Wheel && overPane) {
         wheelEvent(static_cast<QWheelEvent*>(event));
         return true;
     }

@@ -10,9 +10,11 @@
 #include "windowtest.h"
 
 #include <QAbstractItemModelTester>
-#include <QGuiApplication>
+#include <QApplication>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace vendrix::test {
 namespace {
@@ -38,6 +40,38 @@ TEST_F(Adapters, ParkTableModelPassesTheModelTester) {
     model.setTable(parktable::ParkTable::withCaptions());
     EXPECT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.columnCount(), 35);
+}
+
+TEST_F(Adapters, FixedPartsScrollWithTheTable) {
+    const auto season = makeSeason("scroll", seasonkit::syntheticSeason(300));
+    auto build = parktable::buildParkTable(season / "dmbpark.dat", season::TeamByPark{});
+    ASSERT_TRUE(build.built());
+    platform::ParkGrid grid;
+    grid.resize(400, 200);
+    grid.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
+    grid.setTable(*build.table);
+    const QTableView& captions = grid.captionPane();
+    const QTableView& column = grid.columnPane();
+    EXPECT_EQ(captions.geometry().height(), 2 * grid.rowHeightPixels());
+    EXPECT_EQ(column.geometry().width(), grid.columnWidthPixels(0));
+    EXPECT_EQ(column.geometry().height(), grid.viewport()->height());
+
+    grid.horizontalScrollBar()->setValue(100);
+    grid.verticalScrollBar()->setValue(150);
+    EXPECT_EQ(captions.horizontalScrollBar()->value(), 100);
+    EXPECT_EQ(column.verticalScrollBar()->value(), 150);
+    EXPECT_EQ(captions.verticalScrollBar()->value(), 0);
+    EXPECT_EQ(grid.rowAt(0), column.rowAt(0)) << "park names stay beside their rows";
+
+    // The wheel over the captions scrolls the table, and the captions stay.
+    const QPointF at(10, 10);
+    QWheelEvent wheel(at, captions.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(captions.viewport(), &wheel);
+    EXPECT_GT(grid.verticalScrollBar()->value(), 150);
+    EXPECT_EQ(column.verticalScrollBar()->value(), grid.verticalScrollBar()->value());
+    EXPECT_EQ(captions.verticalScrollBar()->value(), 0);
 }
 
 TEST_F(Adapters, DriveOfAPathIsTheLongestWholeFolderPrefix) {

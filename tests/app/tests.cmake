@@ -14,3 +14,7 @@ add_executable(vendrix_window_tests
 target_link_libraries(vendrix_window_tests PRIVATE vendrix_app vendrix_testsupport Qt6::Test GTest::gtest)
 gtest_discover_tests(vendrix_window_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Not a test: saves a picture of the window on a season (docs/window.png comes from it).
+add_executable(vendrix-window-shot app/windowshot.cpp app/standins.cpp)
+target_link_libraries(vendrix-window-shot PRIVATE vendrix_app Qt6::Test)

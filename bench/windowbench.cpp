@@ -1,0 +1,90 @@
+// Get Park Info on a generated season of 32,767 parks, from the press of the button to the table
+// painted in the grid, on Qt's offscreen platform.
+#include "app/form1.h"
+#include "platform/folderlist.h"
+#include "platform/parkgrid.h"
+#include "seasonkit/sampleseason.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <filesystem>
+
+namespace {
+
+constexpr int kParks = 32767;
+
+class SilentMessages : public vendrix::platform::AppMessageBox {
+public:
+    void show(const QString& text) override { last = text; }
+    QString last;
+};
+class NoDialog : public vendrix::platform::FileDialog {
+public:
+    std::filesystem::path chooseFile(const vendrix::platform::FileFilter&) override { return {}; }
+};
+class NoPrinter : public vendrix::platform::ReportPrinter {
+public:
+    void print(const vendrix::output::PrintedReport&) override {}
+};
+class RootOnly : public vendrix::platform::VolumeSource {
+public:
+    std::vector<vendrix::platform::Volume> readyVolumes() override { return {{QStringLiteral("/"), {}}}; }
+    bool isReady(const QString&) override { return true; }
+};
+
+QString qpath(const std::filesystem::path& path) {
+    return QString::fromStdString(path.string());
+}
+
+void BM_GetParkInfoShown(benchmark::State& state) {
+    const auto root = std::filesystem::temp_directory_path() / "vendrix-bench-window";
+    const auto season = root / "season-32767";
+    const auto work = root / "work";
+    std::filesystem::create_directories(work);
+    vendrix::seasonkit::writeSeason(season, vendrix::seasonkit::syntheticSeason(kParks));
+    std::filesystem::current_path(work); // the window keeps ParkDir.txt here
+
+    SilentMessages messages;
+    NoDialog dialog;
+    NoPrinter printer;
+    RootOnly volumes;
+    vendrix::app::Form1 window({messages, dialog, printer, volumes});
+    window.load();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was not shown");
+        return;
+    }
+
+    for (auto _ : state) {
+        state.PauseTiming();
+        // Only a scan of a complete season enables the button again.
+        window.folderList().setPath(qpath(work));
+        window.folderList().setPath(qpath(season));
+        QApplication::processEvents();
+        state.ResumeTiming();
+
+        window.getParkInfoButton().click();
+        window.repaint();
+        QApplication::processEvents();
+    }
+    const auto* table = window.grid().table();
+    if (!table || table->parkCount() != kParks || !messages.last.isEmpty())
+        state.SkipWithError("the table was not shown whole");
+    state.counters["parks"] = kParks;
+}
+BENCHMARK(BM_GetParkInfoShown)->Unit(benchmark::kMillisecond)->MinTime(2.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,44 @@
+// Opens the window on a season folder, presses Get Park Info and saves what the window shows, for
+// the documentation and for looking at the layout.
+// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled]
+#include "app/form1.h"
+#include "platform/folderlist.h"
+#include "platform/parkgrid.h"
+#include "standins.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled]\n");
+        return 2;
+    }
+    vendrix::test::StandIns standIns;
+    vendrix::app::Form1 window(standIns.services());
+    window.load();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window) || !window.folderList().setPath(args[1])) {
+        std::fprintf(stderr, "cannot open the window on %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    window.getParkInfoButton().click();
+    if (args.contains(QStringLiteral("--scrolled"))) {
+        // Halfway both ways: the fixed rows and column must stay.
+        for (QScrollBar* bar : {window.grid().horizontalScrollBar(), window.grid().verticalScrollBar()})
+            bar->setValue(bar->maximum() / 2);
+    }
+    QTest::qWait(300);
+    if (!window.grab().save(args[2])) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));
+        return 1;
+    }
+    return 0;
+}
