@@ -1,6 +1,7 @@
 #include "systemvolumes.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStorageInfo>
 #include <algorithm>
 
@@ -11,7 +12,8 @@ std::vector<Volume> SystemVolumes::readyVolumes() {
     const QStorageInfo rootVolume = QStorageInfo::root();
     volumes.push_back({QDir::cleanPath(rootVolume.rootPath()), rootVolume.name()});
     for (const QStorageInfo& storage : QStorageInfo::mountedVolumes()) {
-        if (!storage.isValid() || !storage.isReady())
+        // A file mounted over a file (containers do that) is no drive.
+        if (!storage.isValid() || !storage.isReady() || !QFileInfo(storage.rootPath()).isDir())
             continue;
         const QString root = QDir::cleanPath(storage.rootPath());
         const bool known =
