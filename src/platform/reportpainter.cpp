@@ -2,33 +2,22 @@
 
 #include "output/printedpages.h"
 #include "reportprinter.h"
+#include "windows1252.h"
 
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <array>
 
 namespace vendrix::platform {
 
 namespace {
 
-// Windows-1252 bytes 0x80 to 0x9F; 0 marks the five codes that have no character.
-constexpr std::array<char16_t, 32> kHighControls{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
-};
-
-char16_t characterOf(unsigned char byte) {
-    if (byte < 0x20 || byte == 0x7F)
-        return u'?';
-    if (byte >= 0x80 && byte < 0xA0) {
-        const char16_t mapped = kHighControls[byte - 0x80];
-        return mapped != 0 ? mapped : u'?';
-    }
-    return byte; // the rest of the code page is Latin-1
+// Control characters would move or hide what follows them on the line.
+char16_t printableCharacterOf(unsigned char byte) {
+    const char16_t character = windows1252::toUnicode(byte);
+    return character < 0x20 || (character >= 0x7F && character < 0xA0) ? u'?' : character;
 }
 
 } // namespace
@@ -37,7 +26,7 @@ QString textFromWindows1252(std::string_view bytes) {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
     for (char byte : bytes)
-        *out++ = QChar(characterOf(static_cast<unsigned char>(byte)));
+        *out++ = QChar(printableCharacterOf(static_cast<unsigned char>(byte)));
     return text;
 }
 
