@@ -41,7 +41,8 @@ void ParkTable::appendRow(const Row& cells) {
     text_.resize(text_.size() + rowLength);
     char* out = text_.data() + offset;
     for (std::size_t c = 0; c < cells.size(); ++c) {
-        std::memcpy(out, cells[c].data(), cells[c].size());
+        if (!cells[c].empty()) // an empty view may hold no pointer, which memcpy must not get
+            std::memcpy(out, cells[c].data(), cells[c].size());
         out += cells[c].size();
         offset += static_cast<std::uint32_t>(cells[c].size());
         cellEnds_[firstCell + c] = offset;
