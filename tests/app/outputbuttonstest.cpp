@@ -128,6 +128,8 @@ TEST_F(OutputButtons, DesignStateHasNothingToWriteOrPrint) {
     openFolder(*window, season);
     std::filesystem::remove(season / "dmbpark.dat");
     button(*window, "cmdGetParkInfo").click();
+    EXPECT_EQ(window->grid().model()->rowCount(), 2);
+    EXPECT_EQ(window->grid().model()->columnCount(), 2);
     standIns.messages.texts.clear();
 
     standIns.fileDialog.setNextFileName(workFolder() / "parks.csv");

@@ -206,18 +206,6 @@ TEST_F(ParkInfo, ParkFileDeletedAfterTheScanGivesItsMessageAndStillEnablesTheOut
     EXPECT_EQ(*window->grid().table(), before) << "the table stays as it was";
 }
 
-TEST_F(ParkInfo, ParkFileMissingAtTheFirstPressLeavesTheDesignState) {
-    const auto season = makeSeason("missing");
-    auto window = startWindow();
-    openFolder(*window, season);
-    std::filesystem::remove(season / "dmbpark.dat");
-    button(*window, "cmdGetParkInfo").click();
-    EXPECT_EQ(window->grid().table(), nullptr);
-    EXPECT_EQ(window->grid().model()->rowCount(), 2);
-    EXPECT_EQ(window->grid().model()->columnCount(), 2);
-    EXPECT_TRUE(button(*window, "cmdWriteCSV").isEnabled());
-}
-
 TEST_F(ParkInfo, SecondBuildLeavesNothingOfTheFirst) {
     const auto big = makeSeason("big", seasonkit::syntheticSeason(40));
     const auto small = makeSeason("small", seasonkit::syntheticSeason(2));

@@ -1,12 +1,10 @@
 // The Qt adapters on their own: the grid's model, the drive and folder lists, the file list.
 #include "parktable/parktablebuilder.h"
 #include "platform/drivelist.h"
-#include "platform/filedialog.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "platform/parkgrid.h"
 #include "platform/parktablemodel.h"
-#include "platform/waitcursor.h"
 #include "windowtest.h"
 
 #include <QAbstractItemModelTester>
@@ -148,26 +146,6 @@ TEST_F(Adapters, FileListShowsTheDataFilesWhateverTheirCase) {
     EXPECT_EQ(files.count(), 2);
     EXPECT_FALSE(files.setPath(qpath(workFolder() / "missing")));
     EXPECT_EQ(files.path(), qpath(workFolder()));
-}
-
-TEST_F(Adapters, WaitCursorComesBackOnEveryWayOut) {
-    try {
-        const platform::WaitCursor hourglass;
-        EXPECT_TRUE(platform::WaitCursor::isShown());
-        throw std::runtime_error("failed");
-    } catch (const std::runtime_error&) {
-    }
-    EXPECT_FALSE(platform::WaitCursor::isShown());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
-}
-
-TEST_F(Adapters, FileFilterTakesTheTwoPartForm) {
-    const auto filter = platform::FileFilter::parse(QStringLiteral("CSV (*.csv)|*.csv"));
-    EXPECT_EQ(filter.description, QStringLiteral("CSV (*.csv)"));
-    EXPECT_EQ(filter.pattern, QStringLiteral("*.csv"));
-    EXPECT_EQ(filter.nameFilter(), QStringLiteral("CSV (*.csv)"));
-    EXPECT_EQ(platform::FileFilter::parse(QStringLiteral("Parks|*.prk")).nameFilter(),
-              QStringLiteral("Parks (*.prk)"));
 }
 
 } // namespace
