@@ -151,8 +151,9 @@ SeasonContent sampleSeason() {
         team.parkId = static_cast<std::int16_t>(101 + i);
         team.nameFirst = kTeams[static_cast<std::size_t>(i)].first;
         team.nameSecond = kTeams[static_cast<std::size_t>(i)].second;
-        // Blank padding keeps trailing blanks in the name, as in real team files.
-        season.teams.push_back({team, static_cast<std::uint8_t>(i % 3 == 1 ? ' ' : 0)});
+        // Two teams are padded with blanks, which stay in their names as in real team files.
+        const bool blankPadded = i == 1 || i == 23;
+        season.teams.push_back({team, static_cast<std::uint8_t>(blankPadded ? ' ' : 0)});
     }
     return season;
 }
