@@ -230,6 +230,24 @@ void Form1::getParkInfo() {
     grdParks_->setTable(std::move(*build.table));
 }
 
+std::optional<std::string> Form1::underHourglass(const std::function<void()>& work) {
+    // The arrow is back before any message shows: the guard ends with this scope.
+    const platform::WaitCursor hourglass;
+    try {
+        work();
+    } catch (const output::OutputError& error) {
+        return error.what();
+    } catch (const platform::PrintError& error) {
+        return error.what();
+    }
+    return std::nullopt;
+}
+
+void Form1::showFailure(const std::optional<std::string>& failure) {
+    if (failure)
+        services_.messages.show(messageText(*failure));
+}
+
 bool Form1::hasTableForOutput() {
     if (grdParks_->table())
         return true;
@@ -249,17 +267,7 @@ void Form1::writeCsvFile() {
         services_.messages.show(messageText(output::kRefusedNameMessage));
         return;
     }
-    std::optional<std::string> failure;
-    {
-        const platform::WaitCursor hourglass;
-        try {
-            output::writeOutputFile(path, output::csvText(*grdParks_->table()));
-        } catch (const output::OutputError& error) {
-            failure = error.what();
-        }
-    }
-    if (failure)
-        services_.messages.show(messageText(*failure));
+    showFailure(underHourglass([&] { output::writeOutputFile(path, output::csvText(*grdParks_->table())); }));
 }
 
 void Form1::writeTextFile() {
@@ -273,34 +281,16 @@ void Form1::writeTextFile() {
         services_.messages.show(messageText(output::kRefusedNameMessage));
         return;
     }
-    std::optional<std::string> failure;
-    {
-        const platform::WaitCursor hourglass;
-        try {
-            output::writeOutputFile(path, output::textReport(*grdParks_->table(), captionBytes_));
-        } catch (const output::OutputError& error) {
-            failure = error.what();
-        }
-    }
     // A report that could not be written is said so: a silent end would pass for success.
-    if (failure)
-        services_.messages.show(messageText(*failure));
+    showFailure(underHourglass(
+        [&] { output::writeOutputFile(path, output::textReport(*grdParks_->table(), captionBytes_)); }));
 }
 
 void Form1::printInfo() {
     if (!hasTableForOutput())
         return;
-    std::optional<std::string> failure;
-    {
-        const platform::WaitCursor hourglass;
-        try {
-            services_.printer.print(output::layoutPrintedReport(*grdParks_->table(), captionBytes_));
-        } catch (const platform::PrintError& error) {
-            failure = error.what();
-        }
-    }
-    if (failure)
-        services_.messages.show(messageText(*failure));
+    showFailure(underHourglass(
+        [&] { services_.printer.print(output::layoutPrintedReport(*grdParks_->table(), captionBytes_)); }));
 }
 
 void Form1::exitProgram() {

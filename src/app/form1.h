@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QLabel;
@@ -75,6 +76,9 @@ private:
     void runHandler(const std::function<void()>& handler);
     // False, after telling the user, while no park table has been built.
     bool hasTableForOutput();
+    // Runs an output's work under the hourglass; the failure it reports, if any.
+    std::optional<std::string> underHourglass(const std::function<void()>& work);
+    void showFailure(const std::optional<std::string>& failure);
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
 
     Form1Services services_;
