@@ -1,6 +1,7 @@
 // Every data file of a season, broken in every way a real folder or user breaks it: the scan, the
 // table build and the three outputs end with a correct result or a clear message, never a crash, a
 // hang or a partial output file, and the season's files are left byte for byte as they were.
+#include "foldersnapshot.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/printedreport.h"
@@ -12,11 +13,14 @@
 #include "seasonkit/sampleseason.h"
 #include "support/tempfolder.h"
 
-#include <fstream>
+#ifdef VENDRIX_HARDENING_PDF
+#include "platform/pdfprinter.h"
+#endif
+
+#include <algorithm>
+#include <charconv>
 #include <functional>
 #include <gtest/gtest.h>
-#include <iterator>
-#include <map>
 #include <random>
 
 using namespace vendrix;
@@ -25,28 +29,8 @@ namespace fs = std::filesystem;
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes readBytes(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-// Every regular file below the folder with its bytes; links are recorded by their target.
-std::map<std::string, Bytes> snapshot(const fs::path& folder) {
-    std::map<std::string, Bytes> files;
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-        const auto name = fs::relative(entry.path(), folder).string();
-        if (entry.is_symlink()) {
-            const auto target = fs::read_symlink(entry.path()).string();
-            files[name + " ->"] = Bytes(target.begin(), target.end());
-        } else if (entry.is_regular_file()) {
-            files[name] = readBytes(entry.path());
-        } else {
-            files[name + "/"] = {};
-        }
-    }
-    return files;
-}
+using test::changesBetween;
+using test::snapshot;
 
 struct DataFile {
     std::string name;
@@ -149,9 +133,74 @@ std::vector<DataFile> dataFiles() {
 void expectCompleteOrAbsent(const fs::path& file, const std::string& bytes) {
     if (!fs::exists(file))
         return;
-    const Bytes written = readBytes(file);
-    EXPECT_EQ(std::string(written.begin(), written.end()), bytes) << file << " is partial";
+    EXPECT_TRUE(test::fileBytes(file) == bytes) << file << " is partial";
 }
+
+std::size_t count(std::string_view text, std::string_view part) {
+    std::size_t found = 0;
+    for (auto at = text.find(part); at != std::string_view::npos; at = text.find(part, at + part.size()))
+        ++found;
+    return found;
+}
+
+struct CsvShape {
+    std::size_t lines = 0;
+    std::size_t fieldsPerLine = 0; // 0 when the lines differ
+    bool operator==(const CsvShape&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const CsvShape& shape) {
+    return out << shape.lines << " lines of " << shape.fieldsPerLine << " fields";
+}
+
+// Lines and fields as a CSV reader counts them: separators inside quotes do not count.
+CsvShape csvShape(std::string_view csv) {
+    CsvShape shape;
+    std::size_t fields = 1;
+    bool quoted = false;
+    for (std::size_t i = 0; i < csv.size(); ++i) {
+        if (csv[i] == '"')
+            quoted = !quoted;
+        else if (!quoted && csv[i] == ',')
+            ++fields;
+        else if (!quoted && csv.substr(i, 2) == "\r\n") {
+            if (shape.lines++ == 0)
+                shape.fieldsPerLine = fields;
+            else if (fields != shape.fieldsPerLine)
+                shape.fieldsPerLine = 0;
+            fields = 1;
+            ++i;
+        }
+    }
+    return shape;
+}
+
+#ifdef VENDRIX_HARDENING_PDF
+// A PDF file is complete when it ends where its cross-reference table says and holds every page
+// that its page tree counts, at least one a section. (The document's date makes a byte comparison
+// with a second rendering useless.)
+void expectCompletePdfOrAbsent(const fs::path& file, const output::PrintedReport& report) {
+    if (!fs::exists(file))
+        return;
+    const std::string pdf = test::fileBytes(file);
+    ASSERT_TRUE(pdf.starts_with("%PDF-")) << file;
+    ASSERT_TRUE(pdf.ends_with("%%EOF\n")) << file << " is cut short";
+    const auto startxref = pdf.rfind("startxref\n");
+    ASSERT_NE(startxref, std::string::npos);
+    std::size_t xref = 0;
+    const char* digits = pdf.data() + startxref + 10;
+    std::from_chars(digits, pdf.data() + pdf.size(), xref);
+    EXPECT_EQ(pdf.compare(xref, 4, "xref"), 0)
+        << file << ": the cross-reference table is not where it is said to be";
+
+    const std::size_t pages = count(pdf, "/Type /Page\n");
+    const auto countAt = pdf.find("/Count ", pdf.find("/Type /Pages"));
+    ASSERT_NE(countAt, std::string::npos);
+    EXPECT_EQ(std::to_string(pages),
+              pdf.substr(countAt + 7, pdf.find_first_not_of("0123456789", countAt + 7) - countAt - 7));
+    EXPECT_GE(pages, report.sections.size());
+}
+#endif
 
 class BadInputMatrix : public ::testing::TestWithParam<std::tuple<int, int>> {};
 
@@ -167,13 +216,13 @@ TEST_P(BadInputMatrix, EndsInAResultOrAMessageAndTouchesNoDataFile) {
     const auto scan = season::scanSeasonFolder(season, season::listSeasonFileNames(season));
     if (!scan.isComplete()) {
         EXPECT_FALSE(scan.missingFiles().empty());
-        EXPECT_EQ(snapshot(season), before);
+        EXPECT_EQ(changesBetween(before, snapshot(season)), "");
         return;
     }
     const auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
     if (!build.built()) {
         EXPECT_FALSE(build.message.empty());
-        EXPECT_EQ(snapshot(season), before);
+        EXPECT_EQ(changesBetween(before, snapshot(season)), "");
         return;
     }
     const parktable::ParkTable& table = *build.table;
@@ -184,6 +233,10 @@ TEST_P(BadInputMatrix, EndsInAResultOrAMessageAndTouchesNoDataFile) {
     const std::string csv = output::csvText(table);
     const std::string text = output::textReport(table, scan.caption());
     const output::PrintedReport printed = output::layoutPrintedReport(table, scan.caption());
+    EXPECT_EQ(csvShape(csv), (CsvShape{static_cast<std::size_t>(table.rowCount()), 33}));
+    // A cell of random bytes may hold a line break of its own.
+    EXPECT_TRUE(text.ends_with("\r\n"));
+    EXPECT_GE(count(text, "\r\n"), 4 * static_cast<std::size_t>(table.parkCount()) + 11);
     for (const auto& [target, bytes] : {std::pair{work / "out.csv", csv}, {work / "out.txt", text}}) {
         try {
             output::writeOutputFile(target, bytes);
@@ -192,7 +245,16 @@ TEST_P(BadInputMatrix, EndsInAResultOrAMessageAndTouchesNoDataFile) {
         }
         expectCompleteOrAbsent(target, bytes);
     }
-    EXPECT_EQ(snapshot(season), before);
+#ifdef VENDRIX_HARDENING_PDF
+    const fs::path pdf = work / "out.pdf";
+    try {
+        platform::PdfPrinter(pdf).print(printed);
+    } catch (const platform::PrintError& error) {
+        ADD_FAILURE() << error.what();
+    }
+    expectCompletePdfOrAbsent(pdf, printed);
+#endif
+    EXPECT_EQ(changesBetween(before, snapshot(season)), "");
 }
 
 std::string caseName(const ::testing::TestParamInfo<std::tuple<int, int>>& info) {
