@@ -4,7 +4,8 @@
 
 namespace vendrix::bench {
 
-// Heap bytes in use, counted by the replaced global operator new/delete of the benchmark binary.
+// Heap bytes in use, counted by the replaced allocation functions of the benchmark binary: every
+// malloc'd block, which includes what operator new and Qt allocate.
 std::size_t heapBytesInUse();
 std::size_t heapPeakBytes();
 // Starts a new peak measurement from the bytes in use now.

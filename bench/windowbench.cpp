@@ -1,9 +1,10 @@
-// Get Park Info on a generated season of 32,767 parks, from the press of the button to the table
+// Get Park Info on a season of 32,767 parks, from the press of the button to the table
 // painted in the grid, on Qt's offscreen platform.
 #include "app/form1.h"
+#include "benchseason.h"
+#include "heapcounter.h"
 #include "platform/folderlist.h"
 #include "platform/parkgrid.h"
-#include "seasonkit/sampleseason.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -12,8 +13,6 @@
 #include <filesystem>
 
 namespace {
-
-constexpr int kParks = 32767;
 
 class SilentMessages : public vendrix::platform::AppMessageBox {
 public:
@@ -39,11 +38,9 @@ QString qpath(const std::filesystem::path& path) {
 }
 
 void BM_GetParkInfoShown(benchmark::State& state) {
-    const auto root = std::filesystem::temp_directory_path() / "vendrix-bench-window";
-    const auto season = root / "season-32767";
-    const auto work = root / "work";
+    const auto season = std::filesystem::absolute(vendrix::bench::benchSeason());
+    const auto work = std::filesystem::temp_directory_path() / "vendrix-bench-window";
     std::filesystem::create_directories(work);
-    vendrix::seasonkit::writeSeason(season, vendrix::seasonkit::syntheticSeason(kParks));
     std::filesystem::current_path(work); // the window keeps ParkDir.txt here
 
     SilentMessages messages;
@@ -58,6 +55,7 @@ void BM_GetParkInfoShown(benchmark::State& state) {
         return;
     }
 
+    std::size_t peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
         // Only a scan of a complete season enables the button again.
@@ -66,14 +64,16 @@ void BM_GetParkInfoShown(benchmark::State& state) {
         QApplication::processEvents();
         state.ResumeTiming();
 
+        vendrix::bench::HeapPeakScope heap;
         window.getParkInfoButton().click();
         window.repaint();
         QApplication::processEvents();
+        peak = heap.peakGrowth();
     }
     const auto* table = window.grid().table();
-    if (!table || table->parkCount() != kParks || !messages.last.isEmpty())
+    if (!table || table->parkCount() != vendrix::bench::kBenchParks || !messages.last.isEmpty())
         state.SkipWithError("the table was not shown whole");
-    state.counters["parks"] = kParks;
+    state.counters["peak_MB"] = static_cast<double>(peak) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_GetParkInfoShown)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 

@@ -1,0 +1,123 @@
+#!/usr/bin/env python3
+"""Prints the table of scripts/bench from the results it left in a folder: the JSON files of the
+Google Benchmark binaries, hyperfine's JSON and the peak resident sets that /usr/bin/time wrote."""
+import json
+import statistics
+import sys
+from pathlib import Path
+
+
+def load_benchmarks(folder):
+    """Median of the repetitions of every benchmark, by name."""
+    results = {}
+    for file in sorted(folder.glob("*.json")):
+        data = json.loads(file.read_text())
+        if "benchmarks" not in data:
+            continue
+        for b in data["benchmarks"]:
+            if b.get("error_occurred"):
+                sys.exit(f"benchmark {b['name']} failed: {b.get('error_message')}")
+            if b.get("run_type") == "aggregate" and b.get("aggregate_name") != "median":
+                continue
+            results[b.get("run_name", b["name"])] = b
+    return results
+
+
+def milliseconds(value):
+    if value >= 100:
+        return f"{value:,.0f} ms"
+    if value >= 10:
+        return f"{value:.1f} ms"
+    if value >= 1:
+        return f"{value:.2f} ms"
+    return f"{value:.3f} ms"
+
+
+def megabytes(size):
+    return f"{size / 1e6:.1f} MB"
+
+
+def mebibytes(size):
+    return f"{size / 1024 / 1024:.1f} MiB"
+
+
+def main():
+    folder = Path(sys.argv[1])
+    cores, load_before, load_after = sys.argv[2:5]
+    marks = load_benchmarks(folder)
+
+    def bench(name):
+        if name not in marks:
+            sys.exit(f"no result for {name} in {folder}")
+        b = marks[name]
+        unit = {"ns": 1e-6, "us": 1e-3, "ms": 1.0, "s": 1e3}[b["time_unit"]]
+        return b["real_time"] * unit, b
+
+    def heap(b):
+        return mebibytes(b["peak_MB"] * 1024 * 1024) + " heap"
+
+    hyperfine = json.loads((folder / "process.json").read_text())["results"]
+    export_run, true_run = hyperfine[0], hyperfine[1]
+
+    def rss(file):
+        kilobytes = [int(line) for line in (folder / file).read_text().split()]
+        return statistics.median(kilobytes) * 1024
+
+    build, build_b = bench("BM_DecodeAndBuildParkTable")
+    read, read_b = bench("BM_ReadParkFileBare")
+    csv, csv_b = bench("BM_CsvText")
+    text, text_b = bench("BM_TextReport")
+    layout, layout_b = bench("BM_LayoutPrintedReport")
+    _, pages_b = bench("BM_PaginatePrintedReport")
+    pdf, pdf_b = bench("BM_RenderPdf")
+    shown, shown_b = bench("BM_GetParkInfoShown/min_time:2.000")
+    atomic_csv, _ = bench("BM_WriteOutputFile/text:0/real_time")
+    atomic_text, _ = bench("BM_WriteOutputFile/text:1/real_time")
+
+    def floors(which):
+        plain, _ = bench(f"BM_WriteFloor/text:{which}/fsync:0/real_time")
+        durable, _ = bench(f"BM_WriteFloor/text:{which}/fsync:1/real_time")
+        return plain, durable
+
+    csv_plain, csv_durable = floors(0)
+    text_plain, text_durable = floors(1)
+    start = true_run["median"] * 1e3
+    export_time = export_run["median"] * 1e3
+    export_floor = start + read + csv_durable
+
+    rows = [
+        ("Decode and build the park table", milliseconds(build), heap(build_b),
+         f"read `dmbpark.dat` bare ({megabytes(read_b['size'])})", milliseconds(read)),
+        (f"CSV, in memory ({megabytes(csv_b['size'])})", milliseconds(csv), heap(csv_b),
+         "write as many bytes, without / with fsync",
+         f"{milliseconds(csv_plain)} / {milliseconds(csv_durable)}"),
+        (f"Text report, in memory ({megabytes(text_b['size'])})", milliseconds(text), heap(text_b),
+         "write as many bytes, without / with fsync",
+         f"{milliseconds(text_plain)} / {milliseconds(text_durable)}"),
+        ("Atomic write of the CSV / text report (new file, fsync, rename)",
+         f"{milliseconds(atomic_csv)} / {milliseconds(atomic_text)}", "",
+         "write as many bytes with fsync", f"{milliseconds(csv_durable)} / {milliseconds(text_durable)}"),
+        (f"Print layout ({layout_b['size']:,.0f} lines in 4 sections)", milliseconds(layout), heap(layout_b),
+         "", ""),
+        (f"PDF rendering, in memory ({pages_b['size']:,.0f} pages, {megabytes(pdf_b['size'])})",
+         milliseconds(pdf), heap(pdf_b), "", ""),
+        ("Get Park Info up to the table shown (offscreen)", milliseconds(shown), heap(shown_b),
+         "decode and build", milliseconds(build)),
+        ("`vendrix-export SEASON --csv FILE`, whole process", milliseconds(export_time),
+         mebibytes(rss("export-rss.txt")) + " peak RSS",
+         f"start `/bin/true` ({milliseconds(start)}, {mebibytes(rss('true-rss.txt'))}) "
+         "+ read the park file + write the CSV with fsync", milliseconds(export_floor)),
+    ]
+
+    print("| 32,767 parks | time | peak memory | floor | floor time |")
+    print("|---|--:|--:|---|--:|")
+    for row in rows:
+        print("| " + " | ".join(row) + " |")
+    print()
+    print(f"Wall-clock medians of 3 runs (in process) and of {len(export_run['times'])} runs (hyperfine); "
+          f"{cores} cores, load average {load_before} before and {load_after} after. Heap: the peak growth of "
+          "all malloc'd memory during the step.")
+
+
+if __name__ == "__main__":
+    main()
