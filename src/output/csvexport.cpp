@@ -32,9 +32,12 @@ void appendQuoted(std::string& out, std::string_view text) {
 std::size_t unquotedSize(const ParkTable& table) {
     std::size_t bytes = 0;
     for (int row = 0; row < table.rowCount(); ++row)
-        for (int column = 0; column < kExportedColumns; ++column)
-            bytes += table.cell(row, column).size();
+        bytes += table.cellRun(row, 0, kExportedColumns - 1).size();
     return bytes + static_cast<std::size_t>(table.rowCount()) * kLineFraming;
+}
+
+bool holdsQuote(std::string_view text) {
+    return !text.empty() && std::memchr(text.data(), '"', text.size()) != nullptr;
 }
 
 } // namespace
@@ -43,10 +46,18 @@ std::string csvText(const ParkTable& table) {
     std::string out;
     out.reserve(unquotedSize(table));
     for (int row = 0; row < table.rowCount(); ++row) {
+        // One look at the whole row spares a search in each of its fields, as rows rarely hold a quote.
+        const bool quotes = holdsQuote(table.cellRun(row, 0, kExportedColumns - 1));
         for (int column = 0; column < kExportedColumns; ++column) {
             if (column > 0)
                 out.push_back(',');
-            appendQuoted(out, table.cell(row, column));
+            if (quotes) {
+                appendQuoted(out, table.cell(row, column));
+            } else {
+                out.push_back('"');
+                out.append(table.cell(row, column));
+                out.push_back('"');
+            }
         }
         out.append("\r\n");
     }

@@ -1,6 +1,5 @@
 #include "parktable.h"
 
-#include <cassert>
 #include <cstring>
 #include <stdexcept>
 
@@ -17,15 +16,6 @@ ParkTable ParkTable::withCaptions() {
     table.appendRow(groups);
     table.appendRow(captions);
     return table;
-}
-
-std::string_view ParkTable::cell(int row, int column) const {
-    assert(row >= 0 && row < rowCount() && column >= 0 && column < kParkColumnCount);
-    const std::size_t index =
-        static_cast<std::size_t>(row) * kParkColumnCount + static_cast<std::size_t>(column);
-    const std::uint32_t start =
-        column == 0 ? rowStarts_[static_cast<std::size_t>(row)] : cellEnds_[index - 1];
-    return std::string_view(text_).substr(start, cellEnds_[index] - start);
 }
 
 void ParkTable::appendRow(const Row& cells) {

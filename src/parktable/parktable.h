@@ -3,6 +3,7 @@
 #include "parkcolumns.h"
 
 #include <array>
+#include <cassert>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -24,8 +25,23 @@ public:
     int columnCount() const { return kParkColumnCount; }
     int parkCount() const { return rowCount() - kCaptionRowCount; }
 
-    // The text of a cell; row and column must lie in the table.
-    std::string_view cell(int row, int column) const;
+    // The text of a cell; row and column must lie in the table. Inline: every output and the grid
+    // ask for each of a table's million cells.
+    std::string_view cell(int row, int column) const {
+        assert(row >= 0 && row < rowCount() && column >= 0 && column < kParkColumnCount);
+        const std::size_t index =
+            static_cast<std::size_t>(row) * kParkColumnCount + static_cast<std::size_t>(column);
+        const std::uint32_t start =
+            column == 0 ? rowStarts_[static_cast<std::size_t>(row)] : cellEnds_[index - 1];
+        return {text_.data() + start, cellEnds_[index] - start};
+    }
+
+    // The texts of the cells from firstColumn to lastColumn of a row, back to back.
+    std::string_view cellRun(int row, int firstColumn, int lastColumn) const {
+        const std::string_view first = cell(row, firstColumn);
+        const std::string_view last = cell(row, lastColumn);
+        return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
+    }
 
     void appendRow(const Row& cells);
     void reserve(std::size_t rows, std::size_t textBytes);
