@@ -1,0 +1,8 @@
+# The three output writers on tables of fuzzed cells.
+add_library(vendrix_fuzztable STATIC fuzztable.cpp)
+target_link_libraries(vendrix_fuzztable PUBLIC vendrix_output)
+
+foreach(target fuzz_csvexport fuzz_textreport fuzz_printlayout)
+    vendrix_fuzz_target(${target} ${target}.cpp)
+    target_link_libraries(${target} PRIVATE vendrix_fuzztable)
+endforeach()
