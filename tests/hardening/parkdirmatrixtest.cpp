@@ -157,6 +157,24 @@ TEST_P(ParkDirMatrix, StartAndExitEndWellAndTouchNoDataFile) {
     EXPECT_EQ(changesBetween(seasonBefore, snapshot(season)), "");
 }
 
+// Exit remembers any folder the lists can show, and the next start returns to it.
+using FolderMemoryRoundTrip = WindowTest;
+
+TEST_F(FolderMemoryRoundTrip, FolderNamesThatALineCannotCarry) {
+    for (const std::string name : {"North\r\nwind 2031", "line\nbreak", "quote\"\r\n\"d", "Caf\xC3\xA9\n"}) {
+        const fs::path season = makeSeason(name);
+        {
+            const auto window = startWindow();
+            ASSERT_TRUE(openFolder(*window, season)) << name;
+            button(*window, "cmdExit").click();
+        }
+        const auto next = startWindow();
+        EXPECT_EQ(next->folderList().path(), qpath(season)) << name;
+        EXPECT_TRUE(button(*next, "cmdGetParkInfo").isEnabled()) << name;
+    }
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+}
+
 std::string caseName(const ::testing::TestParamInfo<int>& info) {
     std::string name = memoryCases()[static_cast<std::size_t>(info.param)].name;
     for (char& c : name)
