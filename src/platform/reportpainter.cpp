@@ -1,6 +1,7 @@
 #include "reportpainter.h"
 
 #include "output/printedpages.h"
+#include "reportglyphs.h"
 #include "reportprinter.h"
 #include "windows1252.h"
 
@@ -51,6 +52,7 @@ void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const outp
     const output::PageMetrics metrics{static_cast<double>(device.height()), leadingMetrics.lineSpacing(),
                                       bodyMetrics.lineSpacing()};
     const std::vector<output::PrintedPage> pages = output::paginate(report, metrics);
+    const ReportGlyphs bodyGlyphs(bodyFont, device);
 
     enum class Face { None, Leading, Body } face = Face::None;
     for (std::size_t p = 0; p < pages.size(); ++p) {
@@ -65,7 +67,14 @@ void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const outp
             if (line.text.empty())
                 continue;
             const double ascent = line.inReportFont ? bodyMetrics.ascent() : leadingMetrics.ascent();
-            painter.drawText(QPointF(0, line.top + ascent), textFromWindows1252(line.text));
+            const QPointF baseline(0, line.top + ascent);
+            if (line.inReportFont && bodyGlyphs.fitColumns()) {
+                const QGlyphRun ink = bodyGlyphs.inkOf(line.text);
+                if (!ink.isEmpty())
+                    painter.drawGlyphRun(baseline, ink);
+            } else {
+                painter.drawText(baseline, textFromWindows1252(line.text));
+            }
         }
     }
 }

@@ -2,11 +2,14 @@
 #include "fixtureseason.h"
 #include "output/printedreport.h"
 #include "platform/pdfprinter.h"
+#include "platform/reportglyphs.h"
 #include "platform/reportpainter.h"
 #include "support/tempfolder.h"
 
+#include <QBuffer>
 #include <QFontInfo>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <gtest/gtest.h>
 
 using namespace vendrix;
@@ -24,6 +27,27 @@ TEST(ReportPainter, ReportFontIsFixedPitchAtTenPoints) {
     const QFontInfo font(platform::reportFont(report));
     EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
     EXPECT_EQ(font.pointSize(), 10);
+}
+
+TEST(ReportGlyphs, LineIsItsInkAtFixedColumnsAndOnlyAFixedPitchFontQualifies) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QPdfWriter pdf(&buffer);
+    output::PrintedReport report;
+    report.fontFace = "cOURIER nEW";
+    report.fontPoints = 10;
+    const platform::ReportGlyphs glyphs(platform::reportFont(report), pdf);
+    ASSERT_TRUE(glyphs.fitColumns());
+
+    const QGlyphRun ink = glyphs.inkOf("  Pe\xF1"
+                                       "a  7 ");
+    const qreal w = glyphs.columnWidth();
+    EXPECT_EQ(ink.positions(), (QList<QPointF>{{2 * w, 0}, {3 * w, 0}, {4 * w, 0}, {5 * w, 0}, {8 * w, 0}}));
+    EXPECT_EQ(ink.glyphIndexes(), ink.rawFont().glyphIndexesForString(QString::fromUtf8("Peña7")));
+    EXPECT_TRUE(glyphs.inkOf("      ").isEmpty());
+
+    // Columns of a proportional face would not line up: such lines are drawn as text.
+    EXPECT_FALSE(platform::ReportGlyphs(QFont("Liberation Sans", 10), pdf).fitColumns());
 }
 
 TEST(PdfPrinter, UnwritableTargetIsAPrintErrorNamingTheFile) {
