@@ -7,6 +7,8 @@ target_link_libraries(vendrix-e2e-season PRIVATE vendrix_output vendrix_seasonki
 set(vendrix_e2e_environment
     VENDRIX_EXPORT=$<TARGET_FILE:vendrix-export>
     VENDRIX_E2E_SEASON=$<TARGET_FILE:vendrix-e2e-season>
+    VENDRIX_CPACK=${CMAKE_CPACK_COMMAND}
+    VENDRIX_CPACK_CONFIG=${PROJECT_BINARY_DIR}/CPackConfig.cmake
     PYTHONDONTWRITEBYTECODE=1)
 
 function(vendrix_e2e_test name script)
@@ -24,4 +26,8 @@ if(TARGET vendrix-export-print)
     # Prints on the system's default printer: it must be the PDF printer that scripts/start-print-server
     # sets up, and the test runs alone so that no other job gets in between.
     vendrix_e2e_test(e2e.print print_test.py RUN_SERIAL TRUE TIMEOUT 180)
+endif()
+if(TARGET vendrix AND TARGET vendrix-export-print)
+    # Makes the Debian package into a temporary folder (a few seconds) and runs the exporter from it.
+    vendrix_e2e_test(e2e.package package_test.py TIMEOUT 300)
 endif()
