@@ -58,6 +58,7 @@ def main():
 
     hyperfine = json.loads((folder / "process.json").read_text())["results"]
     export_run, true_run = hyperfine[0], hyperfine[1]
+    export_pdf_run = json.loads((folder / "process-pdf.json").read_text())["results"][0]
 
     def rss(file):
         kilobytes = [int(line) for line in (folder / file).read_text().split()]
@@ -107,6 +108,8 @@ def main():
          mebibytes(rss("export-rss.txt")) + " peak RSS",
          f"start `/bin/true` ({milliseconds(start)}, {mebibytes(rss('true-rss.txt'))}) "
          "+ read the park file + write the CSV with fsync", milliseconds(export_floor)),
+        ("`vendrix-export SEASON --pdf FILE`, whole process", milliseconds(export_pdf_run["median"] * 1e3),
+         mebibytes(rss("export-pdf-rss.txt")) + " peak RSS", "", ""),
     ]
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")
@@ -114,7 +117,8 @@ def main():
     for row in rows:
         print("| " + " | ".join(row) + " |")
     print()
-    print(f"Wall-clock medians of 3 runs (in process) and of {len(export_run['times'])} runs (hyperfine); "
+    print(f"Wall-clock medians of 3 runs (in process, and `--pdf`) and of {len(export_run['times'])} runs "
+          "(`--csv` and `/bin/true`, hyperfine); "
           f"{cores} cores, load average {load_before} before and {load_after} after. Heap: the peak growth of "
           "all malloc'd memory during the step.")
 
