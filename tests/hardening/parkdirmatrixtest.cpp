@@ -71,6 +71,13 @@ std::vector<MemoryCase> memoryCases() {
              return quotedLine(season).substr(0, quotedLine(season).size() - 1);
          }),
          Start::RestoresSeason},
+        {"quoted path one byte over",
+         holding([](const fs::path& season) { return quotedLine(season) + "x"; }), Start::RestoresSeason},
+        // The folder was "season": "seas" is none.
+        {"line cut inside the folder name", holding([](const fs::path& season) {
+             return '"' + season.string().substr(0, season.string().size() - 2);
+         }),
+         Start::AsFirstStart},
         {"quoted path without its closing quote",
          holding([](const fs::path& season) { return '"' + season.string(); }), Start::RestoresSeason},
         {"random bytes", holding([](const fs::path&) { return randomBytes(4096, 7); }), Start::AsFirstStart},
