@@ -117,6 +117,31 @@ std::vector<Breakage> breakages() {
              fs::remove(folder / f.name);
              fs::create_symlink(folder / "gone.dat", folder / f.name);
          }},
+        {"names of every byte value",
+         [](const fs::path& folder, const DataFile& f) {
+             // The bytes that quote, split or end a line, the code page's holes and the pattern
+             // characters first (the league name holds only 30 bytes), then every value.
+             std::string bytes("\"\r\n,\t@!\x00\x81\x8D\x8F\x90\x9D\x7F\xFF", 15);
+             for (int b = 0; b < 256; ++b)
+                 bytes.push_back(static_cast<char>(b));
+             std::size_t next = 0;
+             const auto fill = [&](std::string& name) {
+                 for (char& c : name)
+                     c = bytes[next++ % bytes.size()];
+             };
+             auto content = seasonkit::sampleSeason();
+             for (auto& park : content.parks)
+                 fill(park.record.parkName);
+             for (auto& team : content.teams) {
+                 fill(team.record.nameFirst);
+                 fill(team.record.nameSecond);
+             }
+             for (auto& org : content.orgs)
+                 fill(org.record.orgName);
+             write(folder / f.name, f.name == "dmbpark.dat"   ? seasonkit::encodeParks(content.parks)
+                                    : f.name == "dmbteam.dat" ? seasonkit::encodeTeams(content.teams)
+                                                              : seasonkit::encodeOrgs(content.orgs));
+         }},
     };
 }
 
@@ -267,6 +292,8 @@ std::string caseName(const ::testing::TestParamInfo<std::tuple<int, int>>& info)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDataFile, BadInputMatrix,
-                         ::testing::Combine(::testing::Range(0, 3), ::testing::Range(0, 14)), caseName);
+                         ::testing::Combine(::testing::Range(0, 3),
+                                            ::testing::Range(0, static_cast<int>(breakages().size()))),
+                         caseName);
 
 } // namespace
