@@ -162,8 +162,9 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    label1_->setGeometry(geometry.place(design::Label1, client));
     grdParks_->setGeometry(geometry.place(design::grdParks, client));
+    label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
+                                                  label1_->sizeHint().width(), grdParks_->geometry()));
     firstStartHint_->setGeometry(grdParks_->geometry());
     firstStartHint_->raise();
     findArea_->setGeometry(geometry.place(design::findArea, client));
@@ -270,6 +271,7 @@ void Form1::scanSeasonFolder(const QString& folder) {
         captionBytes_ = scan_.caption();
         label1_->setText(platform::fromWindows1252(captionBytes_));
         label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        placeControls();
     } else {
         cmdGetParkInfo_->setEnabled(false);
         cmdGetParkInfo_->setToolTip(explainIncomplete(scan_));

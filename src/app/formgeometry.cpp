@@ -54,4 +54,12 @@ QRect FormGeometry::place(const DesignControl& control, QSize clientSize) const 
             static_cast<int>(std::lround(top + height)) - y};
 }
 
+QRect FormGeometry::widenToFit(const QRect& box, int contentWidth, const QRect& bounds) {
+    if (contentWidth <= box.width())
+        return box;
+    const int width = std::min(contentWidth, bounds.width());
+    const int left = std::clamp(box.center().x() - width / 2, bounds.left(), bounds.right() + 1 - width);
+    return {left, box.top(), width, box.height()};
+}
+
 } // namespace vendrix::app

@@ -50,6 +50,9 @@ public:
     QSize minimumClientSize(int buttonWidthNeeded) const;
     // Where the control stands in a client area of the given size.
     QRect place(const DesignControl& control, QSize clientSize) const;
+    // A box widened about its centre until it holds `contentWidth`, never beyond `bounds`: the
+    // caption stays whole in a narrow window.
+    static QRect widenToFit(const QRect& box, int contentWidth, const QRect& bounds);
 
 private:
     double dotsPerInch_;

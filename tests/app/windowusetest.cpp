@@ -204,6 +204,8 @@ TEST_F(WindowUse, WindowSharesItsSpaceAndShrinksWithoutHidingAButton) {
     EXPECT_LT(window->minimumWidth(), design.width());
     EXPECT_LT(window->minimumHeight(), design.height());
     window->resize(window->minimumSize());
+    openFolder(*window, makeSeason("season"));
+    EXPECT_GE(window->captionLabel().width(), window->captionLabel().sizeHint().width()) << "the caption stays whole";
     int lastRight = 0;
     for (const char* name : {"cmdGetParkInfo", "cmdPrintInfo", "cmdWritetoFile", "cmdWriteCSV", "cmdExit"}) {
         const QPushButton& b = button(*window, name);
