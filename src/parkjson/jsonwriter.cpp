@@ -2,6 +2,7 @@
 
 #include "windows1252utf8.h"
 
+#include <array>
 #include <charconv>
 
 namespace vendrix::parkjson {
@@ -46,6 +47,15 @@ bool needsEscape(char32_t codePoint) {
            (codePoint >= 0x7F && codePoint <= 0x9F);
 }
 
+// The bytes that stand for themselves in a JSON string: printable ASCII but the quote and the
+// backslash. Every other byte takes the slow road through the code page.
+constexpr std::array<bool, 256> kPlainBytes = [] {
+    std::array<bool, 256> plain{};
+    for (int byte = 0x20; byte < 0x7F; ++byte)
+        plain[static_cast<std::size_t>(byte)] = byte != '"' && byte != '\\';
+    return plain;
+}();
+
 } // namespace
 
 void JsonWriter::newLine() {
@@ -65,8 +75,6 @@ void JsonWriter::beforeValue() {
         out_.push_back(',');
     if (level.layout == Layout::OneMemberPerLine)
         newLine();
-    else if (!level.empty)
-        out_.push_back(' ');
     level.empty = false;
 }
 
@@ -101,29 +109,43 @@ void JsonWriter::endArray() {
 }
 
 void JsonWriter::key(std::string_view name) {
-    windows1252String(name);
-    out_ += ": ";
+    beforeValue();
+    out_.push_back('"');
+    out_.append(name);
+    out_.append(keyEnd());
     afterKey_ = true;
 }
 
 void JsonWriter::windows1252String(std::string_view bytes) {
     beforeValue();
-    out_.push_back('"');
+    appendString(out_, bytes);
+}
+
+void JsonWriter::appendString(std::string& out, std::string_view bytes) {
+    out.push_back('"');
     std::size_t runStart = 0;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char32_t codePoint = codePointOf(static_cast<unsigned char>(bytes[i]));
-        const bool plain = codePoint < 0x80 && !needsEscape(codePoint);
-        if (plain)
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (kPlainBytes[byte])
             continue;
-        out_.append(bytes.substr(runStart, i - runStart));
+        const char32_t codePoint = codePointOf(byte);
+        out.append(bytes.substr(runStart, i - runStart));
         if (needsEscape(codePoint))
-            appendEscape(out_, codePoint);
+            appendEscape(out, codePoint);
         else
-            appendUtf8(out_, codePoint);
+            appendUtf8(out, codePoint);
         runStart = i + 1;
     }
-    out_.append(bytes.substr(runStart));
-    out_.push_back('"');
+    out.append(bytes.substr(runStart));
+    out.push_back('"');
+}
+
+void JsonWriter::rawMembers(std::string_view members) {
+    Level& level = levels_.back();
+    if (!level.empty)
+        out_.push_back(',');
+    out_.append(members);
+    level.empty = false;
 }
 
 void JsonWriter::integer(std::int64_t value) {

@@ -11,8 +11,8 @@ namespace vendrix::parkjson {
 // before every member of an object); the writer adds the commas, the layout and the escaping.
 class JsonWriter {
 public:
-    // Inline: {"a": 1, "b": 2}. OneMemberPerLine: every member on its own indented line, for the
-    // outer levels that a reader scrolls through.
+    // Inline: {"a":1,"b":2}, no blank spent where a season has a million values. OneMemberPerLine:
+    // every member on its own indented line, for the outer levels that a reader scrolls through.
     enum class Layout { Inline, OneMemberPerLine };
 
     explicit JsonWriter(std::string& out) : out_(out) {}
@@ -22,7 +22,7 @@ public:
     void beginArray(Layout layout = Layout::Inline);
     void endArray();
 
-    // An object member's name; ASCII, as every key of the exports is.
+    // An object member's name: plain ASCII that needs no escape, as every key of the exports is.
     void key(std::string_view name);
 
     // A string of Windows-1252 bytes, written as UTF-8 with JSON's escapes. Control characters,
@@ -32,6 +32,14 @@ public:
     // A number with one decimal given in tenths: 1004 is written 100.4, -5 is -0.5.
     void tenths(std::int64_t value);
     void null();
+
+    // Members already written as JSON text ("a":1,"b":"x"), added to the open inline object as
+    // they stand: for the fixed part of a park object, which a season repeats tens of thousands
+    // of times.
+    void rawMembers(std::string_view members);
+
+    // Appends the quoted, escaped UTF-8 form of Windows-1252 bytes, as windows1252String writes it.
+    static void appendString(std::string& out, std::string_view bytes);
 
 private:
     struct Level {
@@ -43,6 +51,10 @@ private:
     void begin(char bracket, Layout layout);
     void end(char bracket);
     void newLine();
+    // After a key: a blank follows the colon only on the outer, one-member-per-line levels.
+    std::string_view keyEnd() const {
+        return levels_.empty() || levels_.back().layout == Layout::Inline ? "\":" : "\": ";
+    }
 
     std::string& out_;
     std::vector<Level> levels_;

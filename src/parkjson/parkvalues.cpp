@@ -1,7 +1,5 @@
 #include "parkvalues.h"
 
-#include <charconv>
-
 namespace vendrix::parkjson {
 
 std::string_view memberKey(const NumberGroup& group, int column) {
@@ -41,11 +39,18 @@ std::optional<std::string> normalisedTeam(std::string_view teamCell) {
 }
 
 std::optional<int> cellNumber(std::string_view cell) {
-    int value = 0;
-    const auto result = std::from_chars(cell.data(), cell.data() + cell.size(), value);
-    if (result.ec != std::errc() || result.ptr != cell.data() + cell.size() || cell.empty())
+    // By hand rather than from_chars: a season has a million number cells, all short.
+    const bool negative = !cell.empty() && cell.front() == '-';
+    const std::string_view digits = cell.substr(negative ? 1 : 0);
+    if (digits.empty() || digits.size() > 9)
         return std::nullopt;
-    return value;
+    int value = 0;
+    for (const char c : digits) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return negative ? -value : value;
 }
 
 } // namespace vendrix::parkjson

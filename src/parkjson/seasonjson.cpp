@@ -3,6 +3,7 @@
 #include "parkvalues.h"
 
 #include <array>
+#include <charconv>
 #include <cstdint>
 #include <optional>
 
@@ -40,44 +41,70 @@ private:
     std::array<std::int64_t, parktable::kParkColumnCount> counts_{};
 };
 
-void writeNumberCell(JsonWriter& writer, std::string_view cell, int column, ColumnSums* sums) {
+// What stands before each column's value in a park object's members, from the year on: the key,
+// and where a group begins or ends, its braces.
+std::array<std::string, parktable::kParkColumnCount> memberPrefixes() {
+    std::array<std::string, parktable::kParkColumnCount> prefixes;
+    prefixes[col::year] = ",\"year\":";
+    for (const NumberGroup& group : kNumberGroups) {
+        for (int column = group.firstColumn; column < group.firstColumn + group.size; ++column)
+            prefixes[static_cast<std::size_t>(column)] =
+                ",\"" + std::string(memberKey(group, column)) + "\":";
+        std::string& first = prefixes[static_cast<std::size_t>(group.firstColumn)];
+        first = ",\"" + std::string(group.name) + "\":{" + first.substr(1);
+    }
+    for (std::size_t i = 0; i < kWordKeys.size(); ++i)
+        prefixes[col::firstAttribute + i] = ",\"" + std::string(kWordKeys[i]) + "\":";
+    for (const NumberGroup& group : kNumberGroups) // each group closes before what follows it
+        prefixes[static_cast<std::size_t>(group.firstColumn + group.size)].insert(0, "}");
+    return prefixes;
+}
+
+void appendNumberCell(std::string& out, std::string_view cell, int column, ColumnSums* sums) {
     const std::optional<int> number = cellNumber(cell);
     if (!number) {
-        writer.null();
+        out += "null";
         return;
     }
-    writer.integer(*number);
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, *number);
+    out.append(digits, written.ptr);
     if (sums != nullptr)
         sums->add(column, *number);
 }
 
-void writePark(JsonWriter& writer, const ParkTable& table, int row, ColumnSums& sums,
-               const ParkExtraFields& extraFields) {
-    writer.beginObject();
-    writer.key("row");
-    writer.integer(row - parktable::kCaptionRowCount + 1);
-    writer.key("park");
-    writer.windows1252String(trimBlanks(table.cell(row, col::parkName)));
-    writer.key("team");
+// The members of a park's object that the schema fixes, as JSON text.
+void appendParkMembers(std::string& out, const ParkTable& table, int row, ColumnSums& sums) {
+    static const std::array<std::string, parktable::kParkColumnCount> prefixes = memberPrefixes();
+    out += "\"row\":";
+    char digits[16];
+    const auto written = std::to_chars(digits, digits + sizeof digits, row - parktable::kCaptionRowCount + 1);
+    out.append(digits, written.ptr);
+    out += ",\"park\":";
+    JsonWriter::appendString(out, trimBlanks(table.cell(row, col::parkName)));
+    out += ",\"team\":";
     if (const auto team = normalisedTeam(table.cell(row, col::teamName)))
-        writer.windows1252String(*team);
+        JsonWriter::appendString(out, *team);
     else
-        writer.null();
-    writer.key("year");
-    writeNumberCell(writer, table.cell(row, col::year), col::year, nullptr);
-    for (const NumberGroup& group : kNumberGroups) {
-        writer.key(group.name);
-        writer.beginObject();
-        for (int column = group.firstColumn; column < group.firstColumn + group.size; ++column) {
-            writer.key(memberKey(group, column));
-            writeNumberCell(writer, table.cell(row, column), column, &sums);
-        }
-        writer.endObject();
+        out += "null";
+    out += prefixes[col::year];
+    appendNumberCell(out, table.cell(row, col::year), col::year, nullptr);
+    for (int column = col::firstFenceDistance; column < col::firstAttribute; ++column) {
+        out += prefixes[static_cast<std::size_t>(column)];
+        appendNumberCell(out, table.cell(row, column), column, &sums);
     }
-    for (std::size_t i = 0; i < kWordKeys.size(); ++i) {
-        writer.key(kWordKeys[i]);
-        writer.windows1252String(table.cell(row, col::firstAttribute + static_cast<int>(i)));
+    for (int column = col::firstAttribute; column <= col::lastCaptioned; ++column) {
+        out += prefixes[static_cast<std::size_t>(column)];
+        JsonWriter::appendString(out, table.cell(row, column));
     }
+}
+
+void writePark(JsonWriter& writer, std::string& members, const ParkTable& table, int row, ColumnSums& sums,
+               const ParkExtraFields& extraFields) {
+    members.clear();
+    appendParkMembers(members, table, row, sums);
+    writer.beginObject();
+    writer.rawMembers(members);
     if (extraFields)
         extraFields(row, writer);
     writer.endObject();
@@ -116,8 +143,9 @@ std::string seasonJson(const ParkTable& table, const SeasonNames& names, const P
     writer.key("parks");
     writer.beginArray(JsonWriter::Layout::OneMemberPerLine);
     ColumnSums sums;
+    std::string members;
     for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
-        writePark(writer, table, row, sums, extraFields);
+        writePark(writer, members, table, row, sums, extraFields);
     writer.endArray();
     writer.key("league_average");
     if (table.parkCount() > 0)

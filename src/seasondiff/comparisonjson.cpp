@@ -45,7 +45,8 @@ void writeValue(JsonWriter& writer, int column, const std::string& text) {
 std::string changeKey(int column) {
     if (column == col::teamName)
         return "team";
-    for (const parkjson::ParkValueKey& key : parkjson::parkValueKeys())
+    static const auto keys = parkjson::parkValueKeys();
+    for (const parkjson::ParkValueKey& key : keys)
         if (key.column == column)
             return key.group.empty() ? std::string(key.member)
                                      : std::string(key.group) + "." + std::string(key.member);

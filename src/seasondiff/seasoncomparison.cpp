@@ -3,7 +3,7 @@
 #include "parkjson/parkvalues.h"
 
 #include <algorithm>
-#include <unordered_map>
+#include <utility>
 
 namespace vendrix::seasondiff {
 
@@ -28,28 +28,78 @@ char lowerWindows1252(char c) {
     }
 }
 
-// The rows of one season by match key, in file order, with a cursor over the rows already paired.
-struct NameRows {
-    std::vector<int> rows;
-    std::size_t paired = 0;
+// A park row under its match key. The keys of one season live in one buffer, and matching sorts
+// rows by key instead of hashing: for tens of thousands of parks the sorted walk stays in cache.
+struct KeyedRow {
+    std::string_view key;
+    int row;
+    bool operator<(const KeyedRow& other) const {
+        return key < other.key || (key == other.key && row < other.row);
+    }
 };
 
-using RowsByName = std::unordered_map<std::string, NameRows>;
-
-RowsByName rowsByName(const ParkTable& table, std::vector<const std::string*>& keyOfRow) {
-    RowsByName byName;
-    byName.reserve(static_cast<std::size_t>(table.rowCount()));
-    keyOfRow.assign(static_cast<std::size_t>(table.rowCount()), nullptr);
+std::vector<KeyedRow> keyedRows(const ParkTable& table, std::string& keys) {
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    spans.reserve(static_cast<std::size_t>(table.parkCount()));
     for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row) {
-        auto [entry, _] = byName.try_emplace(parkMatchKey(table.cell(row, col::parkName)));
-        entry->second.rows.push_back(row);
-        keyOfRow[static_cast<std::size_t>(row)] = &entry->first;
+        const std::size_t start = keys.size();
+        keys += parkMatchKey(table.cell(row, col::parkName));
+        spans.emplace_back(start, keys.size() - start);
     }
-    return byName;
+    std::vector<KeyedRow> rows;
+    rows.reserve(spans.size());
+    for (std::size_t i = 0; i < spans.size(); ++i)
+        rows.push_back({std::string_view(keys).substr(spans[i].first, spans[i].second),
+                        parktable::kFirstParkRow + static_cast<int>(i)});
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
-ParkPlace placeOf(int row, const NameRows& rows, std::size_t index) {
-    return {row, static_cast<int>(index) + 1, static_cast<int>(rows.rows.size())};
+// Where each row of a season stands after matching: its partner in the other season (-1 for none)
+// and its place among its namesakes.
+struct RowMatch {
+    int partner = -1;
+    int occurrence = 1;
+    int namesakes = 1;
+};
+
+// Pairs the rows of each name in file order, walking both sorted lists side by side.
+void matchRows(const std::vector<KeyedRow>& oldRows, const std::vector<KeyedRow>& newRows,
+               std::vector<RowMatch>& oldMatches, std::vector<RowMatch>& newMatches) {
+    const auto groupEnd = [](const std::vector<KeyedRow>& rows, std::size_t from) {
+        std::size_t end = from;
+        while (end < rows.size() && rows[end].key == rows[from].key)
+            ++end;
+        return end;
+    };
+    const auto place = [](const std::vector<KeyedRow>& rows, std::size_t from, std::size_t end,
+                          std::vector<RowMatch>& matches) {
+        for (std::size_t i = from; i < end; ++i) {
+            RowMatch& match = matches[static_cast<std::size_t>(rows[i].row)];
+            match.occurrence = static_cast<int>(i - from) + 1;
+            match.namesakes = static_cast<int>(end - from);
+        }
+    };
+    std::size_t o = 0;
+    std::size_t n = 0;
+    while (o < oldRows.size() || n < newRows.size()) {
+        const bool takeOld = n == newRows.size() || (o < oldRows.size() && oldRows[o].key <= newRows[n].key);
+        const bool takeNew = o == oldRows.size() || (n < newRows.size() && newRows[n].key <= oldRows[o].key);
+        const std::size_t oldEnd = takeOld ? groupEnd(oldRows, o) : o;
+        const std::size_t newEnd = takeNew ? groupEnd(newRows, n) : n;
+        place(oldRows, o, oldEnd, oldMatches);
+        place(newRows, n, newEnd, newMatches);
+        for (std::size_t i = 0; o + i < oldEnd && n + i < newEnd; ++i) {
+            oldMatches[static_cast<std::size_t>(oldRows[o + i].row)].partner = newRows[n + i].row;
+            newMatches[static_cast<std::size_t>(newRows[n + i].row)].partner = oldRows[o + i].row;
+        }
+        o = oldEnd;
+        n = newEnd;
+    }
+}
+
+ParkPlace placeOf(int row, const RowMatch& match) {
+    return {row, match.occurrence, match.namesakes};
 }
 
 std::string teamText(std::string_view cell) {
@@ -86,26 +136,21 @@ std::string parkMatchKey(std::string_view parkCell) {
 }
 
 SeasonComparison compareSeasons(const ParkTable& oldTable, const ParkTable& newTable) {
-    std::vector<const std::string*> oldKeys;
-    std::vector<const std::string*> newKeys;
-    RowsByName oldByName = rowsByName(oldTable, oldKeys);
-    RowsByName newByName = rowsByName(newTable, newKeys);
+    std::string oldKeys;
+    std::string newKeys;
+    std::vector<RowMatch> oldMatches(static_cast<std::size_t>(oldTable.rowCount()));
+    std::vector<RowMatch> newMatches(static_cast<std::size_t>(newTable.rowCount()));
+    matchRows(keyedRows(oldTable, oldKeys), keyedRows(newTable, newKeys), oldMatches, newMatches);
 
     SeasonComparison comparison;
-    std::vector<bool> oldPaired(static_cast<std::size_t>(oldTable.rowCount()), false);
     for (int newRow = parktable::kFirstParkRow; newRow < newTable.rowCount(); ++newRow) {
-        const std::string& key = *newKeys[static_cast<std::size_t>(newRow)];
-        NameRows& namesakes = newByName.at(key);
-        const ParkPlace place = placeOf(newRow, namesakes, namesakes.paired++);
-        const auto old = oldByName.find(key);
-        if (old == oldByName.end() || old->second.paired == old->second.rows.size()) {
-            comparison.added.push_back(place);
+        const RowMatch& match = newMatches[static_cast<std::size_t>(newRow)];
+        if (match.partner < 0) {
+            comparison.added.push_back(placeOf(newRow, match));
             continue;
         }
-        const int oldRow = old->second.rows[old->second.paired++];
-        oldPaired[static_cast<std::size_t>(oldRow)] = true;
+        const int oldRow = match.partner;
         ++comparison.matched;
-
         std::vector<ValueChange> changes;
         compareTeams(oldTable, oldRow, newTable, newRow, changes);
         for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column) {
@@ -115,17 +160,12 @@ SeasonComparison compareSeasons(const ParkTable& oldTable, const ParkTable& newT
                 changes.push_back({column, std::string(before), std::string(after)});
         }
         if (!changes.empty())
-            comparison.changed.push_back({oldRow, place, std::move(changes)});
+            comparison.changed.push_back({oldRow, placeOf(newRow, match), std::move(changes)});
     }
     for (int oldRow = parktable::kFirstParkRow; oldRow < oldTable.rowCount(); ++oldRow) {
-        if (oldPaired[static_cast<std::size_t>(oldRow)])
-            continue;
-        const NameRows& namesakes = oldByName.at(*oldKeys[static_cast<std::size_t>(oldRow)]);
-        // Rows stand in file order, so a binary search finds the occurrence even when thousands of
-        // parks share a name.
-        const auto at = std::lower_bound(namesakes.rows.begin(), namesakes.rows.end(), oldRow);
-        comparison.removed.push_back(
-            placeOf(oldRow, namesakes, static_cast<std::size_t>(at - namesakes.rows.begin())));
+        const RowMatch& match = oldMatches[static_cast<std::size_t>(oldRow)];
+        if (match.partner < 0)
+            comparison.removed.push_back(placeOf(oldRow, match));
     }
     return comparison;
 }

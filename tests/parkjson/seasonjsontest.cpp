@@ -29,7 +29,7 @@ ParkTable tableOfNumbers(const std::vector<std::string>& values) {
 std::string averageOfCf(const std::vector<std::string>& values) {
     const std::string json = seasonJson(tableOfNumbers(values), {"L", "2031"});
     const std::string average = json.substr(json.find("\"league_average\""));
-    const auto cf = average.find("\"cf\": ") + 6;
+    const auto cf = average.find("\"cf\":") + 5;
     return average.substr(cf, average.find(',', cf) - cf);
 }
 
@@ -55,8 +55,8 @@ TEST(SeasonJson, ExtraMembersFollowTheSchemasOwnInEveryPark) {
             writer.tenths(row * 10 + 5);
         });
     EXPECT_EQ(rows, (std::vector<int>{2, 3}));
-    EXPECT_NE(json.find("\"rain_freq\": \"Word\", \"extra\": 2.5}"), std::string::npos) << json;
-    EXPECT_NE(json.find("\"rain_freq\": \"Word\", \"extra\": 3.5}"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"rain_freq\":\"Word\",\"extra\":2.5}"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"rain_freq\":\"Word\",\"extra\":3.5}"), std::string::npos) << json;
     EXPECT_TRUE(json.starts_with("{\n  \"league\": \"League\",\n  \"season\": \"2031\",\n")) << json;
 }
 
@@ -68,11 +68,11 @@ TEST(SeasonJson, TeamBlanksCollapseAndAnEmptyTeamIsNull) {
         table.appendRow(row);
     }
     const std::string json = seasonJson(table, {"L", "1"});
-    EXPECT_NE(json.find("\"team\": \"Harbor City Gulls\""), std::string::npos);
-    EXPECT_EQ(json.find("\"team\": \"\""), std::string::npos);
+    EXPECT_NE(json.find("\"team\":\"Harbor City Gulls\""), std::string::npos);
+    EXPECT_EQ(json.find("\"team\":\"\""), std::string::npos);
     // Cells that hold no number are null, and the average counts only the numbers.
-    EXPECT_NE(json.find("\"year\": null"), std::string::npos);
-    EXPECT_NE(json.find("\"cf\": null"), std::string::npos);
+    EXPECT_NE(json.find("\"year\":null"), std::string::npos);
+    EXPECT_NE(json.find("\"cf\":null"), std::string::npos);
 }
 
 } // namespace

@@ -89,7 +89,7 @@ TEST(SeasonComparison, YearAndTeamBlanksAreNoChangeButAGoneTeamIs) {
     const ParkTable& oldTable = before;
     const std::string json =
         comparisonJson(comparison, {"L", "2031", "", oldTable}, {"L", "2032", "", after});
-    EXPECT_NE(json.find("{\"team\": [\"Owls\", null]}"), std::string::npos) << json;
+    EXPECT_NE(json.find("{\"team\":[\"Owls\",null]}"), std::string::npos) << json;
 }
 
 TEST(SeasonComparison, ChangeKeysAreTheExportKeysWithADot) {
