@@ -24,12 +24,20 @@ def windows1252(data):
     return "".join(chr(b) if b in UNDEFINED else bytes([b]).decode("cp1252") for b in data)
 
 
-def rename_first_park(season, name):
-    """Puts raw bytes into the name field of the park file's first record (in use in the sample)."""
+def rename_park(season, record, name):
+    """Puts raw bytes into the name field of a record of the park file."""
     path = os.path.join(season, "dmbpark.dat")
     with open(path, "r+b") as f:
-        f.seek(8)
+        f.seek(154 * record + 8)
         f.write(name.ljust(30, b"\0"))
+
+
+def rename_first_park(season, name):
+    rename_park(season, 0, name)
+
+
+# Records in use in the sample season after the first (the fifth and sixth are not).
+RECORDS_IN_USE = [1, 2, 3, 6, 7, 8, 9, 10, 11]
 
 
 def expected_parks(cells):
@@ -68,6 +76,10 @@ class JsonExport(TempFolderTest):
             with self.subTest(season=kind):
                 season = write_season(self.path(kind), kind)
                 if kind == "awkward":
+                    # Every byte value but NUL (a blank in the table) in the names of nine parks.
+                    every_byte = bytes(range(1, 256))
+                    for i, record in enumerate(RECORDS_IN_USE):
+                        rename_park(season, record, every_byte[30 * i:30 * i + 30])
                     rename_first_park(season, b' \x81\x8d\x8f\x90\x9d "q" \\ \x7f\x01\xe9 ')
                 data = json.loads(self.export_json(season).decode("utf-8"))
                 parks = expected_parks(table_cells(season))
