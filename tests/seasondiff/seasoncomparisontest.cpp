@@ -2,6 +2,7 @@
 // whole comparison are checked end to end on the sample season and its changed copy.
 #include "seasondiff/seasoncomparison.h"
 
+#include "seasondiff/changenotes.h"
 #include "seasondiff/comparisonjson.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +101,23 @@ TEST(SeasonComparison, ChangeKeysAreTheExportKeysWithADot) {
     EXPECT_EQ(changeKey(col::firstFactorRHB), "factors_rhb.1b");
     EXPECT_EQ(changeKey(col::firstAttribute + 1), "surface");
     EXPECT_EQ(changeKey(col::lastCaptioned), "rain_freq");
+}
+
+TEST(SeasonComparison, NotesSayWhatEachCellWasAndTheSummaryNamesTheGoneParks) {
+    const ParkTable before = tableOf({{"A", "400"}, {"B", "400", "Owls"}, {"Gone One"}, {"Gone Two"}});
+    const ParkTable after = tableOf({{"A", "405"}, {"B", "400", ""}, {"Caf\xE9 Park"}});
+    const ChangeNotes notes =
+        changeNotes(compareSeasons(before, after), {" Northwind League ", "2030", "", before});
+    ASSERT_EQ(notes.notes.size(), 3u);
+    EXPECT_EQ(notes.notes[0].row, 2);
+    EXPECT_EQ(notes.notes[0].column, col::firstFenceDistance + 3);
+    EXPECT_EQ(notes.notes[0].toolTip, "400 in Northwind League 2030");
+    EXPECT_EQ(notes.notes[1].toolTip, "Owls in Northwind League 2030");
+    EXPECT_TRUE(notes.notes[2].newPark);
+    EXPECT_EQ(notes.notes[2].row, 4);
+    EXPECT_EQ(notes.notes[2].column, col::parkName);
+    EXPECT_EQ(notes.summary,
+              "2 parks changed, 1 new, 2 gone since Northwind League 2030. Gone: Gone One, Gone Two");
 }
 
 } // namespace
