@@ -128,6 +128,22 @@ class JsonExport(TempFolderTest):
         self.assertEqual((data["parks"], data["league_average"]), ([], None))
 
 
+class FolderMemory(TempFolderTest):
+    def test_json_and_comparison_never_replace_the_folder_memory(self):
+        season = write_season(self.path("season"))
+        memory = self.path("ParkDir.txt")
+        with open(memory, "wb") as f:
+            f.write(b'"/seasons/2031"\r\n')
+        for args in ([season, "--json", "ParkDir.txt"], ["compare", season, season, "--json", "./ParkDir.txt"],
+                     ["compare", season, season, "--text", "ParkDir.txt"]):
+            with self.subTest(args=args):
+                result = run_exporter(*args, cwd=self.tmp)
+                self.assertEqual(result.returncode, 1)
+                self.assertIn(b"The program already uses this filename", result.stderr)
+        with open(memory, "rb") as f:
+            self.assertEqual(f.read(), b'"/seasons/2031"\r\n')
+
+
 class Utf8Encoding(TempFolderTest):
     def test_csv_and_text_in_utf8_hold_the_same_text(self):
         season = write_season(self.path("season"), "awkward")
