@@ -12,6 +12,7 @@
 #include "platform/drivelist.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
+#include "platform/parkfindbar.h"
 #include "platform/parkgrid.h"
 #include "platform/waitcursor.h"
 #include "season/seasonfiles.h"
@@ -20,7 +21,9 @@
 #include <QFile>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -85,6 +88,10 @@ void Form1::createControls() {
 
     grdParks_ = new platform::ParkGrid(this);
     grdParks_->setObjectName(QStringLiteral("grdParks"));
+    findBar_ = new platform::ParkFindBar(this);
+    findBar_->setObjectName(QStringLiteral("findBar"));
+    connect(findBar_, &platform::ParkFindBar::findTextChanged, grdParks_, &platform::ParkGrid::setFindText);
+    connect(grdParks_, &platform::ParkGrid::shownParksChanged, findBar_, &platform::ParkFindBar::showCount);
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -107,6 +114,7 @@ void Form1::createControls() {
     QWidget::setTabOrder(grdParks_, cmdPrintInfo_);
     QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
     QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
+    QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
 
     // Before the start-up every list shows the working folder, without a change event.
     const QString workingFolder = QDir::currentPath();
@@ -147,6 +155,11 @@ void Form1::placeControls() {
     cmdWritetoFile_->setGeometry(geometry.place(design::cmdWritetoFile, client));
     cmdWriteCSV_->setGeometry(geometry.place(design::cmdWriteCSV, client));
     cmdExit_->setGeometry(geometry.place(design::cmdExit, client));
+    // The find field takes the free space at the top right, beside the file list.
+    const QRect files = file1_->geometry();
+    const int findLeft = files.right() + files.height() / 8;
+    findBar_->setGeometry(findLeft, files.top(), std::max(0, width() - findLeft - files.height() / 8),
+                          findBar_->sizeHint().height());
 }
 
 void Form1::resizeEvent(QResizeEvent* event) {
