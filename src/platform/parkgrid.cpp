@@ -132,10 +132,7 @@ ParkGrid::ParkGrid(QWidget* parent)
     connect(proxy_, &QAbstractItemModel::layoutChanged, this, &ParkGrid::noteCurrentTableRow);
     connect(proxy_, &QAbstractItemModel::modelReset, this, &ParkGrid::noteCurrentTableRow);
     // Panes repaint the current cell's frame when it moves or the focus comes and goes.
-    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, [this] {
-        for (QTableView* pane : {captionPane_, columnPane_, cornerPane_})
-            pane->viewport()->update();
-    });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &ParkGrid::repaintPanes);
 
     setFont(designFont());
     applyLayout();
@@ -184,6 +181,21 @@ int ParkGrid::currentTableRow() const {
         return -1;
     const int row = proxy_->mapToSource(current).row();
     return model_->isParkRow(row) ? row : -1;
+}
+
+void ParkGrid::repaintPanes() {
+    for (QTableView* pane : {captionPane_, columnPane_, cornerPane_})
+        pane->viewport()->update();
+}
+
+void ParkGrid::focusInEvent(QFocusEvent* event) {
+    QTableView::focusInEvent(event);
+    repaintPanes();
+}
+
+void ParkGrid::focusOutEvent(QFocusEvent* event) {
+    QTableView::focusOutEvent(event);
+    repaintPanes();
 }
 
 void ParkGrid::noteCurrentTableRow() {

@@ -74,6 +74,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 
 private:
@@ -89,6 +91,7 @@ private:
     int captionEdgeAt(const QTableView& pane, int x) const;
     void showPaneMenu(const QTableView& pane, const QPoint& at);
     void noteCurrentTableRow();
+    void repaintPanes();
 
     ParkTableModel* model_;
     ParkRowProxy* proxy_;

@@ -102,9 +102,8 @@ bool ParkRowProxy::lessThan(const QModelIndex& left, const QModelIndex& right) c
             return ascending ? l < r : l > r;
         return ascending ? lCaption : rCaption;
     }
-    const int column = left.column();
-    if (column != sortKeysColumn_ || sortKeys_.size() != static_cast<std::size_t>(source_.rowCount()))
-        buildSortKeys(column);
+    if (left.column() != sortKeysColumn_ || sortKeys_.empty())
+        buildSortKeys(left.column());
     const SortKey& a = sortKeys_[static_cast<std::size_t>(l)];
     const SortKey& b = sortKeys_[static_cast<std::size_t>(r)];
     const int order = a.number != b.number ? (a.number < b.number ? -1 : 1) : a.text.compare(b.text);
