@@ -117,7 +117,7 @@ QVariant ParkRowProxy::data(const QModelIndex& index, int role) const {
         index.column() == sortColumn() && source_.table()) {
         const bool ascending = sortOrder() == Qt::AscendingOrder;
         return QSortFilterProxyModel::data(index, role).toString().trimmed() +
-               (ascending ? QStringLiteral(" \u25B2") : QStringLiteral(" \u25BC"));
+               (ascending ? QStringLiteral("\u25B2") : QStringLiteral("\u25BC"));
     }
     return QSortFilterProxyModel::data(index, role);
 }
