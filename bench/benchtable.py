@@ -41,6 +41,21 @@ def mebibytes(size):
     return f"{size / 1024 / 1024:.1f} MiB"
 
 
+def grid_rows(marks, bench):
+    """The park grid: a sort by the slowest of the columns measured, and one find keystroke."""
+    sorts = [name for name in marks if name.startswith("BM_GridSortByColumn/")]
+    slowest = max(sorts, key=lambda name: bench(name)[0])
+    column = slowest.split("column:")[1].split("/")[0]
+    plain, _ = bench("BM_GridFindKeystroke/sorted:0/real_time")
+    sorted_, _ = bench("BM_GridFindKeystroke/sorted:1/real_time")
+    return [
+        (f"Sort by a column caption up to the grid painted (slowest of {len(sorts)} columns: {column})",
+         milliseconds(bench(slowest)[0]), "", "goal", "100 ms"),
+        ("One keystroke in the find field up to the grid painted (file order / sorted)",
+         f"{milliseconds(plain)} / {milliseconds(sorted_)}", "", "goal", "50 ms"),
+    ]
+
+
 def main():
     folder = Path(sys.argv[1])
     cores, load_before, load_after = sys.argv[2:5]
@@ -122,6 +137,7 @@ def main():
         ("`vendrix-export SEASON --pdf FILE`, whole process", milliseconds(export_pdf_run["median"] * 1e3),
          mebibytes(rss("export-pdf-rss.txt")) + " peak RSS", "", ""),
     ]
+    rows += grid_rows(marks, bench)
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")
     print("|---|--:|--:|---|--:|")

@@ -13,6 +13,7 @@
 #include "platform/drivelist.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
+#include "platform/parkfindbar.h"
 #include "platform/parkgrid.h"
 #include "platform/savefilechooser.h"
 #include "platform/waitcursor.h"
@@ -24,6 +25,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -103,6 +105,11 @@ void Form1::createControls() {
     auto* findLayout = new QVBoxLayout(findArea_);
     findLayout->setContentsMargins(0, 0, 0, 0);
     findLayout->setAlignment(Qt::AlignTop);
+    findBar_ = new platform::ParkFindBar(findArea_);
+    findBar_->setObjectName(QStringLiteral("findBar"));
+    connect(findBar_, &platform::ParkFindBar::findTextChanged, grdParks_, &platform::ParkGrid::setFindText);
+    connect(grdParks_, &platform::ParkGrid::shownParksChanged, findBar_, &platform::ParkFindBar::showCount);
+    findLayout->addWidget(findBar_);
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -125,6 +132,7 @@ void Form1::createControls() {
     QWidget::setTabOrder(grdParks_, cmdPrintInfo_);
     QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
     QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
+    QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
 
     // Before the start-up every list shows the working folder, without a change event.
     const QString workingFolder = QDir::currentPath();

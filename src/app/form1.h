@@ -18,6 +18,7 @@ namespace vendrix::platform {
 class DriveList;
 class FileList;
 class FolderList;
+class ParkFindBar;
 class ParkGrid;
 } // namespace vendrix::platform
 
@@ -53,6 +54,7 @@ public:
     platform::FolderList& folderList() const { return *dir1_; }
     platform::FileList& fileList() const { return *file1_; }
     platform::ParkGrid& grid() const { return *grdParks_; }
+    platform::ParkFindBar& findBar() const { return *findBar_; }
     QLabel& captionLabel() const { return *label1_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
     // The free space at the top right, kept there as the window grows, for a find field.
@@ -106,6 +108,7 @@ private:
     platform::FileList* file1_ = nullptr;
     QLabel* label1_ = nullptr;
     platform::ParkGrid* grdParks_ = nullptr;
+    platform::ParkFindBar* findBar_ = nullptr;
     QPushButton* cmdGetParkInfo_ = nullptr;
     QPushButton* cmdPrintInfo_ = nullptr;
     QPushButton* cmdWritetoFile_ = nullptr;

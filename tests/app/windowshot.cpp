@@ -1,6 +1,8 @@
 // Opens the window on a season folder, presses Get Park Info and saves what the window shows, for
 // the documentation and for looking at the layout.
-// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--size=WIDTHxHEIGHT]
+// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--sorted] [--size=WIDTHxHEIGHT]
+// --sorted: a larger window, the parks sorted by the home-run factor for left-handed batters,
+// highest first.
 #include "app/form1.h"
 #include "platform/folderlist.h"
 #include "platform/parkgrid.h"
@@ -37,6 +39,12 @@ int main(int argc, char** argv) {
         return 1;
     }
     window.getParkInfoButton().click();
+    if (args.contains(QStringLiteral("--sorted"))) {
+        window.resize(1300, 640);
+        const int homeRunsLeft = 20;
+        window.grid().activateCaption(homeRunsLeft);
+        window.grid().activateCaption(homeRunsLeft);
+    }
     if (args.contains(QStringLiteral("--scrolled"))) {
         // Halfway both ways: the fixed rows and column must stay.
         for (QScrollBar* bar : {window.grid().horizontalScrollBar(), window.grid().verticalScrollBar()})
