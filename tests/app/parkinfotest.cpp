@@ -233,7 +233,7 @@ TEST_F(ParkInfo, WindowGrowsTheTableAndKeepsTheRows) {
     window->resize(window->width() + 200, window->height() + 100);
     // The picker row takes a quarter of the extra height, the table the rest.
     EXPECT_EQ(window->grid().geometry(), grid.adjusted(0, 25, 200, 100));
-    EXPECT_EQ(button(*window, "cmdExit").geometry(), exit.translated(0, 100));
+    EXPECT_EQ(button(*window, "cmdExit").geometry(), exit.translated(200, 100));
     EXPECT_EQ(window->driveList().geometry().size(), drive.size() + QSize(200 / 6, 0));
 }
 

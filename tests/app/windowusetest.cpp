@@ -17,6 +17,7 @@
 #include <QLayout>
 #include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -203,7 +204,8 @@ TEST_F(WindowUse, WindowSharesItsSpaceAndShrinksWithoutHidingAButton) {
     EXPECT_LT(window->minimumHeight(), design.height());
     window->resize(window->minimumSize());
     openFolder(*window, makeSeason("season"));
-    EXPECT_GE(window->captionLabel().width(), window->captionLabel().sizeHint().width()) << "the caption stays whole";
+    EXPECT_GE(window->captionLabel().width(), window->captionLabel().sizeHint().width())
+        << "the caption stays whole";
     int lastRight = 0;
     for (const char* name : {"cmdGetParkInfo", "cmdPrintInfo", "cmdWritetoFile", "cmdWriteCSV", "cmdExit"}) {
         const QPushButton& b = button(*window, name);
@@ -252,15 +254,14 @@ TEST_F(WindowUse, FirstStartSaysWhatToOpen) {
 }
 
 TEST_F(WindowUse, MenuStartKeepsTheMemoryInTheUsersDataFolder) {
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(qpath(tempRoot() / "data")));
-    const QString expected = app::UserDataFolder::path();
-    EXPECT_EQ(app::UserDataFolder::enter(), std::nullopt);
-    EXPECT_EQ(QDir::currentPath(), expected);
-    EXPECT_TRUE(expected.endsWith(QStringLiteral("/vendrix")));
+    EXPECT_EQ(app::UserDataFolder::path(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/vendrix"));
+    const QString folder = qpath(tempRoot() / "data" / "vendrix");
+    EXPECT_EQ(app::UserDataFolder::enter(folder), std::nullopt);
+    EXPECT_EQ(QDir::currentPath(), folder);
     auto window = startWindow();
-    EXPECT_TRUE(QFile::exists(expected + QStringLiteral("/ParkDir.txt")));
-    qputenv("XDG_DATA_HOME", previous);
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/ParkDir.txt")));
 }
 
 } // namespace
