@@ -13,6 +13,8 @@ constexpr FileOption kFileOptions[] = {
     {"--csv", &ExportOptions::csvFile},
     {"--text", &ExportOptions::textFile},
     {"--pdf", &ExportOptions::pdfFile},
+    {"--diagrams", &ExportOptions::diagramsFolder},
+    {"--diagram-sheet", &ExportOptions::diagramSheetFile},
 };
 
 const FileOption* findFileOption(std::string_view name) {
@@ -79,6 +81,8 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
         return UsageError{"one SEASON_FOLDER only, got " + std::string(folders[1]) + " too"};
     options.seasonFolder = std::string(folders.front());
 
+    if (options.diagramsFolder == kStandardOutput)
+        return UsageError{"--diagrams needs a folder, not standard output"};
     int toStandardOutput = 0;
     for (const FileOption& option : kFileOptions)
         if (options.*(option.file) == kStandardOutput)
@@ -90,6 +94,7 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
+           "                     [--diagrams FOLDER] [--diagram-sheet FILE]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -98,6 +103,8 @@ std::string usageText() {
            "  --text FILE   the fixed-width text report\n"
            "  --pdf FILE    the printed report as a PDF file, landscape\n"
            "  --print       the printed report on the default printer\n"
+           "  --diagrams FOLDER      each park's diagram as \"NNN Park Name.svg\" in FOLDER\n"
+           "  --diagram-sheet FILE   every park's diagram, twelve to a landscape PDF page\n"
            "  --help        show this text\n"
            "  --version     show the version\n"
            "\n"

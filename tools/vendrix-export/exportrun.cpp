@@ -1,5 +1,7 @@
 #include "exportrun.h"
 
+#include "diagramexport.h"
+
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/outputname.h"
@@ -49,7 +51,7 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile})
+    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(**file))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -152,6 +154,9 @@ int runExport(const ExportOptions& options) {
         done = deliver(*options.textFile, output::textReport(season->table, season->title)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
+    if (options.diagramsFolder || options.diagramSheetFile)
+        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table, season->title) &&
+               done;
     return done ? kExitDone : kExitFailed;
 }
 
