@@ -59,6 +59,7 @@ def main():
     hyperfine = json.loads((folder / "process.json").read_text())["results"]
     export_run, true_run = hyperfine[0], hyperfine[1]
     export_pdf_run = json.loads((folder / "process-pdf.json").read_text())["results"][0]
+    diagrams_run, sheet_run = json.loads((folder / "process-diagrams.json").read_text())["results"]
 
     def rss(file):
         kilobytes = [int(line) for line in (folder / file).read_text().split()]
@@ -72,6 +73,8 @@ def main():
     _, pages_b = bench("BM_PaginatePrintedReport")
     pdf, pdf_b = bench("BM_RenderPdf")
     shown, shown_b = bench("BM_GetParkInfoShown/min_time:2.000")
+    draw_park, _ = bench("BM_DrawParkDiagram")
+    svg_park, svg_park_b = bench("BM_ParkDiagramSvg")
     atomic_csv, _ = bench("BM_WriteOutputFile/text:0/real_time")
     atomic_text, _ = bench("BM_WriteOutputFile/text:1/real_time")
 
@@ -110,6 +113,13 @@ def main():
          "+ read the park file + write the CSV with fsync", milliseconds(export_floor)),
         ("`vendrix-export SEASON --pdf FILE`, whole process", milliseconds(export_pdf_run["median"] * 1e3),
          mebibytes(rss("export-pdf-rss.txt")) + " peak RSS", "", ""),
+        ("Draw one park's diagram as the window's panel does", milliseconds(draw_park), "", "", ""),
+        (f"One park's diagram as SVG, in memory ({svg_park_b['size'] / 1e3:.0f} kB)", milliseconds(svg_park),
+         "", "", ""),
+        ("`vendrix-export SEASON --diagrams FOLDER`, whole process", milliseconds(diagrams_run["median"] * 1e3),
+         "", "", ""),
+        ("`vendrix-export SEASON --diagram-sheet FILE`, whole process", milliseconds(sheet_run["median"] * 1e3),
+         "", "", ""),
     ]
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")

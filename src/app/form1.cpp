@@ -7,6 +7,7 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "parkdiagrampanel.h"
 #include "parktable/parktablebuilder.h"
 #include "platform/displaytext.h"
 #include "platform/drivelist.h"
@@ -85,6 +86,8 @@ void Form1::createControls() {
 
     grdParks_ = new platform::ParkGrid(this);
     grdParks_->setObjectName(QStringLiteral("grdParks"));
+    diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
+    connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -141,7 +144,7 @@ void Form1::placeControls() {
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
     label1_->setGeometry(geometry.place(design::Label1, client));
-    grdParks_->setGeometry(geometry.place(design::grdParks, client));
+    grdParks_->setGeometry(diagramPanel_->placeBeside(geometry.place(design::grdParks, client)));
     cmdGetParkInfo_->setGeometry(geometry.place(design::cmdGetParkInfo, client));
     cmdPrintInfo_->setGeometry(geometry.place(design::cmdPrintInfo, client));
     cmdWritetoFile_->setGeometry(geometry.place(design::cmdWritetoFile, client));

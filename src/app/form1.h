@@ -23,6 +23,8 @@ class ParkGrid;
 
 namespace vendrix::app {
 
+class ParkDiagramPanel;
+
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
 inline constexpr const char* kNoTableMessage =
     "There is no park table yet: open a season folder and press Get Park Info first.";
@@ -46,6 +48,7 @@ public:
     platform::FileList& fileList() const { return *file1_; }
     platform::ParkGrid& grid() const { return *grdParks_; }
     QLabel& captionLabel() const { return *label1_; }
+    ParkDiagramPanel& diagramPanel() const { return *diagramPanel_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
@@ -89,6 +92,7 @@ private:
     platform::FileList* file1_ = nullptr;
     QLabel* label1_ = nullptr;
     platform::ParkGrid* grdParks_ = nullptr;
+    ParkDiagramPanel* diagramPanel_ = nullptr;
     QPushButton* cmdGetParkInfo_ = nullptr;
     QPushButton* cmdPrintInfo_ = nullptr;
     QPushButton* cmdWritetoFile_ = nullptr;

@@ -52,6 +52,8 @@ ParkGrid::ParkGrid(QWidget* parent)
     setSelectionMode(ExtendedSelection);
     setSelectionBehavior(SelectItems);
     setEditTriggers(NoEditTriggers);
+    // Features add their commands to the grid as actions; its context menu lists them.
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(horizontalScrollBar(), &QScrollBar::valueChanged, captionPane_->horizontalScrollBar(),
             &QScrollBar::setValue);
@@ -97,6 +99,18 @@ bool ParkGrid::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QTableView::eventFilter(watched, event);
+}
+
+int ParkGrid::currentTableRow() const {
+    const int row = currentIndex().row();
+    const parktable::ParkTable* shown = table();
+    return shown != nullptr && row >= parktable::kCaptionRowCount && row < shown->rowCount() ? row : -1;
+}
+
+void ParkGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.row() != previous.row())
+        emit currentTableRowChanged(currentTableRow());
 }
 
 void ParkGrid::setTable(parktable::ParkTable table) {

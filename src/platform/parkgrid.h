@@ -26,11 +26,18 @@ public:
     const QTableView& columnPane() const { return *columnPane_; }
     const QTableView& cornerPane() const { return *cornerPane_; }
 
+    // The park table row of the current cell (a park row, from parktable::kCaptionRowCount on), or -1.
+    int currentTableRow() const;
+
     int rowHeightPixels() const { return rowHeight_; }
     // A column's width: its twips at the screen's dots per inch, or the default when not set.
     int columnWidthPixels(int column) const;
 
+signals:
+    void currentTableRowChanged(int tableRow);
+
 protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     void updateGeometries() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -13,6 +13,7 @@ add_executable(vendrix_window_tests
     app/outputbuttonstest.cpp
     app/platformtest.cpp
     app/foldermemorytest.cpp
+    app/diagrampaneltest.cpp
 )
 target_link_libraries(vendrix_window_tests PRIVATE vendrix_app vendrix_testsupport Qt6::Test GTest::gtest)
 gtest_discover_tests(vendrix_window_tests DISCOVERY_TIMEOUT 60
