@@ -75,6 +75,7 @@ def main():
     export_run, true_run = hyperfine[0], hyperfine[1]
     export_pdf_run = json.loads((folder / "process-pdf.json").read_text())["results"][0]
     export_json_run, compare_run = json.loads((folder / "process-json.json").read_text())["results"]
+    diagrams_run, sheet_run = json.loads((folder / "process-diagrams.json").read_text())["results"]
 
     def rss(file):
         kilobytes = [int(line) for line in (folder / file).read_text().split()]
@@ -90,6 +91,8 @@ def main():
     shown, shown_b = bench("BM_GetParkInfoShown/min_time:2.000")
     season_json, season_json_b = bench("BM_SeasonJson")
     season_compare, season_compare_b = bench("BM_CompareSeasons")
+    draw_park, _ = bench("BM_DrawParkDiagram")
+    svg_park, svg_park_b = bench("BM_ParkDiagramSvg")
     atomic_csv, _ = bench("BM_WriteOutputFile/text:0/real_time")
     atomic_text, _ = bench("BM_WriteOutputFile/text:1/real_time")
 
@@ -136,6 +139,13 @@ def main():
          milliseconds(compare_run["median"] * 1e3), "", "the goal", "150 ms"),
         ("`vendrix-export SEASON --pdf FILE`, whole process", milliseconds(export_pdf_run["median"] * 1e3),
          mebibytes(rss("export-pdf-rss.txt")) + " peak RSS", "", ""),
+        ("Draw one park's diagram as the window's panel does", milliseconds(draw_park), "", "", ""),
+        (f"One park's diagram as SVG, in memory ({svg_park_b['size'] / 1e3:.0f} kB)", milliseconds(svg_park),
+         "", "", ""),
+        ("`vendrix-export SEASON --diagrams FOLDER`, whole process", milliseconds(diagrams_run["median"] * 1e3),
+         "", "", ""),
+        ("`vendrix-export SEASON --diagram-sheet FILE`, whole process", milliseconds(sheet_run["median"] * 1e3),
+         "", "", ""),
     ]
     rows += grid_rows(marks, bench)
 

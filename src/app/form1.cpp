@@ -8,6 +8,7 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "parkdiagrampanel.h"
 #include "parktable/parktablebuilder.h"
 #include "platform/displaytext.h"
 #include "platform/drivelist.h"
@@ -111,6 +112,9 @@ void Form1::createControls() {
     connect(grdParks_, &platform::ParkGrid::shownParksChanged, findBar_, &platform::ParkFindBar::showCount);
     findLayout->addWidget(findBar_);
 
+    diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
+    connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
+
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
     dir1_ = new platform::FolderList(this);
@@ -170,7 +174,7 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    grdParks_->setGeometry(geometry.place(design::grdParks, client));
+    grdParks_->setGeometry(diagramPanel_->placeBeside(geometry.place(design::grdParks, client)));
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
     firstStartHint_->setGeometry(grdParks_->geometry());

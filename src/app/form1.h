@@ -25,6 +25,7 @@ class ParkGrid;
 namespace vendrix::app {
 
 class FirstStartHint;
+class ParkDiagramPanel;
 
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
 inline constexpr const char* kNoTableMessage =
@@ -56,6 +57,7 @@ public:
     platform::ParkGrid& grid() const { return *grdParks_; }
     platform::ParkFindBar& findBar() const { return *findBar_; }
     QLabel& captionLabel() const { return *label1_; }
+    ParkDiagramPanel& diagramPanel() const { return *diagramPanel_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
     // The free space at the top right, kept there as the window grows, for a find field.
     QWidget& findArea() const { return *findArea_; }
@@ -109,6 +111,7 @@ private:
     QLabel* label1_ = nullptr;
     platform::ParkGrid* grdParks_ = nullptr;
     platform::ParkFindBar* findBar_ = nullptr;
+    ParkDiagramPanel* diagramPanel_ = nullptr;
     QPushButton* cmdGetParkInfo_ = nullptr;
     QPushButton* cmdPrintInfo_ = nullptr;
     QPushButton* cmdWritetoFile_ = nullptr;
