@@ -99,10 +99,10 @@ ParkGrid::ParkGrid(QWidget* parent)
         connect(horizontalScrollBar(), &QScrollBar::valueChanged, pane, &QScrollBar::setValue);
         connect(pane, &QScrollBar::valueChanged, horizontalScrollBar(), &QScrollBar::setValue);
     }
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, columnPane_->verticalScrollBar(),
-            &QScrollBar::setValue);
-    connect(columnPane_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
-            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ParkGrid::snapToWholeRow);
+    // The bar's value as it stands: a snap to a whole row may have changed it meanwhile.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { columnPane_->verticalScrollBar()->setValue(verticalScrollBar()->value()); });
 
     // The wheel turned over a fixed part scrolls the table; clicks there are the grid's.
     for (QTableView* pane : {captionPane_, columnPane_, cornerPane_, footPane_, footCornerPane_}) {
@@ -320,19 +320,38 @@ void ParkGrid::placeFoot() {
     cornerPane_->setGeometry(QRect(left.x(), top.y(), left.width(), top.height()));
 }
 
+int ParkGrid::rowsInRoom() const {
+    return std::max(1, (viewport()->height() - footHeight_) / std::max(1, rowHeight_));
+}
+
 void ParkGrid::updateGeometries() {
     QTableView::updateGeometries();
-    // The last rows can scroll up above the foot row, so every park can be seen whole.
-    const int content = verticalHeader()->length();
-    const int room = viewport()->height() - footHeight_;
-    verticalScrollBar()->setRange(0, std::max(0, content - room));
-    verticalScrollBar()->setPageStep(std::max(1, room));
+    // The scrolling part shows whole park rows only: the foot row takes what is left over below
+    // the last whole row, and scrolling goes by whole rows. So every park row in view is seen
+    // whole at any position, the last one above the foot row, beside its park name.
+    const int height = viewport()->height();
+    const int row = std::max(1, rowHeight_);
+    const bool foot = averages_->rowCount() > 0;
+    const int fitting = std::max(1, (height - (foot ? row : 0)) / row);
+    footHeight_ = foot ? std::max(0, height - fitting * row) : 0;
+    const int parkRows = std::max(0, proxy_->rowCount() - model_->fixedRowCount());
+    QScrollBar& bar = *verticalScrollBar();
+    bar.setRange(0, std::max(0, parkRows - fitting) * row);
+    bar.setSingleStep(row);
+    bar.setPageStep(fitting * row);
     placeFoot();
     for (QTableView* pane : {captionPane_, columnPane_, cornerPane_, footPane_, footCornerPane_})
         pane->raise();
     captionPane_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
     footPane_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
-    columnPane_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    columnPane_->verticalScrollBar()->setValue(bar.value());
+}
+
+void ParkGrid::snapToWholeRow(int value) {
+    const int row = std::max(1, rowHeight_);
+    const int snapped = (value + row / 2) / row * row;
+    if (snapped != value)
+        verticalScrollBar()->setValue(std::min(snapped, verticalScrollBar()->maximum()));
 }
 
 void ParkGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
@@ -377,7 +396,7 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
         return proxy_->index(rows > firstPark ? firstPark : parktable::kColumnCaptionRow, 0);
     int row = current.row();
     int column = current.column();
-    const int page = std::max(1, (viewport()->height() - footHeight_) / std::max(1, rowHeight_) - 1);
+    const int page = rowsInRoom();
     const bool ctrl = modifiers & Qt::ControlModifier;
     switch (action) {
     case MoveUp:

@@ -84,6 +84,9 @@ private:
     void mergeGroupCaptions();
     int twipsToPixels(int twips) const;
     int fixedColumnsWidth() const;
+    // How many whole park rows the scrolling part shows above the foot row.
+    int rowsInRoom() const;
+    void snapToWholeRow(int value);
     void placeFoot();
     void pressCell(const QModelIndex& index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void moveCurrent(const QModelIndex& index, bool extend);
