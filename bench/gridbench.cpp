@@ -87,6 +87,24 @@ BENCHMARK(BM_GridSortByColumn)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 
+// A sort while every park is selected (Ctrl+A): the selection follows the parks to their places.
+void BM_GridSortAllSelected(benchmark::State& state) {
+    ParkGrid& grid = *sharedGrid();
+    grid.setFindText({});
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (grid.shownRows().sortColumn() != -1)
+            grid.activateCaption(grid.shownRows().sortColumn());
+        grid.selectAllParks();
+        paint(grid);
+        state.ResumeTiming();
+        grid.activateCaption(vendrix::parktable::col::firstFactorLHB + 3);
+        paint(grid);
+    }
+    grid.clearSelection();
+}
+BENCHMARK(BM_GridSortAllSelected)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 // One keystroke in the find field: the text typed so far, a letter more, the grid shown again;
 // with the park rows sorted by a factor or in file order.
 void BM_GridFindKeystroke(benchmark::State& state) {

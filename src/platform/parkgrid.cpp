@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -168,11 +169,51 @@ void ParkGrid::setCellNotes(CellNotes notes) {
 }
 
 void ParkGrid::setFindText(const QString& text) {
-    proxy_->setFindText(text);
+    reorderKeepingSelection([&] { proxy_->setFindText(text); });
 }
 
 void ParkGrid::activateCaption(int column) {
-    sorter_->captionActivated(column);
+    reorderKeepingSelection([&] { sorter_->captionActivated(column); });
+}
+
+void ParkGrid::reorderKeepingSelection(const std::function<void()>& reorder) {
+    // The selection model would follow a large selection row by row through the change; it is
+    // far cheaper to note the parks chosen, reorder, and choose them again in their new places.
+    struct Chosen {
+        int row;
+        int left;
+        int right;
+    };
+    std::vector<Chosen> chosen;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            chosen.push_back({proxy_->mapToSource(proxy_->index(row, 0)).row(), range.left(), range.right()});
+    if (!chosen.empty())
+        selectionModel()->clearSelection();
+    reorder();
+    if (chosen.empty())
+        return;
+    std::vector<Chosen> placed; // by the row shown
+    placed.reserve(chosen.size());
+    for (const Chosen& c : chosen) {
+        const QModelIndex shown = proxy_->mapFromSource(model_->index(c.row, 0));
+        if (shown.isValid())
+            placed.push_back({shown.row(), c.left, c.right});
+    }
+    std::sort(placed.begin(), placed.end(), [](const Chosen& a, const Chosen& b) {
+        return a.row != b.row ? a.row < b.row : a.left < b.left;
+    });
+    QItemSelection selection;
+    for (std::size_t i = 0; i < placed.size();) {
+        std::size_t end = i + 1;
+        while (end < placed.size() && placed[end].row == placed[end - 1].row + 1 &&
+               placed[end].left == placed[i].left && placed[end].right == placed[i].right)
+            ++end;
+        selection.select(proxy_->index(placed[i].row, placed[i].left),
+                         proxy_->index(placed[end - 1].row, placed[i].right));
+        i = end;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 int ParkGrid::currentTableRow() const {

@@ -231,6 +231,14 @@ TEST_F(Grid, OneSelectionAcrossTheFixedColumnCopiesWhatIsShown) {
     EXPECT_TRUE(lines.front().startsWith(QStringLiteral("epsilon\t")));
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("Delta\t")));
 
+    // The chosen parks stay chosen through a sort and a find, in their new places.
+    grid->activateCaption(col::parkName); // alpha, beta, Cafe, Delta, epsilon, gamma
+    EXPECT_TRUE(grid->selectedText().startsWith(QStringLiteral("alpha\t")));
+    EXPECT_EQ(grid->selectedText().count(QLatin1Char('\n')), 6);
+    grid->setFindText(QStringLiteral("ta"));
+    EXPECT_TRUE(grid->selectedText().startsWith(QStringLiteral("beta\t")));
+    EXPECT_EQ(grid->selectedText().count(QLatin1Char('\n')), 2);
+
     // The current park goes away when the find leaves it out.
     grid->setFindText(QStringLiteral("zzz"));
     EXPECT_EQ(grid->currentTableRow(), -1);
