@@ -35,7 +35,8 @@ PaintCounter& paintCounter() {
 ParkGrid* sharedGrid() {
     static std::unique_ptr<ParkGrid> grid = [] {
         const auto folder = vendrix::bench::benchSeason();
-        const auto scan = vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
+        const auto scan =
+            vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
         auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
         auto made = std::make_unique<ParkGrid>();
         made->resize(1200, 600);
@@ -74,8 +75,35 @@ void BM_GridSortByColumn(benchmark::State& state) {
         state.SkipWithError("the grid does not show every park");
 }
 // Park name, team name, year, a distance, a height, a factor, a word.
-BENCHMARK(BM_GridSortByColumn)->ArgName("column")->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Arg(10)->Arg(20)->Arg(26)
-    ->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GridSortByColumn)
+    ->ArgName("column")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(26)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A sort while every park is selected (Ctrl+A): the selection follows the parks to their places.
+void BM_GridSortAllSelected(benchmark::State& state) {
+    ParkGrid& grid = *sharedGrid();
+    grid.setFindText({});
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (grid.shownRows().sortColumn() != -1)
+            grid.activateCaption(grid.shownRows().sortColumn());
+        grid.selectAllParks();
+        paint(grid);
+        state.ResumeTiming();
+        grid.activateCaption(vendrix::parktable::col::firstFactorLHB + 3);
+        paint(grid);
+    }
+    grid.clearSelection();
+}
+BENCHMARK(BM_GridSortAllSelected)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // One keystroke in the find field: the text typed so far, a letter more, the grid shown again;
 // with the park rows sorted by a factor or in file order.
@@ -96,7 +124,12 @@ void BM_GridFindKeystroke(benchmark::State& state) {
         state.counters["paints"] = paintCounter().paints - before;
     }
 }
-BENCHMARK(BM_GridFindKeystroke)->ArgName("sorted")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_GridFindKeystroke)
+    ->ArgName("sorted")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 } // namespace
 

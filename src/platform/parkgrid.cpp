@@ -19,6 +19,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <map>
 #include <vector>
 
@@ -99,10 +100,10 @@ ParkGrid::ParkGrid(QWidget* parent)
         connect(horizontalScrollBar(), &QScrollBar::valueChanged, pane, &QScrollBar::setValue);
         connect(pane, &QScrollBar::valueChanged, horizontalScrollBar(), &QScrollBar::setValue);
     }
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, columnPane_->verticalScrollBar(),
-            &QScrollBar::setValue);
-    connect(columnPane_->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
-            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, &ParkGrid::snapToWholeRow);
+    // The bar's value as it stands: a snap to a whole row may have changed it meanwhile.
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this,
+            [this] { columnPane_->verticalScrollBar()->setValue(verticalScrollBar()->value()); });
 
     // The wheel turned over a fixed part scrolls the table; clicks there are the grid's.
     for (QTableView* pane : {captionPane_, columnPane_, cornerPane_, footPane_, footCornerPane_}) {
@@ -168,11 +169,51 @@ void ParkGrid::setCellNotes(CellNotes notes) {
 }
 
 void ParkGrid::setFindText(const QString& text) {
-    proxy_->setFindText(text);
+    reorderKeepingSelection([&] { proxy_->setFindText(text); });
 }
 
 void ParkGrid::activateCaption(int column) {
-    sorter_->captionActivated(column);
+    reorderKeepingSelection([&] { sorter_->captionActivated(column); });
+}
+
+void ParkGrid::reorderKeepingSelection(const std::function<void()>& reorder) {
+    // The selection model would follow a large selection row by row through the change; it is
+    // far cheaper to note the parks chosen, reorder, and choose them again in their new places.
+    struct Chosen {
+        int row;
+        int left;
+        int right;
+    };
+    std::vector<Chosen> chosen;
+    for (const QItemSelectionRange& range : selectionModel()->selection())
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            chosen.push_back({proxy_->mapToSource(proxy_->index(row, 0)).row(), range.left(), range.right()});
+    if (!chosen.empty())
+        selectionModel()->clearSelection();
+    reorder();
+    if (chosen.empty())
+        return;
+    std::vector<Chosen> placed; // by the row shown
+    placed.reserve(chosen.size());
+    for (const Chosen& c : chosen) {
+        const QModelIndex shown = proxy_->mapFromSource(model_->index(c.row, 0));
+        if (shown.isValid())
+            placed.push_back({shown.row(), c.left, c.right});
+    }
+    std::sort(placed.begin(), placed.end(), [](const Chosen& a, const Chosen& b) {
+        return a.row != b.row ? a.row < b.row : a.left < b.left;
+    });
+    QItemSelection selection;
+    for (std::size_t i = 0; i < placed.size();) {
+        std::size_t end = i + 1;
+        while (end < placed.size() && placed[end].row == placed[end - 1].row + 1 &&
+               placed[end].left == placed[i].left && placed[end].right == placed[i].right)
+            ++end;
+        selection.select(proxy_->index(placed[i].row, placed[i].left),
+                         proxy_->index(placed[end - 1].row, placed[i].right));
+        i = end;
+    }
+    selectionModel()->select(selection, QItemSelectionModel::Select);
 }
 
 int ParkGrid::currentTableRow() const {
@@ -320,19 +361,38 @@ void ParkGrid::placeFoot() {
     cornerPane_->setGeometry(QRect(left.x(), top.y(), left.width(), top.height()));
 }
 
+int ParkGrid::rowsInRoom() const {
+    return std::max(1, (viewport()->height() - footHeight_) / std::max(1, rowHeight_));
+}
+
 void ParkGrid::updateGeometries() {
     QTableView::updateGeometries();
-    // The last rows can scroll up above the foot row, so every park can be seen whole.
-    const int content = verticalHeader()->length();
-    const int room = viewport()->height() - footHeight_;
-    verticalScrollBar()->setRange(0, std::max(0, content - room));
-    verticalScrollBar()->setPageStep(std::max(1, room));
+    // The scrolling part shows whole park rows only: the foot row takes what is left over below
+    // the last whole row, and scrolling goes by whole rows. So every park row in view is seen
+    // whole at any position, the last one above the foot row, beside its park name.
+    const int height = viewport()->height();
+    const int row = std::max(1, rowHeight_);
+    const bool foot = averages_->rowCount() > 0;
+    const int fitting = std::max(1, (height - (foot ? row : 0)) / row);
+    footHeight_ = foot ? std::max(0, height - fitting * row) : 0;
+    const int parkRows = std::max(0, proxy_->rowCount() - model_->fixedRowCount());
+    QScrollBar& bar = *verticalScrollBar();
+    bar.setRange(0, std::max(0, parkRows - fitting) * row);
+    bar.setSingleStep(row);
+    bar.setPageStep(fitting * row);
     placeFoot();
     for (QTableView* pane : {captionPane_, columnPane_, cornerPane_, footPane_, footCornerPane_})
         pane->raise();
     captionPane_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
     footPane_->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
-    columnPane_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    columnPane_->verticalScrollBar()->setValue(bar.value());
+}
+
+void ParkGrid::snapToWholeRow(int value) {
+    const int row = std::max(1, rowHeight_);
+    const int snapped = (value + row / 2) / row * row;
+    if (snapped != value)
+        verticalScrollBar()->setValue(std::min(snapped, verticalScrollBar()->maximum()));
 }
 
 void ParkGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
@@ -377,7 +437,7 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
         return proxy_->index(rows > firstPark ? firstPark : parktable::kColumnCaptionRow, 0);
     int row = current.row();
     int column = current.column();
-    const int page = std::max(1, (viewport()->height() - footHeight_) / std::max(1, rowHeight_) - 1);
+    const int page = rowsInRoom();
     const bool ctrl = modifiers & Qt::ControlModifier;
     switch (action) {
     case MoveUp:

@@ -5,6 +5,7 @@
 
 #include <QPersistentModelIndex>
 #include <QTableView>
+#include <functional>
 
 class QAction;
 
@@ -36,7 +37,7 @@ public:
 
     // The park table row (from parktable::kCaptionRowCount up) of the current cell, or -1 when none.
     int currentTableRow() const;
-    // Notes of another view on cells; an empty CellNotes clears them.
+    // Notes of another view on cells; an empty CellNotes clears them, and so does a new table.
     void setCellNotes(CellNotes notes);
 
     // A click on the column caption, or Space or Enter on it: up, down, back to file order.
@@ -84,6 +85,9 @@ private:
     void mergeGroupCaptions();
     int twipsToPixels(int twips) const;
     int fixedColumnsWidth() const;
+    // How many whole park rows the scrolling part shows above the foot row.
+    int rowsInRoom() const;
+    void snapToWholeRow(int value);
     void placeFoot();
     void pressCell(const QModelIndex& index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void moveCurrent(const QModelIndex& index, bool extend);
@@ -91,6 +95,7 @@ private:
     int captionEdgeAt(const QTableView& pane, int x) const;
     void showPaneMenu(const QTableView& pane, const QPoint& at);
     void noteCurrentTableRow();
+    void reorderKeepingSelection(const std::function<void()>& reorder);
     void repaintPanes();
 
     ParkTableModel* model_;

@@ -163,6 +163,8 @@ TEST_F(Grid, FindKeepsMatchingParksAndCombinesWithSort) {
     // A team name finds its park too; sorting keeps the choice.
     field.setText(QStringLiteral("harbor city"));
     EXPECT_EQ(shown.shownParkCount(), 1);
+    EXPECT_TRUE(grid.isRowHidden(0) && grid.isRowHidden(1) && !grid.isRowHidden(2)) << "captions stay fixed";
+    EXPECT_TRUE(grid.columnPane().isRowHidden(1) && !grid.columnPane().isRowHidden(2));
     field.setText(QStringLiteral("o"));
     const int withO = shown.shownParkCount();
     grid.activateCaption(col::firstFactorLHB + 3);
@@ -229,6 +231,14 @@ TEST_F(Grid, OneSelectionAcrossTheFixedColumnCopiesWhatIsShown) {
     EXPECT_TRUE(lines.front().startsWith(QStringLiteral("epsilon\t")));
     EXPECT_TRUE(lines.back().startsWith(QStringLiteral("Delta\t")));
 
+    // The chosen parks stay chosen through a sort and a find, in their new places.
+    grid->activateCaption(col::parkName); // alpha, beta, Cafe, Delta, epsilon, gamma
+    EXPECT_TRUE(grid->selectedText().startsWith(QStringLiteral("alpha\t")));
+    EXPECT_EQ(grid->selectedText().count(QLatin1Char('\n')), 6);
+    grid->setFindText(QStringLiteral("ta"));
+    EXPECT_TRUE(grid->selectedText().startsWith(QStringLiteral("beta\t")));
+    EXPECT_EQ(grid->selectedText().count(QLatin1Char('\n')), 2);
+
     // The current park goes away when the find leaves it out.
     grid->setFindText(QStringLiteral("zzz"));
     EXPECT_EQ(grid->currentTableRow(), -1);
@@ -240,20 +250,33 @@ TEST_F(Grid, EveryRowScrollsIntoViewWholeAtAnySize) {
         auto grid = gridOf(seasonkit::syntheticSeason(300), size);
         grid->setFocus();
         QScrollBar& bar = *grid->verticalScrollBar();
-        const int room = grid->viewport()->height() - grid->rowHeightPixels();
-        bar.setValue(bar.maximum());
+        const int room = grid->viewport()->height() - grid->footPane().height();
+        EXPECT_GE(grid->footPane().height(), grid->rowHeightPixels());
+        EXPECT_EQ(room % grid->rowHeightPixels(), 0) << "no park row is cut at the foot";
         const int last = grid->shownRows().rowCount() - 1;
-        EXPECT_EQ(grid->rowViewportPosition(last) + grid->rowHeight(last), room) << size.height();
-        EXPECT_EQ(grid->columnPane().verticalScrollBar()->value(), bar.value()) << "names beside their rows";
+        const auto wholeRowsInView = [&] {
+            const int top = grid->rowAt(0);
+            EXPECT_EQ(grid->rowViewportPosition(top), 0) << "the top row is whole, not under the captions";
+            EXPECT_EQ(grid->columnPane().rowAt(0), top) << "names beside their rows";
+        };
+        // Wherever the scroll bar is dragged, the rows stop whole.
+        for (const int value :
+             {bar.minimum(), bar.minimum() + 1, bar.maximum() / 2 + 3, bar.maximum() - 1, bar.maximum()}) {
+            bar.setValue(value);
+            wholeRowsInView();
+        }
+        EXPECT_EQ(grid->rowViewportPosition(last) + grid->rowHeight(last), room) << "last row above the foot";
         EXPECT_EQ(grid->columnPane().geometry().height(), room);
 
         QTest::keyClick(grid.get(), Qt::Key_Home, Qt::ControlModifier);
-        EXPECT_EQ(grid->rowViewportPosition(2), 0);
-        for (int i = 0; i < 7; ++i)
+        EXPECT_EQ(grid->rowAt(0), parktable::kFirstParkRow);
+        for (int i = 0; i < 7; ++i) {
             QTest::keyClick(grid.get(), Qt::Key_PageDown);
-        const int row = grid->currentIndex().row();
-        EXPECT_GE(grid->rowViewportPosition(row), 0);
-        EXPECT_LE(grid->rowViewportPosition(row) + grid->rowHeight(row), room);
+            const int row = grid->currentIndex().row();
+            EXPECT_GE(grid->rowViewportPosition(row), 0);
+            EXPECT_LE(grid->rowViewportPosition(row) + grid->rowHeight(row), room);
+            wholeRowsInView();
+        }
         QTest::keyClick(grid.get(), Qt::Key_End, Qt::ControlModifier);
         EXPECT_EQ(grid->rowViewportPosition(last) + grid->rowHeight(last), room);
         EXPECT_EQ(grid->currentIndex().column(), grid->model()->columnCount() - 1);
