@@ -49,7 +49,8 @@ QFont tableFont() {
 }
 
 QSettings userSettings() {
-    return QSettings(QStringLiteral("Vendrix"), QStringLiteral("Vendrix"));
+    // One settings file for the whole program, beside the window placement.
+    return QSettings(QSettings::UserScope, QStringLiteral("vendrix"), QStringLiteral("vendrix"));
 }
 
 void configureSections(QTableView& view, int rowHeight) {

@@ -351,7 +351,7 @@ TEST_F(Grid, FactorColoursDivergeFromNeutralAndCanBeSwitchedOff) {
     EXPECT_EQ(platform::factorTint(75).alpha(), platform::factorTint(10).alpha()) << "saturates";
     EXPECT_EQ(platform::factorTint(125), platform::factorTint(32767));
 
-    QSettings(QStringLiteral("Vendrix"), QStringLiteral("Vendrix"))
+    QSettings(QSettings::UserScope, QStringLiteral("vendrix"), QStringLiteral("vendrix"))
         .remove(QStringLiteral("grid/factorColours"));
     auto grid = gridOf(oddSeason());
     const auto& shown = grid->shownRows();
