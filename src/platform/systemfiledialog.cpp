@@ -1,7 +1,8 @@
 #include "systemfiledialog.h"
 
+#include "nativepath.h"
+
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 
 namespace vendrix::platform {
@@ -13,7 +14,7 @@ std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter) {
     dialog.setNameFilter(filter.nameFilter());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+    return toNativePath(dialog.selectedFiles().constFirst());
 }
 
 } // namespace vendrix::platform

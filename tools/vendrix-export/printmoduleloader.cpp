@@ -1,6 +1,7 @@
 #include "printmoduleloader.h"
 
-#include <dlfcn.h>
+#include "platform/native/nativeprocess.h"
+
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -12,9 +13,8 @@ namespace fs = std::filesystem;
 namespace {
 
 std::vector<fs::path> moduleCandidates() {
-    std::error_code ec;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
+    const fs::path executable = native::executableFile();
+    if (executable.empty())
         return {};
     const fs::path folder = executable.parent_path();
     return {folder / VENDRIX_PRINT_MODULE_FILE, folder / VENDRIX_PRINT_MODULE_INSTALLED};
@@ -31,13 +31,10 @@ PrintEntry loadPrintModule(std::string& error) {
         std::error_code ec;
         if (!fs::exists(file, ec))
             continue;
-        // Never unloaded: Qt keeps running parts of itself until the program ends.
-        void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (module == nullptr) {
-            error = "cannot load " + file.string() + ": " + dlerror();
+        void* module = native::loadModule(file, error);
+        if (module == nullptr)
             return nullptr;
-        }
-        entry = reinterpret_cast<PrintEntry>(dlsym(module, kPrintEntryName));
+        entry = reinterpret_cast<PrintEntry>(native::moduleFunction(module, kPrintEntryName));
         if (entry == nullptr)
             error = file.string() + " is not the print module of this exporter";
         return entry;

@@ -1,0 +1,48 @@
+#include "nativepath.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace vendrix::platform {
+
+std::filesystem::path toNativePath(const QString& path) {
+#ifdef Q_OS_WIN
+    return std::filesystem::path(QDir::toNativeSeparators(path).toStdWString());
+#else
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+#endif
+}
+
+QString fromNativePath(const std::filesystem::path& path) {
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(QString::fromStdWString(path.native()));
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#endif
+}
+
+QString fromMessageText(std::string_view text) {
+#ifdef Q_OS_WIN
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+#else
+    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+#endif
+}
+
+std::string toRememberedFolder(const QString& folder) {
+#ifdef Q_OS_WIN
+    return QDir::toNativeSeparators(folder).toStdString();
+#else
+    return QFile::encodeName(folder).toStdString();
+#endif
+}
+
+QString fromRememberedFolder(const std::string& folder) {
+#ifdef Q_OS_WIN
+    return QDir::fromNativeSeparators(QString::fromStdString(folder));
+#else
+    return QFile::decodeName(QByteArray::fromStdString(folder));
+#endif
+}
+
+} // namespace vendrix::platform
