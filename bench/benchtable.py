@@ -59,6 +59,7 @@ def main():
     hyperfine = json.loads((folder / "process.json").read_text())["results"]
     export_run, true_run = hyperfine[0], hyperfine[1]
     export_pdf_run = json.loads((folder / "process-pdf.json").read_text())["results"][0]
+    export_json_run, compare_run = json.loads((folder / "process-json.json").read_text())["results"]
 
     def rss(file):
         kilobytes = [int(line) for line in (folder / file).read_text().split()]
@@ -72,6 +73,8 @@ def main():
     _, pages_b = bench("BM_PaginatePrintedReport")
     pdf, pdf_b = bench("BM_RenderPdf")
     shown, shown_b = bench("BM_GetParkInfoShown/min_time:2.000")
+    season_json, season_json_b = bench("BM_SeasonJson")
+    season_compare, season_compare_b = bench("BM_CompareSeasons")
     atomic_csv, _ = bench("BM_WriteOutputFile/text:0/real_time")
     atomic_text, _ = bench("BM_WriteOutputFile/text:1/real_time")
 
@@ -108,6 +111,14 @@ def main():
          mebibytes(rss("export-rss.txt")) + " peak RSS",
          f"start `/bin/true` ({milliseconds(start)}, {mebibytes(rss('true-rss.txt'))}) "
          "+ read the park file + write the CSV with fsync", milliseconds(export_floor)),
+        (f"JSON, in memory ({megabytes(season_json_b['size'])})", milliseconds(season_json), heap(season_json_b),
+         "the CSV, in memory", milliseconds(csv)),
+        (f"Comparison with a changed copy, in memory ({season_compare_b['size']:,.0f} parks changed, text and JSON)",
+         milliseconds(season_compare), heap(season_compare_b), "", ""),
+        ("`vendrix-export SEASON --json FILE`, whole process", milliseconds(export_json_run["median"] * 1e3), "",
+         "2 x the `--csv` export, whole process", milliseconds(2 * export_time)),
+        ("`vendrix-export compare SEASON CHANGED --text FILE --json FILE`, whole process",
+         milliseconds(compare_run["median"] * 1e3), "", "the goal", "150 ms"),
         ("`vendrix-export SEASON --pdf FILE`, whole process", milliseconds(export_pdf_run["median"] * 1e3),
          mebibytes(rss("export-pdf-rss.txt")) + " peak RSS", "", ""),
     ]
@@ -118,7 +129,7 @@ def main():
         print("| " + " | ".join(row) + " |")
     print()
     print(f"Wall-clock medians of 3 runs (in process, and `--pdf`) and of {len(export_run['times'])} runs "
-          "(`--csv` and `/bin/true`, hyperfine); "
+          "(`--csv`, `--json`, `compare` and `/bin/true`, hyperfine); "
           f"{cores} cores, load average {load_before} before and {load_after} after. Heap: the peak growth of "
           "all malloc'd memory during the step.")
 

@@ -1,11 +1,12 @@
 // Writes season folders and prints what the program makes of them, for the end-to-end tests:
-//   vendrix-e2e-season write FOLDER sample|awkward|synthetic:N
+//   vendrix-e2e-season write FOLDER sample|awkward|changed|synthetic:N
 //   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
 //   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
 #include "output/printedreport.h"
 #include "parktable/parktablebuilder.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
+#include "seasonkit/changedseason.h"
 #include "seasonkit/sampleseason.h"
 
 #include <cstdio>
@@ -69,6 +70,8 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             seasonkit::writeSeason(folder, seasonkit::sampleSeason());
         else if (kind == "awkward")
             seasonkit::writeSeason(folder, awkwardSeason());
+        else if (kind == "changed")
+            seasonkit::writeSeason(folder, seasonkit::changedSampleSeason());
         else if (kind.starts_with("synthetic:"))
             seasonkit::writeSeason(folder, seasonkit::syntheticSeason(std::stoi(kind.substr(10))));
         else

@@ -21,6 +21,8 @@ function(vendrix_e2e_test name script)
 endfunction()
 
 vendrix_e2e_test(e2e.exporter exporter_test.py)
+vendrix_e2e_test(e2e.json json_test.py)
+vendrix_e2e_test(e2e.compare compare_test.py)
 if(TARGET vendrix-export-print)
     vendrix_e2e_test(e2e.pdf pdf_test.py)
     # Prints on the system's default printer: it must be the PDF printer that scripts/start-print-server

@@ -13,6 +13,7 @@ constexpr FileOption kFileOptions[] = {
     {"--csv", &ExportOptions::csvFile},
     {"--text", &ExportOptions::textFile},
     {"--pdf", &ExportOptions::pdfFile},
+    {"--json", &ExportOptions::jsonFile},
 };
 
 const FileOption* findFileOption(std::string_view name) {
@@ -20,6 +21,29 @@ const FileOption* findFileOption(std::string_view name) {
         if (option.name == name)
             return &option;
     return nullptr;
+}
+
+// "--encoding NAME" or "--encoding=NAME" at arguments[i]; moves i past the name.
+std::optional<UsageError> takeEncoding(const std::vector<std::string_view>& arguments, std::size_t& i,
+                                       ExportOptions& options) {
+    const std::string_view argument = arguments[i];
+    const std::size_t equals = argument.find('=');
+    std::string_view name;
+    if (equals != std::string_view::npos)
+        name = argument.substr(equals + 1);
+    else if (i + 1 < arguments.size())
+        name = arguments[++i];
+    std::string lower(name);
+    for (char& c : lower)
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    if (lower == "utf-8" || lower == "utf8")
+        options.encoding = TextEncoding::Utf8;
+    else if (lower == "windows-1252" || lower == "cp1252")
+        options.encoding = TextEncoding::Windows1252;
+    else
+        return UsageError{"--encoding needs utf-8 or windows-1252" +
+                          (name.empty() ? std::string() : ", not " + std::string(name))};
+    return std::nullopt;
 }
 
 } // namespace
@@ -55,6 +79,11 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
         // Both "--csv FILE" and "--csv=FILE".
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
+        if (name == "--encoding") {
+            if (const auto error = takeEncoding(arguments, i, options))
+                return *error;
+            continue;
+        }
         const FileOption* option = findFileOption(name);
         if (option == nullptr)
             return UsageError{"unknown option " + std::string(argument)};
@@ -90,6 +119,8 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
+           "                     [--json FILE] [--encoding utf-8]\n"
+           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -98,11 +129,17 @@ std::string usageText() {
            "  --text FILE   the fixed-width text report\n"
            "  --pdf FILE    the printed report as a PDF file, landscape\n"
            "  --print       the printed report on the default printer\n"
+           "  --json FILE   the season as UTF-8 JSON (the schema is in the README)\n"
+           "  --encoding utf-8\n"
+           "                the CSV and the text report in UTF-8 instead of the season files'\n"
+           "                Windows-1252 (the default, byte for byte the window's files)\n"
            "  --help        show this text\n"
            "  --version     show the version\n"
            "\n"
            "FILE - is standard output. With no output option the CSV goes to standard output.\n"
            "An existing FILE is replaced only once the new one is complete.\n"
+           "compare: what changed from OLD_SEASON to NEW_SEASON, as text on standard output\n"
+           "(or --text FILE) and as JSON (--json FILE); `vendrix-export compare --help` says more.\n"
            "\n"
            "Exit status: 0 done; 1 the folder is not a complete season, has no usable park file,\n"
            "or an output failed; 2 the command line is wrong.\n";

@@ -11,6 +11,9 @@ namespace vendrix::exporter {
 // "-" as a file name: standard output.
 inline constexpr std::string_view kStandardOutput = "-";
 
+// The character set of the CSV and the text report: the season files' own bytes, or UTF-8.
+enum class TextEncoding { Windows1252, Utf8 };
+
 // What the command line asks for.
 struct ExportOptions {
     enum class Action { Export, ShowHelp, ShowVersion };
@@ -20,10 +23,12 @@ struct ExportOptions {
     std::optional<std::string> csvFile;
     std::optional<std::string> textFile;
     std::optional<std::string> pdfFile;
+    std::optional<std::string> jsonFile;
+    TextEncoding encoding = TextEncoding::Windows1252;
     bool print = false;
 
     // With no output asked for, the CSV goes to standard output.
-    bool asksForOutput() const { return csvFile || textFile || pdfFile || print; }
+    bool asksForOutput() const { return csvFile || textFile || pdfFile || jsonFile || print; }
 };
 
 // A command line that cannot be followed; the text says why.

@@ -1,5 +1,6 @@
 #include "exportrun.h"
 
+#include "jsonoutput.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/outputname.h"
@@ -10,6 +11,7 @@
 #include "printmoduleloader.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
+#include "seasonload.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -22,11 +24,11 @@ namespace vendrix::exporter {
 
 namespace fs = std::filesystem;
 
-namespace {
-
 void tell(const std::string& message) {
     std::cerr << "vendrix-export: " << message << '\n';
 }
+
+namespace {
 
 std::string trimmed(const std::string& text) {
     const auto first = text.find_first_not_of(' ');
@@ -50,7 +52,7 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile})
+    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -58,6 +60,8 @@ bool namesAreAccepted(const ExportOptions& options) {
         refuse(*options.textFile);
     return accepted;
 }
+
+} // namespace
 
 bool deliver(const std::string& file, std::string_view bytes) {
     if (file == kStandardOutput) {
@@ -77,11 +81,6 @@ bool deliver(const std::string& file, std::string_view bytes) {
         return false;
     }
 }
-
-struct SeasonTable {
-    parktable::ParkTable table;
-    std::string title;
-};
 
 std::optional<SeasonTable> loadSeason(const std::string& folderName) {
     const fs::path folder = native::pathFromText(folderName);
@@ -104,8 +103,10 @@ std::optional<SeasonTable> loadSeason(const std::string& folderName) {
         tell(folderName + ": " + trimmed(build.message));
         return std::nullopt;
     }
-    return SeasonTable{std::move(*build.table), scan.caption()};
+    return SeasonTable{std::move(*build.table), scan.caption(), scan.leagueName, scan.seasonText};
 }
+
+namespace {
 
 bool printReport(const ExportOptions& options, const SeasonTable& season) {
     std::string loadError;
@@ -148,9 +149,13 @@ int runExport(const ExportOptions& options) {
     const std::optional<std::string> csvFile =
         options.asksForOutput() ? options.csvFile : std::optional<std::string>(kStandardOutput);
     if (csvFile)
-        done = deliver(*csvFile, output::csvText(season->table)) && done;
+        done = deliver(*csvFile, inEncoding(output::csvText(season->table), options.encoding)) && done;
     if (options.textFile)
-        done = deliver(*options.textFile, output::textReport(season->table, season->title)) && done;
+        done = deliver(*options.textFile,
+                       inEncoding(output::textReport(season->table, season->title), options.encoding)) &&
+               done;
+    if (options.jsonFile)
+        done = deliver(*options.jsonFile, seasonJsonText(*season)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     return done ? kExitDone : kExitFailed;

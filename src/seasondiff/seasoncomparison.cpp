@@ -1,0 +1,173 @@
+#include "seasoncomparison.h"
+
+#include "parkjson/parkvalues.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vendrix::seasondiff {
+
+namespace {
+
+using parktable::ParkTable;
+namespace col = parktable::col;
+
+char lowerWindows1252(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
+        return static_cast<char>(byte + 0x20);
+    switch (byte) {
+    case 0x8A: // S, O, Z with caron or ligature: their small forms stand 0x10 higher
+    case 0x8C:
+    case 0x8E:
+        return static_cast<char>(byte + 0x10);
+    case 0x9F:
+        return static_cast<char>(0xFF); // Y with diaeresis
+    default:
+        return c;
+    }
+}
+
+// A park row under its match key. The keys of one season live in one buffer, and matching sorts
+// rows by key instead of hashing: for tens of thousands of parks the sorted walk stays in cache.
+struct KeyedRow {
+    std::string_view key;
+    int row;
+    bool operator<(const KeyedRow& other) const {
+        return key < other.key || (key == other.key && row < other.row);
+    }
+};
+
+std::vector<KeyedRow> keyedRows(const ParkTable& table, std::string& keys) {
+    std::vector<std::pair<std::size_t, std::size_t>> spans;
+    spans.reserve(static_cast<std::size_t>(table.parkCount()));
+    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row) {
+        const std::size_t start = keys.size();
+        keys += parkMatchKey(table.cell(row, col::parkName));
+        spans.emplace_back(start, keys.size() - start);
+    }
+    std::vector<KeyedRow> rows;
+    rows.reserve(spans.size());
+    for (std::size_t i = 0; i < spans.size(); ++i)
+        rows.push_back({std::string_view(keys).substr(spans[i].first, spans[i].second),
+                        parktable::kFirstParkRow + static_cast<int>(i)});
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+// Where each row of a season stands after matching: its partner in the other season (-1 for none)
+// and its place among its namesakes.
+struct RowMatch {
+    int partner = -1;
+    int occurrence = 1;
+    int namesakes = 1;
+};
+
+// Pairs the rows of each name in file order, walking both sorted lists side by side.
+void matchRows(const std::vector<KeyedRow>& oldRows, const std::vector<KeyedRow>& newRows,
+               std::vector<RowMatch>& oldMatches, std::vector<RowMatch>& newMatches) {
+    const auto groupEnd = [](const std::vector<KeyedRow>& rows, std::size_t from) {
+        std::size_t end = from;
+        while (end < rows.size() && rows[end].key == rows[from].key)
+            ++end;
+        return end;
+    };
+    const auto place = [](const std::vector<KeyedRow>& rows, std::size_t from, std::size_t end,
+                          std::vector<RowMatch>& matches) {
+        for (std::size_t i = from; i < end; ++i) {
+            RowMatch& match = matches[static_cast<std::size_t>(rows[i].row)];
+            match.occurrence = static_cast<int>(i - from) + 1;
+            match.namesakes = static_cast<int>(end - from);
+        }
+    };
+    std::size_t o = 0;
+    std::size_t n = 0;
+    while (o < oldRows.size() || n < newRows.size()) {
+        const bool takeOld = n == newRows.size() || (o < oldRows.size() && oldRows[o].key <= newRows[n].key);
+        const bool takeNew = o == oldRows.size() || (n < newRows.size() && newRows[n].key <= oldRows[o].key);
+        const std::size_t oldEnd = takeOld ? groupEnd(oldRows, o) : o;
+        const std::size_t newEnd = takeNew ? groupEnd(newRows, n) : n;
+        place(oldRows, o, oldEnd, oldMatches);
+        place(newRows, n, newEnd, newMatches);
+        for (std::size_t i = 0; o + i < oldEnd && n + i < newEnd; ++i) {
+            oldMatches[static_cast<std::size_t>(oldRows[o + i].row)].partner = newRows[n + i].row;
+            newMatches[static_cast<std::size_t>(newRows[n + i].row)].partner = oldRows[o + i].row;
+        }
+        o = oldEnd;
+        n = newEnd;
+    }
+}
+
+ParkPlace placeOf(int row, const RowMatch& match) {
+    return {row, match.occurrence, match.namesakes};
+}
+
+std::string teamText(std::string_view cell) {
+    return parkjson::normalisedTeam(cell).value_or(std::string());
+}
+
+void compareTeams(const ParkTable& oldTable, int oldRow, const ParkTable& newTable, int newRow,
+                  std::vector<ValueChange>& changes) {
+    const std::string_view before = oldTable.cell(oldRow, col::teamName);
+    const std::string_view after = newTable.cell(newRow, col::teamName);
+    if (before == after)
+        return;
+    std::string oldTeam = teamText(before);
+    std::string newTeam = teamText(after);
+    if (oldTeam != newTeam)
+        changes.push_back({col::teamName, std::move(oldTeam), std::move(newTeam)});
+}
+
+} // namespace
+
+std::vector<int> comparedColumns() {
+    std::vector<int> columns{col::teamName};
+    for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column)
+        columns.push_back(column);
+    return columns;
+}
+
+std::string parkMatchKey(std::string_view parkCell) {
+    const std::string_view name = parkjson::trimBlanks(parkCell);
+    std::string key(name.size(), ' ');
+    for (std::size_t i = 0; i < name.size(); ++i)
+        key[i] = lowerWindows1252(name[i]);
+    return key;
+}
+
+SeasonComparison compareSeasons(const ParkTable& oldTable, const ParkTable& newTable) {
+    std::string oldKeys;
+    std::string newKeys;
+    std::vector<RowMatch> oldMatches(static_cast<std::size_t>(oldTable.rowCount()));
+    std::vector<RowMatch> newMatches(static_cast<std::size_t>(newTable.rowCount()));
+    matchRows(keyedRows(oldTable, oldKeys), keyedRows(newTable, newKeys), oldMatches, newMatches);
+
+    SeasonComparison comparison;
+    for (int newRow = parktable::kFirstParkRow; newRow < newTable.rowCount(); ++newRow) {
+        const RowMatch& match = newMatches[static_cast<std::size_t>(newRow)];
+        if (match.partner < 0) {
+            comparison.added.push_back(placeOf(newRow, match));
+            continue;
+        }
+        const int oldRow = match.partner;
+        ++comparison.matched;
+        std::vector<ValueChange> changes;
+        compareTeams(oldTable, oldRow, newTable, newRow, changes);
+        for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column) {
+            const std::string_view before = oldTable.cell(oldRow, column);
+            const std::string_view after = newTable.cell(newRow, column);
+            if (before != after)
+                changes.push_back({column, std::string(before), std::string(after)});
+        }
+        if (!changes.empty())
+            comparison.changed.push_back({oldRow, placeOf(newRow, match), std::move(changes)});
+    }
+    for (int oldRow = parktable::kFirstParkRow; oldRow < oldTable.rowCount(); ++oldRow) {
+        const RowMatch& match = oldMatches[static_cast<std::size_t>(oldRow)];
+        if (match.partner < 0)
+            comparison.removed.push_back(placeOf(oldRow, match));
+    }
+    return comparison;
+}
+
+} // namespace vendrix::seasondiff

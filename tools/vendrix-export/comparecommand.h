@@ -1,0 +1,34 @@
+#pragma once
+
+#include "exportoptions.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace vendrix::exporter {
+
+// The first argument that turns the exporter into the season comparison.
+inline constexpr std::string_view kCompareCommand = "compare";
+
+// What `vendrix-export compare` is asked for.
+struct CompareOptions {
+    bool showHelp = false;
+    std::string oldFolder;
+    std::string newFolder;
+    std::optional<std::string> jsonFile;
+    std::optional<std::string> textFile;
+};
+
+// Parses the arguments after "compare".
+std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<std::string_view>& arguments);
+
+std::string compareUsageText();
+
+// Reads both seasons as the window does, compares them and writes the text and the JSON asked for
+// (the text to standard output when neither is). The result is the exit status.
+int runCompare(const CompareOptions& options);
+
+} // namespace vendrix::exporter
