@@ -2,8 +2,8 @@
 ; that the zip holds:
 ;   makensis -DVERSION=x.y.z -DSOURCE=folder -DICON=vendrix.ico -DOUTFILE=setup.exe vendrix-installer.nsi
 ; It installs for the current user (no administrator rights), under %LOCALAPPDATA%\Programs\Vendrix,
-; with a Start menu entry that starts the window in the user's Documents folder, where it keeps
-; ParkDir.txt; Programs and Features lists it with its uninstaller.
+; with a Start menu entry that starts the window with --from-menu (ParkDir.txt in the user's data
+; folder); Programs and Features lists it with its uninstaller.
 ; A 64-bit installer, like the programs it installs.
 Target amd64-unicode
 SetCompressor /SOLID lzma
@@ -26,9 +26,9 @@ Section "Vendrix"
     SetOutPath "$INSTDIR"
     File /r "${SOURCE}\*.*"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    ; The shortcut's working folder is where the window keeps ParkDir.txt.
+    ; Started from the menu, the window keeps ParkDir.txt in the user's data folder.
     SetOutPath "$DOCUMENTS"
-    CreateShortcut "$SMPROGRAMS\Vendrix.lnk" "$INSTDIR\vendrix.exe"
+    CreateShortcut "$SMPROGRAMS\Vendrix.lnk" "$INSTDIR\vendrix.exe" "--from-menu"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Vendrix"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Vendrix developers"

@@ -1,5 +1,7 @@
 #include "nativepath.h"
 
+#include "native/nativeprocess.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -43,6 +45,20 @@ QString fromRememberedFolder(const std::string& folder) {
 #else
     return QFile::decodeName(QByteArray::fromStdString(folder));
 #endif
+}
+
+QStringList commandLineArguments(int argc, char* argv[]) {
+    QStringList arguments;
+    if (argc > 0)
+        arguments << QString::fromLocal8Bit(argv[0]);
+#ifdef Q_OS_WIN
+    for (const std::string& argument : native::startCommandLine(argc, argv))
+        arguments << QString::fromStdString(argument);
+#else
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+#endif
+    return arguments;
 }
 
 } // namespace vendrix::platform

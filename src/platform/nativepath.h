@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -21,5 +22,9 @@ QString fromMessageText(std::string_view text);
 // Windows with the system's backslashes, as Windows programs write paths.
 std::string toRememberedFolder(const QString& folder);
 QString fromRememberedFolder(const std::string& folder);
+
+// The program's command line, its name first, before Qt starts: on Windows from the wide command
+// line, so that a folder named outside the 8-bit code page comes through whole.
+QStringList commandLineArguments(int argc, char* argv[]);
 
 } // namespace vendrix::platform

@@ -1,6 +1,6 @@
 #include "savefilechooser.h"
 
-#include <QFile>
+#include "nativepath.h"
 
 namespace vendrix::platform {
 
@@ -18,8 +18,7 @@ std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const Re
 }
 
 QString SaveFileChooser::replaceQuestion(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.filename().string())) +
-           QStringLiteral(" already exists.\nReplace it?");
+    return fromNativePath(path.filename()) + QStringLiteral(" already exists.\nReplace it?");
 }
 
 } // namespace vendrix::platform

@@ -17,7 +17,7 @@ std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter,
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(filter.nameFilter());
     if (!suggested.empty())
-        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(suggested.string())));
+        dialog.selectFile(fromNativePath(suggested));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return toNativePath(dialog.selectedFiles().constFirst());
