@@ -87,7 +87,7 @@ TEST(SystemFiles, AFileHeldOpenElsewhereIsNamedAndKeptWhole) {
         } catch (const output::OutputError& error) {
             const std::string message = error.what();
             EXPECT_NE(message.find(target.string()), std::string::npos) << message;
-            EXPECT_NE(message.find("another program has the file open"), std::string::npos) << message;
+            EXPECT_NE(message.find("another program"), std::string::npos) << message;
         }
     }
     EXPECT_EQ(readFile(target), "the old table\r\n");

@@ -52,10 +52,11 @@ std::string replaceFile(const std::filesystem::path& from, const std::filesystem
     if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return {};
     const DWORD error = GetLastError();
-    const DWORD attributes = GetFileAttributesW(to.c_str());
-    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
-        (error == ERROR_ACCESS_DENIED && attributes != INVALID_FILE_ATTRIBUTES))
+    if (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION)
         return "another program has the file open; close it there and write again";
+    // Windows also says "access denied" for a file that a program holds open without sharing it.
+    if (error == ERROR_ACCESS_DENIED && GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return "access is denied; another program may have the file open: close it there and write again";
     return windowsErrorText(error);
 }
 
