@@ -1,7 +1,7 @@
 #include "recordfile.h"
 
-#include "seasonfileerror.h"
 #include "platform/native/nativefile.h"
+#include "seasonfileerror.h"
 
 #include <algorithm>
 #include <cerrno>

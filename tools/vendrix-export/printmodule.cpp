@@ -67,9 +67,8 @@ void print(const exporter::PrintRequest& request, exporter::PrintResult& result)
 #define VENDRIX_EXPORTED __attribute__((visibility("default")))
 #endif
 
-extern "C" VENDRIX_EXPORTED void
-vendrix_export_print_v1(const vendrix::exporter::PrintRequest& request,
-                        vendrix::exporter::PrintResult& result) {
+extern "C" VENDRIX_EXPORTED void vendrix_export_print_v1(const vendrix::exporter::PrintRequest& request,
+                                                         vendrix::exporter::PrintResult& result) {
     static_assert(std::is_same_v<decltype(&vendrix_export_print_v1), vendrix::exporter::PrintEntry>);
     // Each output catches its own failures; what gets here stopped Qt from starting at all.
     try {
