@@ -1,6 +1,7 @@
 #include "foldermemoryfile.h"
 
 #include "foldermemory.h"
+#include "platform/nativepath.h"
 #include "season/exists.h"
 
 #include <QFile>
@@ -14,7 +15,7 @@ constexpr qint64 kReadLimit = 64 * 1024;
 } // namespace
 
 bool FolderMemoryFile::holdsFolder() const {
-    return season::Exists(std::filesystem::path(QFile::encodeName(fileName_).toStdString()));
+    return season::Exists(platform::toNativePath(fileName_));
 }
 
 std::optional<QString> FolderMemoryFile::read() const {
@@ -25,7 +26,7 @@ std::optional<QString> FolderMemoryFile::read() const {
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return std::nullopt;
     const std::string folder = foldermemory::parse(std::string_view(bytes.constData(), bytes.size()));
-    return QFile::decodeName(QByteArray::fromStdString(folder));
+    return platform::fromRememberedFolder(folder);
 }
 
 void FolderMemoryFile::createEmpty() const {
@@ -35,7 +36,7 @@ void FolderMemoryFile::createEmpty() const {
 }
 
 std::optional<QString> FolderMemoryFile::write(const QString& folder) const {
-    const std::string bytes = foldermemory::format(QFile::encodeName(folder).toStdString());
+    const std::string bytes = foldermemory::format(platform::toRememberedFolder(folder));
     QSaveFile file(fileName_);
     // A working folder that takes no new files may still let the file itself be rewritten.
     file.setDirectWriteFallback(true);

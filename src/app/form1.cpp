@@ -15,6 +15,7 @@
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "platform/parkfindbar.h"
+#include "platform/nativepath.h"
 #include "platform/parkgrid.h"
 #include "platform/savefilechooser.h"
 #include "platform/waitcursor.h"
@@ -39,12 +40,12 @@ namespace vendrix::app {
 namespace {
 
 std::filesystem::path nativePath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
+    return platform::toNativePath(path);
 }
 
 // Messages built by the season and output code name files by their native bytes.
 QString messageText(std::string_view text) {
-    return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
+    return platform::fromMessageText(text);
 }
 
 QString explainIncomplete(const season::SeasonScan& scan) {

@@ -1,5 +1,6 @@
 #include "commandline.h"
 #include "form1.h"
+#include "platform/nativepath.h"
 #include "platform/systemfiledialog.h"
 #include "platform/systemmessagebox.h"
 #include "platform/systemprinter.h"
@@ -12,13 +13,6 @@
 #include <cstdio>
 
 namespace {
-
-QStringList rawArguments(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    return arguments;
-}
 
 // Help and version are answered before the window system is asked for anything, so they work
 // without a display.
@@ -35,7 +29,7 @@ bool answeredOnTerminal(const vendrix::app::CommandLine& line) {
 
 int main(int argc, char* argv[]) {
     using vendrix::app::CommandLine;
-    if (answeredOnTerminal(CommandLine::parse(rawArguments(argc, argv))))
+    if (answeredOnTerminal(CommandLine::parse(vendrix::platform::commandLineArguments(argc, argv))))
         return 0;
 
     QApplication application(argc, argv);

@@ -6,6 +6,7 @@
 #include "platform/parkdiagramfiles.h"
 #include "platform/parkdiagrampainter.h"
 #include "platform/parkgrid.h"
+#include "platform/savefilechooser.h"
 
 #include <QAction>
 #include <QPainter>
@@ -41,7 +42,8 @@ ParkDiagramPanel::ParkDiagramPanel(platform::ParkGrid& grid, platform::FileDialo
     auto* savePngAction = new QAction(QStringLiteral("Save diagram as PNG..."), this);
     connect(saveSvgAction, &QAction::triggered, this, &ParkDiagramPanel::saveSvg);
     connect(savePngAction, &QAction::triggered, this, &ParkDiagramPanel::savePng);
-    addAction(saveSvgAction);
+    if (platform::ParkDiagramFiles::canWriteSvg())
+        addAction(saveSvgAction);
     addAction(savePngAction);
     addAction(stopComparingAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -130,7 +132,9 @@ void ParkDiagramPanel::save(const QString& filter,
         messages_.show(QStringLiteral("There is no park diagram to save yet."));
         return;
     }
-    const std::filesystem::path target = fileDialog_.chooseFile(platform::FileFilter::parse(filter));
+    // Like the table's outputs: a Save dialog that asks before replacing a file.
+    const std::filesystem::path target =
+        platform::SaveFileChooser(fileDialog_, messages_).choose(platform::FileFilter::parse(filter));
     if (target.empty())
         return;
     const QByteArray bytes = render(*diagram_);

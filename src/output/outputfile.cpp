@@ -1,15 +1,13 @@
 #include "outputfile.h"
 
+#include "platform/native/nativefile.h"
+
 #include <cerrno>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <random>
 #include <system_error>
-
-#if __has_include(<unistd.h>)
-#include <unistd.h>
-#define VENDRIX_HAS_FSYNC 1
-#endif
 
 namespace vendrix::output {
 
@@ -43,15 +41,16 @@ public:
     // Creates a new file beside the target, under a name no other file has.
     explicit TemporaryFile(const fs::path& target) {
         const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-        // A target name near the file system's limit still leaves room for the suffix.
-        const std::string stem = target.filename().string().substr(0, kStemLength);
+        const fs::path::string_type stem = temporaryStem(target);
         std::random_device seed;
         std::mt19937_64 random(seed());
         for (int attempt = 0; attempt < 100; ++attempt) {
-            path_ = folder / ("." + stem + ".vendrix-" + std::to_string(random() % 1000000000));
+            // Built in the system's own form of names, so that no character of the target's is lost.
+            const fs::path suffix(".vendrix-" + std::to_string(random() % 1000000000));
+            path_ = folder / (fs::path::string_type(1, '.') + stem + suffix.native());
             errno = 0;
             // "x": never open a file that is already there.
-            file_ = std::fopen(path_.c_str(), "wbx");
+            file_ = native::openFile(path_, "wbx");
             if (file_ != nullptr)
                 return;
             if (errno != EEXIST)
@@ -81,10 +80,8 @@ public:
             return reasonOr("the disk is full or the file cannot be written");
         if (std::fflush(file_) != 0)
             return reasonOr("the file cannot be written");
-#ifdef VENDRIX_HAS_FSYNC
-        if (::fsync(::fileno(file_)) != 0)
-            return lastSystemError();
-#endif
+        if (std::string reason = native::flushToDisk(file_); !reason.empty())
+            return reason;
         std::FILE* file = file_;
         file_ = nullptr;
         if (std::fclose(file) != 0)
@@ -94,24 +91,31 @@ public:
 
     // Puts the finished file in the target's place; the reason when that fails.
     std::string replace(const fs::path& target) {
-        std::error_code ec;
-        fs::rename(path_, target, ec);
-        if (ec)
-            return ec.message();
+        if (std::string reason = native::replaceFile(path_, target); !reason.empty())
+            return reason;
         path_.clear();
         return {};
     }
 
-    const fs::path& path() const {
-        return path_;
-    }
+    const fs::path& path() const { return path_; }
 
 private:
     static constexpr std::size_t kStemLength = 200;
 
-    static std::string reasonOr(const char* fallback) {
-        return errno != 0 ? lastSystemError() : fallback;
+    // The start of the target's name: a name near the file system's limit still leaves room for the
+    // suffix. Never half a character where the system's names count in UTF-16.
+    static fs::path::string_type temporaryStem(const fs::path& target) {
+        fs::path::string_type stem = target.filename().native().substr(0, kStemLength);
+        if constexpr (sizeof(fs::path::value_type) == 2) {
+            const auto last =
+                stem.empty() ? 0u : static_cast<unsigned>(static_cast<std::uint16_t>(stem.back()));
+            if (last >= 0xD800 && last <= 0xDBFF) // the first half of a surrogate pair
+                stem.pop_back();
+        }
+        return stem;
     }
+
+    static std::string reasonOr(const char* fallback) { return errno != 0 ? lastSystemError() : fallback; }
 
     fs::path path_;
     std::FILE* file_ = nullptr;

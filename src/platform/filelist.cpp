@@ -1,10 +1,10 @@
 #include "filelist.h"
 
 #include "folderlist.h"
+#include "nativepath.h"
 #include "season/seasonfiles.h"
 
 #include <QDir>
-#include <QFile>
 
 namespace vendrix::platform {
 
@@ -17,10 +17,10 @@ bool FileList::setPath(const QString& path) {
     if (path.isEmpty() || !FolderList::isOpenable(target))
         return false;
     path_ = target;
-    names_ = season::listSeasonFileNames(std::filesystem::path(QFile::encodeName(path_).toStdString()));
+    names_ = season::listSeasonFileNames(toNativePath(path_));
     clear();
     for (const std::string& name : names_)
-        addItem(QFile::decodeName(QByteArray::fromStdString(name)));
+        addItem(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()))); // ASCII names only
     return true;
 }
 

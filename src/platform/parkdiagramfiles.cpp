@@ -8,12 +8,27 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#ifdef VENDRIX_HAS_SVG
 #include <QSvgGenerator>
+#endif
 #include <stdexcept>
 
 namespace vendrix::platform {
 
+bool ParkDiagramFiles::canWriteSvg() {
+#ifdef VENDRIX_HAS_SVG
+    return true;
+#else
+    return false;
+#endif
+}
+
 QByteArray ParkDiagramFiles::svg(const ParkDiagram& diagram, QSize size) {
+#ifndef VENDRIX_HAS_SVG
+    (void)diagram;
+    (void)size;
+    throw std::runtime_error(kNoSvgMessage);
+#else
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
@@ -27,6 +42,7 @@ QByteArray ParkDiagramFiles::svg(const ParkDiagram& diagram, QSize size) {
                               ParkDiagramPainter::Detail::Full);
     painter.end();
     return buffer.data();
+#endif
 }
 
 QImage ParkDiagramFiles::image(const ParkDiagram& diagram, QSize size) {

@@ -18,6 +18,10 @@ public:
     static constexpr int kSheetColumns = 4;
     static constexpr int kSheetRows = 3;
 
+    static constexpr const char* kNoSvgMessage =
+        "This build of Vendrix cannot write SVG files (it was built without Qt Svg); PNG and PDF work.";
+    // False in a build without Qt Svg: svg() then throws std::runtime_error with kNoSvgMessage.
+    static bool canWriteSvg();
     static QByteArray svg(const ParkDiagram& diagram, QSize size = kDiagramSize);
     static QImage image(const ParkDiagram& diagram, QSize size = kDiagramSize);
     static QByteArray png(const ParkDiagram& diagram, QSize size = kDiagramSize);

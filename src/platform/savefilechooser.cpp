@@ -1,6 +1,6 @@
 #include "savefilechooser.h"
 
-#include <QFile>
+#include "nativepath.h"
 
 namespace vendrix::platform {
 
@@ -18,15 +18,7 @@ std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const Re
 }
 
 QString SaveFileChooser::replaceQuestion(const std::filesystem::path& path) {
-    return shownPath(path.filename()) + QStringLiteral(" already exists.\nReplace it?");
-}
-
-QString SaveFileChooser::shownPath(const std::filesystem::path& path) {
-#ifdef Q_OS_WIN
-    return QString::fromStdWString(path.wstring());
-#else
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
-#endif
+    return fromNativePath(path.filename()) + QStringLiteral(" already exists.\nReplace it?");
 }
 
 } // namespace vendrix::platform

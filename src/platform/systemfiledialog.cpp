@@ -1,9 +1,8 @@
 #include "systemfiledialog.h"
 
-#include "savefilechooser.h"
+#include "nativepath.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QFileDialog>
 
 namespace vendrix::platform {
@@ -18,10 +17,10 @@ std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter,
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(filter.nameFilter());
     if (!suggested.empty())
-        dialog.selectFile(SaveFileChooser::shownPath(suggested));
+        dialog.selectFile(fromNativePath(suggested));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());
+    return toNativePath(dialog.selectedFiles().constFirst());
 }
 
 } // namespace vendrix::platform

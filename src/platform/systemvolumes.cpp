@@ -21,8 +21,16 @@ std::vector<Volume> SystemVolumes::readyVolumes() {
         if (!known)
             volumes.push_back({root, storage.name()});
     }
+#ifdef Q_OS_WIN
+    // The drive letters the system has, in their order ("C:/", "D:/" ...); a drive without a
+    // medium is not ready and stays out, as on Linux a volume that is not mounted.
+    std::sort(volumes.begin(), volumes.end(), [](const Volume& a, const Volume& b) {
+        return a.root.compare(b.root, Qt::CaseInsensitive) < 0;
+    });
+#else
     std::sort(volumes.begin() + 1, volumes.end(),
               [](const Volume& a, const Volume& b) { return a.root < b.root; });
+#endif
     return volumes;
 }
 

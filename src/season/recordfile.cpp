@@ -1,5 +1,6 @@
 #include "recordfile.h"
 
+#include "platform/native/nativefile.h"
 #include "seasonfileerror.h"
 
 #include <algorithm>
@@ -37,7 +38,7 @@ RecordFile::RecordFile(const std::filesystem::path& path, std::size_t recordLeng
     if (std::filesystem::is_directory(path, ec))
         throw SeasonFileError(path, "it is a folder, not a file");
     errno = 0;
-    file_.reset(std::fopen(path.c_str(), "rb"));
+    file_.reset(native::openFile(path, "rb"));
     if (!file_)
         throw SeasonFileError(path, lastErrorText(errno, "the file cannot be opened"));
     std::setvbuf(file_.get(), buffer_.data(), _IOFBF, buffer_.size());

@@ -86,7 +86,12 @@ TEST_F(SeasonScanTest, TwoSpellingsOfOneFileCountOnceAndTheLowerCaseOneIsRead) {
     writeBytes(folder / "DMBORG.DAT", encodeOrgs({org("Upper League")}));
     const SeasonScan s = scanSeasonFolder(folder.path(), listSeasonFileNames(folder.path()));
     EXPECT_EQ(s.filesFound, 7);
+#ifdef _WIN32
+    // The file system ignores case: both spellings are one file, which the second write replaced.
+    EXPECT_EQ(s.leagueName, "Upper League");
+#else
     EXPECT_EQ(s.leagueName, "Lower League");
+#endif
 }
 
 TEST_F(SeasonScanTest, EmptyOrgFileGivesTwoBlanksInTheCaption) {

@@ -12,6 +12,7 @@
 #include <exception>
 #include <mutex>
 #include <optional>
+#include <stdexcept>
 #include <thread>
 #include <type_traits>
 #include <vector>
@@ -103,15 +104,21 @@ void deliverEverySvg(const exporter::DiagramRequest& request) {
 }
 
 void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& result) {
+#ifndef _WIN32
+    // No display is needed, and a stale one must not stop the exporter; Windows always has its desktop.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#endif
     qInstallMessageHandler(keepQtQuiet);
     static int argc = 1;
     static char name[] = "vendrix-export";
     static char* argv[] = {name, nullptr};
     QGuiApplication application(argc, argv);
-    if (request.deliverSvg)
+    if (request.deliverSvg) {
+        if (!platform::ParkDiagramFiles::canWriteSvg())
+            throw std::runtime_error(platform::ParkDiagramFiles::kNoSvgMessage);
         deliverEverySvg(request);
+    }
     if (request.renderSheet) {
         const QByteArray pdf = platform::ParkDiagramFiles::sheet(*request.table, request.title);
         result.sheet.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
@@ -120,7 +127,13 @@ void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& resu
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) void
+#ifdef _WIN32
+#define VENDRIX_EXPORTED __declspec(dllexport)
+#else
+#define VENDRIX_EXPORTED __attribute__((visibility("default")))
+#endif
+
+extern "C" VENDRIX_EXPORTED void
 vendrix_export_diagrams_v1(const vendrix::exporter::DiagramRequest& request,
                            vendrix::exporter::DiagramResult& result) {
     static_assert(std::is_same_v<decltype(&vendrix_export_diagrams_v1), vendrix::exporter::DiagramEntry>);

@@ -8,6 +8,7 @@
 #include "output/printedreport.h"
 #include "output/textreport.h"
 #include "parktable/parktablebuilder.h"
+#include "platform/native/nativefile.h"
 #include "printmoduleloader.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
@@ -53,7 +54,7 @@ bool namesAreAccepted(const ExportOptions& options) {
         accepted = false;
     };
     for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
-        if (*file && **file != kStandardOutput && output::isFolderMemoryFile(**file))
+        if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
         output::isRefusedReportName(*options.textFile))
@@ -74,7 +75,7 @@ bool deliver(const std::string& file, std::string_view bytes) {
         return true;
     }
     try {
-        output::writeOutputFile(file, bytes);
+        output::writeOutputFile(native::pathFromText(file), bytes);
         return true;
     } catch (const output::OutputError& error) {
         tell(error.what());
@@ -83,7 +84,7 @@ bool deliver(const std::string& file, std::string_view bytes) {
 }
 
 std::optional<SeasonTable> loadSeason(const std::string& folderName) {
-    const fs::path folder(folderName);
+    const fs::path folder = native::pathFromText(folderName);
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         tell(folderName + (fs::exists(folder, ec) ? " is not a folder" : ": no such folder"));

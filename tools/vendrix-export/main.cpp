@@ -3,6 +3,7 @@
 #include "comparecommand.h"
 #include "exportoptions.h"
 #include "exportrun.h"
+#include "platform/native/nativeprocess.h"
 
 #include <iostream>
 #include <string_view>
@@ -29,7 +30,8 @@ int compareMain(const std::vector<std::string_view>& arguments) {
 
 int main(int argc, char** argv) {
     using namespace vendrix::exporter;
-    const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+    const std::vector<std::string> given = vendrix::native::startCommandLine(argc, argv);
+    const std::vector<std::string_view> arguments(given.begin(), given.end());
     if (!arguments.empty() && arguments.front() == kCompareCommand)
         return compareMain({arguments.begin() + 1, arguments.end()});
     const auto parsed = parseExportOptions(arguments);

@@ -17,11 +17,13 @@ namespace {
 using namespace vendrix;
 
 void usePlatformWithoutDisplay() {
+#ifndef _WIN32
     // The exporter shows no window, and an unreachable display (a stale DISPLAY over ssh) must not
     // stop it; offscreen also gives the same fonts and output in every session. A platform that
-    // the user chose stays.
+    // the user chose stays. Windows always has its desktop, and its fonts are the system's.
     if (std::getenv("QT_QPA_PLATFORM") == nullptr)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
+#endif
 }
 
 // Qt's own notes (a missing runtime folder, font fallbacks) mean nothing to the exporter's user and
@@ -59,9 +61,14 @@ void print(const exporter::PrintRequest& request, exporter::PrintResult& result)
 
 } // namespace
 
-extern "C" __attribute__((visibility("default"))) void
-vendrix_export_print_v1(const vendrix::exporter::PrintRequest& request,
-                        vendrix::exporter::PrintResult& result) {
+#ifdef _WIN32
+#define VENDRIX_EXPORTED __declspec(dllexport)
+#else
+#define VENDRIX_EXPORTED __attribute__((visibility("default")))
+#endif
+
+extern "C" VENDRIX_EXPORTED void vendrix_export_print_v1(const vendrix::exporter::PrintRequest& request,
+                                                         vendrix::exporter::PrintResult& result) {
     static_assert(std::is_same_v<decltype(&vendrix_export_print_v1), vendrix::exporter::PrintEntry>);
     // Each output catches its own failures; what gets here stopped Qt from starting at all.
     try {

@@ -1,6 +1,7 @@
 #include "printmoduleloader.h"
 
-#include <dlfcn.h>
+#include "platform/native/nativeprocess.h"
+
 #include <filesystem>
 #include <system_error>
 #include <vector>
@@ -14,9 +15,8 @@ namespace {
 void* loadedModule = nullptr;
 
 std::vector<fs::path> moduleCandidates() {
-    std::error_code ec;
-    const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
-    if (ec)
+    const fs::path executable = native::executableFile();
+    if (executable.empty())
         return {};
     const fs::path folder = executable.parent_path();
     return {folder / VENDRIX_PRINT_MODULE_FILE, folder / VENDRIX_PRINT_MODULE_INSTALLED};
@@ -33,14 +33,11 @@ PrintEntry loadPrintModule(std::string& error) {
         std::error_code ec;
         if (!fs::exists(file, ec))
             continue;
-        // Never unloaded: Qt keeps running parts of itself until the program ends.
-        void* module = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (module == nullptr) {
-            error = "cannot load " + file.string() + ": " + dlerror();
+        void* module = native::loadModule(file, error);
+        if (module == nullptr)
             return nullptr;
-        }
         loadedModule = module;
-        entry = reinterpret_cast<PrintEntry>(dlsym(module, kPrintEntryName));
+        entry = reinterpret_cast<PrintEntry>(native::moduleFunction(module, kPrintEntryName));
         if (entry == nullptr)
             error = file.string() + " is not the print module of this exporter";
         return entry;
@@ -53,7 +50,7 @@ PrintEntry loadPrintModule(std::string& error) {
 DiagramEntry loadDiagramModule(std::string& error) {
     if (loadPrintModule(error) == nullptr)
         return nullptr;
-    const auto entry = reinterpret_cast<DiagramEntry>(dlsym(loadedModule, kDiagramEntryName));
+    const auto entry = reinterpret_cast<DiagramEntry>(native::moduleFunction(loadedModule, kDiagramEntryName));
     if (entry == nullptr)
         error = "the print module beside vendrix-export draws no diagrams";
     return entry;
