@@ -17,11 +17,15 @@ namespace {
 class SilentMessages : public vendrix::platform::AppMessageBox {
 public:
     void show(const QString& text) override { last = text; }
+    bool ask(const QString&) override { return false; }
     QString last;
 };
 class NoDialog : public vendrix::platform::FileDialog {
 public:
-    std::filesystem::path chooseFile(const vendrix::platform::FileFilter&) override { return {}; }
+    std::filesystem::path chooseFile(const vendrix::platform::FileFilter&,
+                                     const std::filesystem::path&) override {
+        return {};
+    }
 };
 class NoPrinter : public vendrix::platform::ReportPrinter {
 public:

@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "firststarthint.h"
 #include "foldermemory.h"
 #include "formgeometry.h"
 #include "output/csvexport.h"
@@ -13,14 +14,20 @@
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
 #include "platform/parkgrid.h"
+#include "platform/savefilechooser.h"
 #include "platform/waitcursor.h"
 #include "season/seasonfiles.h"
+#include "seasondrop.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
+#include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -67,7 +74,11 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
     const FormGeometry geometry(logicalDpiX());
-    setMinimumSize(geometry.designClientSize());
+    int buttonWidthNeeded = 0;
+    for (const QPushButton* button :
+         {cmdGetParkInfo_, cmdPrintInfo_, cmdWritetoFile_, cmdWriteCSV_, cmdExit_})
+        buttonWidthNeeded = std::max(buttonWidthNeeded, button->sizeHint().width());
+    setMinimumSize(geometry.minimumClientSize(buttonWidthNeeded));
     resize(geometry.designClientSize());
     placeControls();
 }
@@ -85,6 +96,13 @@ void Form1::createControls() {
 
     grdParks_ = new platform::ParkGrid(this);
     grdParks_->setObjectName(QStringLiteral("grdParks"));
+    firstStartHint_ = new FirstStartHint(this);
+
+    findArea_ = new QWidget(this);
+    findArea_->setObjectName(QStringLiteral("findArea"));
+    auto* findLayout = new QVBoxLayout(findArea_);
+    findLayout->setContentsMargins(0, 0, 0, 0);
+    findLayout->setAlignment(Qt::AlignTop);
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -122,16 +140,20 @@ void Form1::createControls() {
             [this](const QString& root) { runHandler([&] { changeDrive(root); }); });
     connect(dir1_, &platform::FolderList::pathChanged, this,
             [this](const QString& folder) { runHandler([&] { scanSeasonFolder(folder); }); });
-    connect(dir1_, &platform::FolderList::openRefused, this, [this](const QString& folder) {
-        services_.messages.show(
-            QStringLiteral("This folder cannot be opened: %1").arg(QDir::toNativeSeparators(folder)));
-    });
+    connect(dir1_, &platform::FolderList::openRefused, this, &Form1::tellCannotOpen);
     connect(cmdGetParkInfo_, &QPushButton::clicked, this, [this] { runHandler([this] { getParkInfo(); }); });
     connect(cmdWriteCSV_, &QPushButton::clicked, this, [this] { runHandler([this] { writeCsvFile(); }); });
     connect(cmdWritetoFile_, &QPushButton::clicked, this,
             [this] { runHandler([this] { writeTextFile(); }); });
     connect(cmdPrintInfo_, &QPushButton::clicked, this, [this] { runHandler([this] { printInfo(); }); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runHandler([this] { exitProgram(); }); });
+
+    connect(drive1_, &platform::DriveList::driveChosenAgain, this,
+            [this](const QString& root) { runHandler([&] { dir1_->setPath(root); }); });
+    connect(new SeasonDrop(*this), &SeasonDrop::seasonDropped, this,
+            [this](const QString& folder) { runHandler([&] { openSeason(folder); }); });
+    connect(new QShortcut(QKeySequence(Qt::Key_F5), this), &QShortcut::activated, this,
+            [this] { runHandler([this] { reload(); }); });
 }
 
 void Form1::placeControls() {
@@ -140,8 +162,12 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    label1_->setGeometry(geometry.place(design::Label1, client));
     grdParks_->setGeometry(geometry.place(design::grdParks, client));
+    label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
+                                                  label1_->sizeHint().width(), grdParks_->geometry()));
+    firstStartHint_->setGeometry(grdParks_->geometry());
+    firstStartHint_->raise();
+    findArea_->setGeometry(geometry.place(design::findArea, client));
     cmdGetParkInfo_->setGeometry(geometry.place(design::cmdGetParkInfo, client));
     cmdPrintInfo_->setGeometry(geometry.place(design::cmdPrintInfo, client));
     cmdWritetoFile_->setGeometry(geometry.place(design::cmdWritetoFile, client));
@@ -192,6 +218,41 @@ void Form1::restoreFolder(const QString& remembered) {
     file1_->setPath(folder);
 }
 
+void Form1::openSeason(const QString& path) {
+    const QString folder = SeasonDrop::seasonFolderOf(path);
+    if (folder.isEmpty() || !dir1_->setPath(folder))
+        tellCannotOpen(folder.isEmpty() ? path : folder);
+}
+
+void Form1::tellCannotOpen(const QString& folder) {
+    services_.messages.show(
+        QStringLiteral("This folder cannot be opened: %1").arg(QDir::toNativeSeparators(folder)));
+}
+
+void Form1::reload() {
+    drive1_->refresh();
+    // A folder removed meanwhile gives way to the nearest one that is left.
+    QString folder = dir1_->path();
+    while (!platform::FolderList::isOpenable(folder)) {
+        const QString parent = QFileInfo(folder).absolutePath();
+        if (parent == folder)
+            break;
+        folder = parent;
+    }
+    if (folder != dir1_->path()) {
+        dir1_->setPath(folder);
+        return;
+    }
+    dir1_->refresh();
+    scanSeasonFolder(folder);
+    if (grdParks_->table() && scan_.isComplete())
+        getParkInfo();
+}
+
+void Form1::showFirstStartHint() {
+    firstStartHint_->setVisible(!grdParks_->table() && !scan_.isComplete());
+}
+
 void Form1::changeDrive(const QString& root) {
     const QString current = folderByDrive_.value(root, root);
     if (!dir1_->setPath(current))
@@ -210,10 +271,12 @@ void Form1::scanSeasonFolder(const QString& folder) {
         captionBytes_ = scan_.caption();
         label1_->setText(platform::fromWindows1252(captionBytes_));
         label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        placeControls();
     } else {
         cmdGetParkInfo_->setEnabled(false);
         cmdGetParkInfo_->setToolTip(explainIncomplete(scan_));
     }
+    showFirstStartHint();
 }
 
 void Form1::getParkInfo() {
@@ -228,6 +291,8 @@ void Form1::getParkInfo() {
         return;
     }
     grdParks_->setTable(std::move(*build.table));
+    tableCaptionBytes_ = captionBytes_;
+    showFirstStartHint();
 }
 
 std::optional<std::string> Form1::underHourglass(const std::function<void()>& work) {
@@ -248,6 +313,13 @@ void Form1::showFailure(const std::optional<std::string>& failure) {
         services_.messages.show(messageText(*failure));
 }
 
+std::filesystem::path
+Form1::chooseOutputFile(const QString& filter,
+                        const std::function<bool(const std::filesystem::path&)>& isRefused) {
+    return platform::SaveFileChooser(services_.fileDialog, services_.messages)
+        .choose(platform::FileFilter::parse(filter), isRefused);
+}
+
 bool Form1::hasTableForOutput() {
     if (grdParks_->table())
         return true;
@@ -258,12 +330,14 @@ bool Form1::hasTableForOutput() {
 void Form1::writeCsvFile() {
     if (!hasTableForOutput())
         return;
-    const std::filesystem::path path =
-        services_.fileDialog.chooseFile(platform::FileFilter::parse(QStringLiteral("CSV (*.csv)|*.csv")));
+    // Writing the table over the folder memory would lose the remembered folder.
+    const auto isRefused = [](const std::filesystem::path& chosen) {
+        return output::isFolderMemoryFile(chosen);
+    };
+    const std::filesystem::path path = chooseOutputFile(QStringLiteral("CSV (*.csv)|*.csv"), isRefused);
     if (path.empty())
         return;
-    // Writing the table over the folder memory would lose the remembered folder.
-    if (output::isFolderMemoryFile(path)) {
+    if (isRefused(path)) {
         services_.messages.show(messageText(output::kRefusedNameMessage));
         return;
     }
@@ -273,24 +347,27 @@ void Form1::writeCsvFile() {
 void Form1::writeTextFile() {
     if (!hasTableForOutput())
         return;
-    const std::filesystem::path path =
-        services_.fileDialog.chooseFile(platform::FileFilter::parse(QStringLiteral("Text (*.txt)|*.txt")));
+    const auto isRefused = [](const std::filesystem::path& chosen) {
+        return output::isRefusedReportName(chosen.string());
+    };
+    const std::filesystem::path path = chooseOutputFile(QStringLiteral("Text (*.txt)|*.txt"), isRefused);
     if (path.empty())
         return;
-    if (output::isRefusedReportName(path.string())) {
+    if (isRefused(path)) {
         services_.messages.show(messageText(output::kRefusedNameMessage));
         return;
     }
     // A report that could not be written is said so: a silent end would pass for success.
     showFailure(underHourglass(
-        [&] { output::writeOutputFile(path, output::textReport(*grdParks_->table(), captionBytes_)); }));
+        [&] { output::writeOutputFile(path, output::textReport(*grdParks_->table(), tableCaptionBytes_)); }));
 }
 
 void Form1::printInfo() {
     if (!hasTableForOutput())
         return;
-    showFailure(underHourglass(
-        [&] { services_.printer.print(output::layoutPrintedReport(*grdParks_->table(), captionBytes_)); }));
+    showFailure(underHourglass([&] {
+        services_.printer.print(output::layoutPrintedReport(*grdParks_->table(), tableCaptionBytes_));
+    }));
 }
 
 void Form1::exitProgram() {

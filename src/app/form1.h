@@ -23,6 +23,8 @@ class ParkGrid;
 
 namespace vendrix::app {
 
+class FirstStartHint;
+
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
 inline constexpr const char* kNoTableMessage =
     "There is no park table yet: open a season folder and press Get Park Info first.";
@@ -40,6 +42,12 @@ public:
     // The start-up, once, before the window is first shown: disables the action buttons and moves
     // the lists to the folder that ParkDir.txt in the working folder remembers, if any.
     void load();
+    // Opens a season given from outside the lists (the command line, a drop): a folder, or one of
+    // its three data files. As if the user had opened it in the folder list.
+    void openSeason(const QString& path);
+    // F5: reads the open folder again and, when a park table is shown, builds it again from the
+    // files as they are now.
+    void reload();
 
     platform::DriveList& driveList() const { return *drive1_; }
     platform::FolderList& folderList() const { return *dir1_; }
@@ -47,11 +55,15 @@ public:
     platform::ParkGrid& grid() const { return *grdParks_; }
     QLabel& captionLabel() const { return *label1_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
+    // The free space at the top right, kept there as the window grows, for a find field.
+    QWidget& findArea() const { return *findArea_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
     // The caption label's text as the season files spell it (Windows-1252).
     const std::string& captionBytes() const { return captionBytes_; }
+    // The caption of the scan whose parks the table holds: the reports' title.
+    const std::string& tableCaptionBytes() const { return tableCaptionBytes_; }
 
 signals:
     // Exit has saved the folder: the program ends now.
@@ -80,6 +92,11 @@ private:
     std::optional<std::string> underHourglass(const std::function<void()>& work);
     void showFailure(const std::optional<std::string>& failure);
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
+    void showFirstStartHint();
+    void tellCannotOpen(const QString& folder);
+    std::filesystem::path
+    chooseOutputFile(const QString& filter,
+                     const std::function<bool(const std::filesystem::path&)>& isRefused);
 
     Form1Services services_;
     FolderMemoryFile folderMemory_;
@@ -94,9 +111,12 @@ private:
     QPushButton* cmdWritetoFile_ = nullptr;
     QPushButton* cmdWriteCSV_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
+    QWidget* findArea_ = nullptr;
+    FirstStartHint* firstStartHint_ = nullptr;
 
     season::SeasonScan scan_;
     std::string captionBytes_;
+    std::string tableCaptionBytes_;
     std::filesystem::path parkFilePath_;
     // The folder each drive showed last, as a drive's current folder: going back to a drive
     // returns to it.

@@ -13,26 +13,53 @@ QSize FormGeometry::designClientSize() const {
     return {pixels(kClientWidthTwips), pixels(kClientHeightTwips)};
 }
 
+QSize FormGeometry::minimumClientSize(int buttonWidthNeeded) const {
+    const QSize design = designClientSize();
+    const double buttonShare = static_cast<double>(buttonWidthNeeded) / pixels(design::kButtonWidthTwips);
+    const double widthShare = std::clamp(buttonShare, kMinimumWidthShare, 1.0);
+    return {static_cast<int>(std::ceil(design.width() * widthShare)),
+            static_cast<int>(std::ceil(design.height() * kMinimumHeightShare))};
+}
+
 QRect FormGeometry::place(const DesignControl& control, QSize clientSize) const {
     const QSize design = designClientSize();
-    const int extraWidth = std::max(0, clientSize.width() - design.width());
-    const int extraHeight = std::max(0, clientSize.height() - design.height());
     const TwipsRect& r = control.rect;
-    QRect rect(pixels(r.left), pixels(r.top), pixels(r.width), pixels(r.height));
-    switch (control.anchor) {
-    case Anchor::Top:
-        break;
-    case Anchor::Bottom:
-        rect.translate(0, extraHeight);
-        break;
-    case Anchor::GrowWidth:
-        rect.setWidth(rect.width() + extraWidth);
-        break;
-    case Anchor::GrowBoth:
-        rect.setSize(rect.size() + QSize(extraWidth, extraHeight));
-        break;
+    const Growth& g = control.growth;
+    double left = pixels(r.left);
+    double width = pixels(r.width);
+    double top = pixels(r.top);
+    double height = pixels(r.height);
+
+    const int extraWidth = clientSize.width() - design.width();
+    if (extraWidth >= 0) {
+        left += g.left * extraWidth;
+        width += g.width * extraWidth;
+    } else {
+        const double scale = static_cast<double>(clientSize.width()) / design.width();
+        left *= scale;
+        width *= scale;
     }
-    return rect;
+    const int extraHeight = clientSize.height() - design.height();
+    if (extraHeight >= 0) {
+        top += g.top * extraHeight;
+        height += g.height * extraHeight;
+    } else if (g.belowTable) {
+        top += extraHeight;
+    } else if (g.isTable) {
+        height += extraHeight;
+    }
+    const int x = static_cast<int>(std::lround(left));
+    const int y = static_cast<int>(std::lround(top));
+    return {x, y, static_cast<int>(std::lround(left + width)) - x,
+            static_cast<int>(std::lround(top + height)) - y};
+}
+
+QRect FormGeometry::widenToFit(const QRect& box, int contentWidth, const QRect& bounds) {
+    if (contentWidth <= box.width())
+        return box;
+    const int width = std::min(contentWidth, bounds.width());
+    const int left = std::clamp(box.center().x() - width / 2, bounds.left(), bounds.right() + 1 - width);
+    return {left, box.top(), width, box.height()};
 }
 
 } // namespace vendrix::app

@@ -12,6 +12,9 @@ class AppMessageBox {
 public:
     virtual ~AppMessageBox() = default;
     virtual void show(const QString& text) = 0;
+    // Asks a question with Yes and No buttons (same title, no icon) and waits; true for Yes. No is
+    // the default button, so a stray Enter never answers Yes.
+    virtual bool ask(const QString& question) = 0;
 };
 
 } // namespace vendrix::platform

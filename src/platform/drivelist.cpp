@@ -58,8 +58,10 @@ bool DriveList::setDrive(const QString& root) {
 
 void DriveList::chooseFromList(int index) {
     const QString chosen = itemData(index, kRootRole).toString();
-    if (chosen == current_)
+    if (chosen == current_) {
+        emit driveChosenAgain(current_);
         return;
+    }
     if (!volumes_.isReady(chosen)) {
         showCurrent();
         return;

@@ -31,6 +31,8 @@ public:
 
 signals:
     void driveChanged(const QString& root);
+    // The user chose the drive that is current already: the folder list goes to its top.
+    void driveChosenAgain(const QString& root);
 
 protected:
     void showPopup() override;

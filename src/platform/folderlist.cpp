@@ -114,9 +114,23 @@ void FolderList::openItem(QTreeWidgetItem* item) {
         emit openRefused(folder);
 }
 
+void FolderList::openParent() {
+    QDir dir(path_);
+    if (path_.isEmpty() || dir.isRoot() || !dir.cdUp())
+        return;
+    const QString parent = dir.absolutePath();
+    if (!setPath(parent))
+        emit openRefused(parent);
+}
+
 void FolderList::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         openItem(currentItem());
+        return;
+    }
+    const bool altUp = event->key() == Qt::Key_Up && event->modifiers() == Qt::AltModifier;
+    if (event->key() == Qt::Key_Backspace || altUp) {
+        openParent();
         return;
     }
     QTreeWidget::keyPressEvent(event);

@@ -6,7 +6,8 @@
 namespace vendrix::platform {
 
 // The folder list: the folders from the root down to the open folder, then the folders inside it.
-// A folder opens on double-click or Enter; moving the selection opens nothing. The path changes
+// A folder opens on double-click or Enter, its parent on Backspace or Alt+Up; moving the selection
+// opens nothing. The path changes
 // only then or when the program sets it, and every real change emits pathChanged once.
 class FolderList : public QTreeWidget {
     Q_OBJECT
@@ -21,6 +22,8 @@ public:
     bool setPath(const QString& path);
     // Reads the open folder's subfolders again.
     void refresh();
+    // Opens the folder that holds the open one; nothing at a root.
+    void openParent();
 
     static bool isOpenable(const QString& path);
 

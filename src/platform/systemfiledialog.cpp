@@ -6,11 +6,17 @@
 
 namespace vendrix::platform {
 
-std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter) {
-    QFileDialog dialog(QApplication::activeWindow());
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter,
+                                                   const std::filesystem::path& suggested) {
+    QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Save"));
+    // The replace question is asked by the caller, in the program's own words.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(filter.nameFilter());
+    if (!suggested.empty())
+        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(suggested.string())));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());

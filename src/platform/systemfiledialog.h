@@ -6,11 +6,13 @@ class QWidget;
 
 namespace vendrix::platform {
 
-// The file dialog on screen: open-file form, one filter, no title, no start folder, no default
-// extension, and a name that does not exist yet may be typed.
+// The file dialog on screen: a save dialog titled "Save" with a Save button, one filter, no start
+// folder, no default extension; a name that does not exist yet may be typed. It leaves the
+// question about an existing file to SaveFileChooser.
 class SystemFileDialog : public FileDialog {
 public:
-    std::filesystem::path chooseFile(const FileFilter& filter) override;
+    std::filesystem::path chooseFile(const FileFilter& filter,
+                                     const std::filesystem::path& suggested = {}) override;
 };
 
 } // namespace vendrix::platform

@@ -13,4 +13,13 @@ void SystemMessageBox::show(const QString& text) {
     box.exec();
 }
 
+bool SystemMessageBox::ask(const QString& question) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kMessageTitle), question,
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace vendrix::platform

@@ -8,6 +8,7 @@ namespace vendrix::platform {
 class SystemMessageBox : public AppMessageBox {
 public:
     void show(const QString& text) override;
+    bool ask(const QString& question) override;
 };
 
 } // namespace vendrix::platform

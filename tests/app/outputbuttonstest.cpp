@@ -34,6 +34,7 @@ TEST_F(OutputButtons, CsvFileHoldsTheTableAsTheExporterWritesIt) {
     const auto target = workFolder() / "parks"; // typed without an extension
     writeBytes(target, "old content that must go");
     standIns.fileDialog.setNextFileName(target);
+    standIns.messages.answers = {true}; // replace it
     button(*window, "cmdWriteCSV").click();
 
     EXPECT_EQ(standIns.fileDialog.filtersAsked, QStringList{QStringLiteral("CSV (*.csv)|*.csv")});

@@ -9,8 +9,19 @@ void RecordingMessageBox::show(const QString& text) {
     hourglassShown.push_back(platform::WaitCursor::isShown());
 }
 
-std::filesystem::path ScriptedFileDialog::chooseFile(const platform::FileFilter& filter) {
+bool RecordingMessageBox::ask(const QString& question) {
+    questions << question;
+    if (answers.empty())
+        return false;
+    const bool answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::filesystem::path ScriptedFileDialog::chooseFile(const platform::FileFilter& filter,
+                                                     const std::filesystem::path& suggested) {
     filtersAsked << filter.description + QLatin1Char('|') + filter.pattern;
+    suggestions.push_back(suggested);
     if (answers_.empty())
         return {};
     std::filesystem::path answer = std::move(answers_.front());

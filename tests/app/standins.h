@@ -14,21 +14,27 @@
 namespace vendrix::test {
 
 // Records every message instead of waiting for OK, and whether the hourglass showed meanwhile.
+// Questions are answered in advance, one answer per question; with no answer left it says No.
 class RecordingMessageBox : public platform::AppMessageBox {
 public:
     void show(const QString& text) override;
+    bool ask(const QString& question) override;
 
     QStringList texts;
     std::vector<bool> hourglassShown;
+    QStringList questions;
+    std::deque<bool> answers;
 };
 
 // Answers the file dialog in advance, one answer per showing; with no answer left it is a cancel.
 class ScriptedFileDialog : public platform::FileDialog {
 public:
     void setNextFileName(std::filesystem::path path) { answers_.push_back(std::move(path)); }
-    std::filesystem::path chooseFile(const platform::FileFilter& filter) override;
+    std::filesystem::path chooseFile(const platform::FileFilter& filter,
+                                     const std::filesystem::path& suggested = {}) override;
 
     QStringList filtersAsked; // "description|pattern"
+    std::vector<std::filesystem::path> suggestions;
 
 private:
     std::deque<std::filesystem::path> answers_;

@@ -13,10 +13,19 @@ add_executable(vendrix_window_tests
     app/outputbuttonstest.cpp
     app/platformtest.cpp
     app/foldermemorytest.cpp
+    app/windowusetest.cpp
 )
 target_link_libraries(vendrix_window_tests PRIVATE vendrix_app vendrix_testsupport Qt6::Test GTest::gtest)
 gtest_discover_tests(vendrix_window_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+
+# Help and version answer without a display: no window system is asked.
+add_test(NAME window.help COMMAND vendrix --help)
+add_test(NAME window.version COMMAND vendrix --version)
+set_tests_properties(window.help PROPERTIES PASS_REGULAR_EXPRESSION "^Usage: vendrix \\[SEASON_FOLDER\\]"
+                     ENVIRONMENT "DISPLAY=;WAYLAND_DISPLAY=;QT_QPA_PLATFORM=xcb")
+set_tests_properties(window.version PROPERTIES PASS_REGULAR_EXPRESSION "^vendrix [0-9]+\\.[0-9]+"
+                     ENVIRONMENT "DISPLAY=;WAYLAND_DISPLAY=;QT_QPA_PLATFORM=xcb")
 
 # Not a test: saves a picture of the window on a season (docs/window.png comes from it).
 add_executable(vendrix-window-shot app/windowshot.cpp app/standins.cpp)

@@ -1,6 +1,6 @@
 // Opens the window on a season folder, presses Get Park Info and saves what the window shows, for
 // the documentation and for looking at the layout.
-// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled]
+// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--size=WIDTHxHEIGHT]
 #include "app/form1.h"
 #include "platform/folderlist.h"
 #include "platform/parkgrid.h"
@@ -24,6 +24,13 @@ int main(int argc, char** argv) {
     vendrix::test::StandIns standIns;
     vendrix::app::Form1 window(standIns.services());
     window.load();
+    for (const QString& arg : args) {
+        if (!arg.startsWith(QStringLiteral("--size=")))
+            continue;
+        const QStringList sides = arg.mid(7).split(QLatin1Char('x'));
+        if (sides.size() == 2)
+            window.resize(sides[0].toInt(), sides[1].toInt());
+    }
     window.show();
     if (!QTest::qWaitForWindowExposed(&window) || !window.folderList().setPath(args[1])) {
         std::fprintf(stderr, "cannot open the window on %s\n", qPrintable(args[1]));

@@ -50,7 +50,7 @@ class DebianPackage(unittest.TestCase):
         self.assertEqual(listed, FILES)
         with open(os.path.join(self.root, "usr/share/applications/vendrix.desktop")) as f:
             entry = dict(line.strip().split("=", 1) for line in f if "=" in line)
-        self.assertEqual((entry["Exec"], entry["Icon"], entry["Type"]), ("vendrix", "vendrix", "Application"))
+        self.assertEqual((entry["Exec"], entry["Icon"], entry["Type"]), ("vendrix --from-menu", "vendrix", "Application"))
 
     def test_depends_on_qt_its_platform_plugins_and_the_report_font(self):
         depends = dpkg_deb("-f", self.deb, "Depends")

@@ -1,0 +1,25 @@
+#include "savefilechooser.h"
+
+#include <QFile>
+
+namespace vendrix::platform {
+
+std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused) {
+    std::filesystem::path suggested;
+    for (;;) {
+        std::filesystem::path path = dialog_.chooseFile(filter, suggested);
+        if (path.empty() || (isRefused && isRefused(path)))
+            return path;
+        std::error_code error;
+        if (!std::filesystem::exists(path, error) || messages_.ask(replaceQuestion(path)))
+            return path;
+        suggested = std::move(path);
+    }
+}
+
+QString SaveFileChooser::replaceQuestion(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.filename().string())) +
+           QStringLiteral(" already exists.\nReplace it?");
+}
+
+} // namespace vendrix::platform
