@@ -41,6 +41,21 @@ def mebibytes(size):
     return f"{size / 1024 / 1024:.1f} MiB"
 
 
+def grid_rows(marks, bench):
+    """The park grid: a sort by the slowest of the columns measured, and one find keystroke."""
+    sorts = [name for name in marks if name.startswith("BM_GridSortByColumn/")]
+    slowest = max(sorts, key=lambda name: bench(name)[0])
+    column = slowest.split("column:")[1].split("/")[0]
+    plain, _ = bench("BM_GridFindKeystroke/sorted:0/real_time")
+    sorted_, _ = bench("BM_GridFindKeystroke/sorted:1/real_time")
+    return [
+        (f"Sort by a column caption up to the grid painted (slowest of {len(sorts)} columns: {column})",
+         milliseconds(bench(slowest)[0]), "", "goal", "100 ms"),
+        ("One keystroke in the find field up to the grid painted (file order / sorted)",
+         f"{milliseconds(plain)} / {milliseconds(sorted_)}", "", "goal", "50 ms"),
+    ]
+
+
 def main():
     folder = Path(sys.argv[1])
     cores, load_before, load_after = sys.argv[2:5]
@@ -60,6 +75,7 @@ def main():
     export_run, true_run = hyperfine[0], hyperfine[1]
     export_pdf_run = json.loads((folder / "process-pdf.json").read_text())["results"][0]
     export_json_run, compare_run = json.loads((folder / "process-json.json").read_text())["results"]
+    diagrams_run, sheet_run = json.loads((folder / "process-diagrams.json").read_text())["results"]
 
     def rss(file):
         kilobytes = [int(line) for line in (folder / file).read_text().split()]
@@ -75,6 +91,8 @@ def main():
     shown, shown_b = bench("BM_GetParkInfoShown/min_time:2.000")
     season_json, season_json_b = bench("BM_SeasonJson")
     season_compare, season_compare_b = bench("BM_CompareSeasons")
+    draw_park, _ = bench("BM_DrawParkDiagram")
+    svg_park, svg_park_b = bench("BM_ParkDiagramSvg")
     atomic_csv, _ = bench("BM_WriteOutputFile/text:0/real_time")
     atomic_text, _ = bench("BM_WriteOutputFile/text:1/real_time")
 
@@ -121,7 +139,15 @@ def main():
          milliseconds(compare_run["median"] * 1e3), "", "the goal", "150 ms"),
         ("`vendrix-export SEASON --pdf FILE`, whole process", milliseconds(export_pdf_run["median"] * 1e3),
          mebibytes(rss("export-pdf-rss.txt")) + " peak RSS", "", ""),
+        ("Draw one park's diagram as the window's panel does", milliseconds(draw_park), "", "", ""),
+        (f"One park's diagram as SVG, in memory ({svg_park_b['size'] / 1e3:.0f} kB)", milliseconds(svg_park),
+         "", "", ""),
+        ("`vendrix-export SEASON --diagrams FOLDER`, whole process", milliseconds(diagrams_run["median"] * 1e3),
+         "", "", ""),
+        ("`vendrix-export SEASON --diagram-sheet FILE`, whole process", milliseconds(sheet_run["median"] * 1e3),
+         "", "", ""),
     ]
+    rows += grid_rows(marks, bench)
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")
     print("|---|--:|--:|---|--:|")

@@ -8,11 +8,13 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "parkdiagrampanel.h"
 #include "parktable/parktablebuilder.h"
 #include "platform/displaytext.h"
 #include "platform/drivelist.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
+#include "platform/parkfindbar.h"
 #include "platform/parkgrid.h"
 #include "platform/savefilechooser.h"
 #include "platform/waitcursor.h"
@@ -24,6 +26,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -103,6 +106,14 @@ void Form1::createControls() {
     auto* findLayout = new QVBoxLayout(findArea_);
     findLayout->setContentsMargins(0, 0, 0, 0);
     findLayout->setAlignment(Qt::AlignTop);
+    findBar_ = new platform::ParkFindBar(findArea_);
+    findBar_->setObjectName(QStringLiteral("findBar"));
+    connect(findBar_, &platform::ParkFindBar::findTextChanged, grdParks_, &platform::ParkGrid::setFindText);
+    connect(grdParks_, &platform::ParkGrid::shownParksChanged, findBar_, &platform::ParkFindBar::showCount);
+    findLayout->addWidget(findBar_);
+
+    diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
+    connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -125,6 +136,7 @@ void Form1::createControls() {
     QWidget::setTabOrder(grdParks_, cmdPrintInfo_);
     QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
     QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
+    QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
 
     // Before the start-up every list shows the working folder, without a change event.
     const QString workingFolder = QDir::currentPath();
@@ -162,7 +174,7 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    grdParks_->setGeometry(geometry.place(design::grdParks, client));
+    grdParks_->setGeometry(diagramPanel_->placeBeside(geometry.place(design::grdParks, client)));
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
     firstStartHint_->setGeometry(grdParks_->geometry());

@@ -18,12 +18,14 @@ namespace vendrix::platform {
 class DriveList;
 class FileList;
 class FolderList;
+class ParkFindBar;
 class ParkGrid;
 } // namespace vendrix::platform
 
 namespace vendrix::app {
 
 class FirstStartHint;
+class ParkDiagramPanel;
 
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
 inline constexpr const char* kNoTableMessage =
@@ -53,7 +55,9 @@ public:
     platform::FolderList& folderList() const { return *dir1_; }
     platform::FileList& fileList() const { return *file1_; }
     platform::ParkGrid& grid() const { return *grdParks_; }
+    platform::ParkFindBar& findBar() const { return *findBar_; }
     QLabel& captionLabel() const { return *label1_; }
+    ParkDiagramPanel& diagramPanel() const { return *diagramPanel_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
     // The free space at the top right, kept there as the window grows, for a find field.
     QWidget& findArea() const { return *findArea_; }
@@ -106,6 +110,8 @@ private:
     platform::FileList* file1_ = nullptr;
     QLabel* label1_ = nullptr;
     platform::ParkGrid* grdParks_ = nullptr;
+    platform::ParkFindBar* findBar_ = nullptr;
+    ParkDiagramPanel* diagramPanel_ = nullptr;
     QPushButton* cmdGetParkInfo_ = nullptr;
     QPushButton* cmdPrintInfo_ = nullptr;
     QPushButton* cmdWritetoFile_ = nullptr;

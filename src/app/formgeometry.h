@@ -60,15 +60,19 @@ private:
 
 namespace design {
 inline constexpr int kButtonWidthTwips = 2052; // the narrowest button
-inline constexpr Growth kButtonRow{0, 0, 1, 0, true, false};
+// The buttons keep their size and spread out evenly along the bottom: Exit keeps its distance
+// from the right edge as Get Park Info keeps its from the left.
+constexpr Growth buttonAt(double leftShare) {
+    return {leftShare, 0, 1, 0, true, false};
+}
 inline constexpr Growth kTable{0, 1, 0.25, 0.75, false, true};
 
-inline constexpr DesignControl cmdWriteCSV{{7560, 6120, 2055, 495}, kButtonRow};
-inline constexpr DesignControl cmdWritetoFile{{5280, 6120, 2055, 495}, kButtonRow};
-inline constexpr DesignControl cmdPrintInfo{{3000, 6120, 2055, 495}, kButtonRow};
+inline constexpr DesignControl cmdWriteCSV{{7560, 6120, 2055, 495}, buttonAt(0.75)};
+inline constexpr DesignControl cmdWritetoFile{{5280, 6120, 2055, 495}, buttonAt(0.5)};
+inline constexpr DesignControl cmdPrintInfo{{3000, 6120, 2055, 495}, buttonAt(0.25)};
 inline constexpr DesignControl grdParks{{120, 1920, 12255, 3975}, kTable};
-inline constexpr DesignControl cmdExit{{9840, 6120, 2055, 492}, kButtonRow};
-inline constexpr DesignControl cmdGetParkInfo{{720, 6120, 2052, 492}, kButtonRow};
+inline constexpr DesignControl cmdExit{{9840, 6120, 2055, 492}, buttonAt(1)};
+inline constexpr DesignControl cmdGetParkInfo{{720, 6120, 2052, 492}, buttonAt(0)};
 // The picker row shares half the extra width among its lists, the folder list most; within the
 // row the lists grow taller by a quarter of the extra height, the table takes the rest.
 inline constexpr DesignControl File1{{5160, 360, 2052, 1260}, {1.0 / 2, 1.0 / 6, 0, 0.25}};

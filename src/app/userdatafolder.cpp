@@ -9,10 +9,9 @@ QString UserDataFolder::path() {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/vendrix");
 }
 
-std::optional<QString> UserDataFolder::enter() {
+std::optional<QString> UserDataFolder::enter(const QString& folder) {
     if (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation).isEmpty())
         return QStringLiteral("the system names no data folder for this user");
-    const QString folder = path();
     if (!QDir().mkpath(folder))
         return QStringLiteral("%1 cannot be created").arg(QDir::toNativeSeparators(folder));
     if (!QDir::setCurrent(folder))

@@ -13,7 +13,7 @@ public:
     static QString path();
     // Creates the folder when missing and makes it the working folder; the reason when that fails,
     // with the working folder unchanged.
-    static std::optional<QString> enter();
+    static std::optional<QString> enter(const QString& folder = path());
 };
 
 } // namespace vendrix::app

@@ -1,19 +1,68 @@
 #include "parktablemodel.h"
 
+#include "columnmeanings.h"
 #include "displaytext.h"
+#include "factortint.h"
 
-#include <QBrush>
-#include <QGuiApplication>
-#include <QPalette>
+#include <QFont>
 
 namespace vendrix::platform {
 
 using parktable::ColumnAlignment;
+namespace col = parktable::col;
+
+namespace {
+
+QString ordinal(int n) {
+    const int lastTwo = n % 100;
+    const char* suffix = "th";
+    if (lastTwo < 11 || lastTwo > 13) {
+        switch (n % 10) {
+        case 1:
+            suffix = "st";
+            break;
+        case 2:
+            suffix = "nd";
+            break;
+        case 3:
+            suffix = "rd";
+            break;
+        default:
+            break;
+        }
+    }
+    return QString::number(n) + QLatin1String(suffix);
+}
+
+bool isFactorColumn(int column) {
+    return column >= col::firstFactorLHB && column < col::firstAttribute;
+}
+
+} // namespace
 
 void ParkTableModel::setTable(parktable::ParkTable table) {
     beginResetModel();
     table_ = std::move(table);
+    stats_ = parktable::ParkColumnStats(*table_);
+    notes_ = {};
     endResetModel();
+}
+
+void ParkTableModel::parkCellsChanged() {
+    if (rowCount() > parktable::kFirstParkRow)
+        emit dataChanged(index(parktable::kFirstParkRow, 0), index(rowCount() - 1, columnCount() - 1));
+}
+
+void ParkTableModel::setFactorColours(bool on) {
+    if (on == factorColours_)
+        return;
+    factorColours_ = on;
+    parkCellsChanged();
+}
+
+void ParkTableModel::setCellNotes(CellNotes notes) {
+    notes_ = std::move(notes);
+    parkCellsChanged();
 }
 
 int ParkTableModel::rowCount(const QModelIndex& parent) const {
@@ -34,6 +83,18 @@ QString ParkTableModel::cellText(int row, int column) const {
     return fromWindows1252(table_->cell(row, column));
 }
 
+QString ParkTableModel::rankText(int row, int column) const {
+    if (!isParkRow(row) || !parktable::ParkColumnStats::isNumberColumn(column))
+        return {};
+    const std::optional<int> value = parktable::ParkColumnStats::number(*table_, row, column);
+    const std::optional<double> mean = stats_.mean(column);
+    if (!value || !mean)
+        return {};
+    return QStringLiteral("%1: %2, %3 highest of %4 parks; league mean %5")
+        .arg(columnShortName(column), QString::number(*value), ordinal(stats_.rankFromTop(column, *value)),
+             QString::number(stats_.count(column)), QString::number(*mean, 'f', 1));
+}
+
 QVariant ParkTableModel::alignment(int row, int column) const {
     if (!table_)
         return {};
@@ -50,6 +111,35 @@ QVariant ParkTableModel::alignment(int row, int column) const {
     return {};
 }
 
+QVariant ParkTableModel::background(int row, int column) const {
+    if (!isParkRow(row))
+        return {};
+    if (const CellNote* note = notes_.find(row, column); note && note->tint.isValid())
+        return note->tint;
+    if (factorColours_ && isFactorColumn(column)) {
+        if (const std::optional<int> value = parktable::ParkColumnStats::number(*table_, row, column)) {
+            if (const QColor tint = factorTint(*value); tint.isValid())
+                return tint;
+        }
+    }
+    return {};
+}
+
+QString ParkTableModel::toolTip(int row, int column) const {
+    if (!table_)
+        return {};
+    if (row == parktable::kColumnCaptionRow)
+        return columnMeaning(column);
+    if (!isParkRow(row))
+        return {};
+    QStringList lines;
+    if (const CellNote* note = notes_.find(row, column); note && !note->toolTip.isEmpty())
+        lines << note->toolTip;
+    if (const QString rank = rankText(row, column); !rank.isEmpty())
+        lines << rank;
+    return lines.join(QLatin1Char('\n'));
+}
+
 QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || !checkIndex(index))
         return {};
@@ -59,8 +149,18 @@ QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
     case Qt::TextAlignmentRole:
         return alignment(index.row(), index.column());
     case Qt::BackgroundRole:
-        if (isFixed(index.row(), index.column()))
-            return QBrush(QGuiApplication::palette().color(QPalette::Button));
+        return background(index.row(), index.column());
+    case Qt::ToolTipRole:
+        if (const QString tip = toolTip(index.row(), index.column()); !tip.isEmpty())
+            return tip;
+        return {};
+    case Qt::FontRole:
+        if (index.column() == col::parkName && isParkRow(index.row()) && notes_.rowMarked(index.row())) {
+            QFont font;
+            font.setBold(true);
+            font.setItalic(true);
+            return font;
+        }
         return {};
     default:
         return {};
@@ -70,7 +170,8 @@ QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
 Qt::ItemFlags ParkTableModel::flags(const QModelIndex& index) const {
     if (!index.isValid() || !checkIndex(index))
         return Qt::NoItemFlags;
-    if (isFixed(index.row(), index.column()))
+    // Every park cell, the park name included, can be selected and copied; the captions cannot.
+    if (index.row() < fixedRowCount())
         return Qt::ItemIsEnabled;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }

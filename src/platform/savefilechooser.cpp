@@ -18,8 +18,15 @@ std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const Re
 }
 
 QString SaveFileChooser::replaceQuestion(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.filename().string())) +
-           QStringLiteral(" already exists.\nReplace it?");
+    return shownPath(path.filename()) + QStringLiteral(" already exists.\nReplace it?");
+}
+
+QString SaveFileChooser::shownPath(const std::filesystem::path& path) {
+#ifdef Q_OS_WIN
+    return QString::fromStdWString(path.wstring());
+#else
+    return QFile::decodeName(QByteArray::fromStdString(path.string()));
+#endif
 }
 
 } // namespace vendrix::platform

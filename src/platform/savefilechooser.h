@@ -23,6 +23,8 @@ public:
 
     // "NAME already exists.\nReplace it?"
     static QString replaceQuestion(const std::filesystem::path& path);
+    // A path as the dialogs show it.
+    static QString shownPath(const std::filesystem::path& path);
 
 private:
     FileDialog& dialog_;

@@ -1,5 +1,7 @@
 #include "systemfiledialog.h"
 
+#include "savefilechooser.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
@@ -16,7 +18,7 @@ std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter,
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setNameFilter(filter.nameFilter());
     if (!suggested.empty())
-        dialog.selectFile(QFile::decodeName(QByteArray::fromStdString(suggested.string())));
+        dialog.selectFile(SaveFileChooser::shownPath(suggested));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return std::filesystem::path(QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString());

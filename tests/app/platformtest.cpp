@@ -53,12 +53,14 @@ TEST_F(Adapters, FixedPartsScrollWithTheTable) {
     const QTableView& column = grid.columnPane();
     EXPECT_EQ(captions.geometry().height(), 2 * grid.rowHeightPixels());
     EXPECT_EQ(column.geometry().width(), grid.columnWidthPixels(0));
-    EXPECT_EQ(column.geometry().height(), grid.viewport()->height());
+    EXPECT_EQ(column.geometry().height(), grid.viewport()->height() - grid.footPane().height())
+        << "above the foot";
 
     grid.horizontalScrollBar()->setValue(100);
-    grid.verticalScrollBar()->setValue(150);
+    const int rows10 = 10 * grid.rowHeightPixels();
+    grid.verticalScrollBar()->setValue(rows10);
     EXPECT_EQ(captions.horizontalScrollBar()->value(), 100);
-    EXPECT_EQ(column.verticalScrollBar()->value(), 150);
+    EXPECT_EQ(column.verticalScrollBar()->value(), rows10);
     EXPECT_EQ(captions.verticalScrollBar()->value(), 0);
     EXPECT_EQ(grid.rowAt(0), column.rowAt(0)) << "park names stay beside their rows";
 
@@ -67,7 +69,7 @@ TEST_F(Adapters, FixedPartsScrollWithTheTable) {
     QWheelEvent wheel(at, captions.viewport()->mapToGlobal(at), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(captions.viewport(), &wheel);
-    EXPECT_GT(grid.verticalScrollBar()->value(), 150);
+    EXPECT_GT(grid.verticalScrollBar()->value(), rows10);
     EXPECT_EQ(column.verticalScrollBar()->value(), grid.verticalScrollBar()->value());
     EXPECT_EQ(captions.verticalScrollBar()->value(), 0);
 }

@@ -14,8 +14,11 @@ add_executable(vendrix_window_tests
     app/platformtest.cpp
     app/foldermemorytest.cpp
     app/windowusetest.cpp
+    app/parkgridtest.cpp
+    app/diagrampaneltest.cpp
 )
 target_link_libraries(vendrix_window_tests PRIVATE vendrix_app vendrix_testsupport Qt6::Test GTest::gtest)
+target_compile_definitions(vendrix_window_tests PRIVATE VENDRIX_TEST_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/app/golden")
 gtest_discover_tests(vendrix_window_tests DISCOVERY_TIMEOUT 60
                      PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
 

@@ -1,11 +1,15 @@
 // Opens the window on a season folder, presses Get Park Info and saves what the window shows, for
 // the documentation and for looking at the layout.
-// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--size=WIDTHxHEIGHT]
+// Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--sorted] [--size=WIDTHxHEIGHT] [--diagram]
+// --sorted: a larger window, the parks sorted by the home-run factor for left-handed batters,
+// highest first.
 #include "app/form1.h"
+#include "app/parkdiagrampanel.h"
 #include "platform/folderlist.h"
 #include "platform/parkgrid.h"
 #include "standins.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
@@ -37,10 +41,24 @@ int main(int argc, char** argv) {
         return 1;
     }
     window.getParkInfoButton().click();
+    if (args.contains(QStringLiteral("--sorted"))) {
+        window.resize(1300, 640);
+        const int homeRunsLeft = 20;
+        window.grid().activateCaption(homeRunsLeft);
+        window.grid().activateCaption(homeRunsLeft);
+    }
     if (args.contains(QStringLiteral("--scrolled"))) {
         // Halfway both ways: the fixed rows and column must stay.
         for (QScrollBar* bar : {window.grid().horizontalScrollBar(), window.grid().verticalScrollBar()})
             bar->setValue(bar->maximum() / 2);
+    }
+    if (args.contains(QStringLiteral("--diagram"))) {
+        // The diagram beside the table, one park compared with another.
+        window.resize(1500, 760);
+        vendrix::platform::ParkGrid& grid = window.grid();
+        grid.setCurrentIndex(grid.model()->index(10, 3));
+        window.diagramPanel().compareAction().trigger();
+        grid.setCurrentIndex(grid.model()->index(2, 3));
     }
     QTest::qWait(300);
     if (!window.grab().save(args[2])) {

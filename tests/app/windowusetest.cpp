@@ -9,14 +9,15 @@
 #include "platform/drivelist.h"
 #include "platform/filelist.h"
 #include "platform/folderlist.h"
+#include "platform/parkfindbar.h"
 #include "platform/parkgrid.h"
 #include "windowtest.h"
 
 #include <QLabel>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMimeData>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
 
@@ -177,8 +178,6 @@ TEST(CommandLine, ReadsAFolderHelpVersionAndMistakes) {
 
 TEST_F(WindowUse, WindowSharesItsSpaceAndShrinksWithoutHidingAButton) {
     auto window = startWindow();
-    auto* find = new QLineEdit(&window->findArea());
-    window->findArea().layout()->addWidget(find);
     window->show();
     const QSize design = window->size();
     const QRect dir = window->folderList().geometry();
@@ -199,13 +198,14 @@ TEST_F(WindowUse, WindowSharesItsSpaceAndShrinksWithoutHidingAButton) {
     EXPECT_EQ(findArea.top(), grown.top());
     EXPECT_EQ(findArea.right(), grid.right()) << "the find area stays at the top right";
     EXPECT_GT(findArea.left(), window->fileList().geometry().right());
-    EXPECT_EQ(find->geometry().top(), 0);
+    EXPECT_EQ(window->findBar().geometry().top(), 0) << "the find field heads its area";
 
     EXPECT_LT(window->minimumWidth(), design.width());
     EXPECT_LT(window->minimumHeight(), design.height());
     window->resize(window->minimumSize());
     openFolder(*window, makeSeason("season"));
-    EXPECT_GE(window->captionLabel().width(), window->captionLabel().sizeHint().width()) << "the caption stays whole";
+    EXPECT_GE(window->captionLabel().width(), window->captionLabel().sizeHint().width())
+        << "the caption stays whole";
     int lastRight = 0;
     for (const char* name : {"cmdGetParkInfo", "cmdPrintInfo", "cmdWritetoFile", "cmdWriteCSV", "cmdExit"}) {
         const QPushButton& b = button(*window, name);
@@ -254,15 +254,14 @@ TEST_F(WindowUse, FirstStartSaysWhatToOpen) {
 }
 
 TEST_F(WindowUse, MenuStartKeepsTheMemoryInTheUsersDataFolder) {
-    const QByteArray previous = qgetenv("XDG_DATA_HOME");
-    qputenv("XDG_DATA_HOME", QFile::encodeName(qpath(tempRoot() / "data")));
-    const QString expected = app::UserDataFolder::path();
-    EXPECT_EQ(app::UserDataFolder::enter(), std::nullopt);
-    EXPECT_EQ(QDir::currentPath(), expected);
-    EXPECT_TRUE(expected.endsWith(QStringLiteral("/vendrix")));
+    EXPECT_EQ(app::UserDataFolder::path(),
+              QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                  QStringLiteral("/vendrix"));
+    const QString folder = qpath(tempRoot() / "data" / "vendrix");
+    EXPECT_EQ(app::UserDataFolder::enter(folder), std::nullopt);
+    EXPECT_EQ(QDir::currentPath(), folder);
     auto window = startWindow();
-    EXPECT_TRUE(QFile::exists(expected + QStringLiteral("/ParkDir.txt")));
-    qputenv("XDG_DATA_HOME", previous);
+    EXPECT_TRUE(QFile::exists(folder + QStringLiteral("/ParkDir.txt")));
 }
 
 } // namespace

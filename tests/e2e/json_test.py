@@ -17,7 +17,7 @@ GROUPS = [("fence_distance", 3, ["lf_line", "lf", "lcf", "cf", "rcf", "rf", "rf_
           ("factors_lhb", 17, ["1b", "2b", "3b", "hr"]),
           ("factors_rhb", 21, ["1b", "2b", "3b", "hr"])]
 WORDS = ["type", "surface", "foul_ground", "time_zone", "wind_speed", "avg_temp", "temp_change", "rain_freq"]
-PARK_KEYS = ["row", "park", "team", "year"] + [g for g, _, _ in GROUPS] + WORDS
+PARK_KEYS = ["row", "park", "team", "year"] + [g for g, _, _ in GROUPS] + WORDS + ["fair_area_sqft"]
 
 
 def windows1252(data):
@@ -53,6 +53,22 @@ def expected_parks(cells):
     return parks
 
 
+def take_fair_areas(test, parks):
+    """Checks and removes each park's "fair_area_sqft": null unless all seven distances lie in 1..999,
+    else a whole number between the quarter circles of the shortest and the longest distance (the wall
+    never leaves its neighbours' range)."""
+    for park in parks:
+        area = park.pop("fair_area_sqft")
+        distances = list(park["fence_distance"].values())
+        if not all(1 <= d <= 999 for d in distances):
+            test.assertIsNone(area, park["park"])
+            continue
+        test.assertIsInstance(area, int)
+        quarter = 3.141592653589793 / 4
+        test.assertLessEqual(round(quarter * min(distances) ** 2), area, park["park"])
+        test.assertLessEqual(area, round(quarter * max(distances) ** 2), park["park"])
+
+
 def expected_average(parks):
     if not parks:
         return None
@@ -86,6 +102,7 @@ class JsonExport(TempFolderTest):
                 self.assertEqual(list(data), ["league", "season", "parks", "league_average"])
                 self.assertEqual((data["league"], data["season"]), ("Northwind Baseball League", "2031"))
                 self.assertEqual([list(p) for p in data["parks"]], [PARK_KEYS] * len(parks))
+                take_fair_areas(self, data["parks"])
                 self.assertEqual(data["parks"], parks)
                 self.assertEqual(data["league_average"], expected_average(parks))
                 if kind == "awkward":
@@ -116,6 +133,8 @@ class JsonExport(TempFolderTest):
             f.write(struct.pack("<h", -32768))
         parks = expected_parks(table_cells(season))
         data = json.loads(self.export_json(season))
+        self.assertEqual([park["fair_area_sqft"] for park in data["parks"][:2]], [None, None])
+        take_fair_areas(self, data["parks"])
         self.assertEqual(data["parks"], parks)
         self.assertEqual(data["parks"][0]["fence_distance"]["cf"], 32767)
         self.assertEqual(data["league_average"], expected_average(parks))

@@ -25,6 +25,7 @@ vendrix_e2e_test(e2e.json json_test.py)
 vendrix_e2e_test(e2e.compare compare_test.py)
 if(TARGET vendrix-export-print)
     vendrix_e2e_test(e2e.pdf pdf_test.py)
+    vendrix_e2e_test(e2e.diagrams diagram_test.py)
     # Prints on the system's default printer: it must be the PDF printer that scripts/start-print-server
     # sets up, and the test runs alone so that no other job gets in between.
     vendrix_e2e_test(e2e.print print_test.py RUN_SERIAL TRUE TIMEOUT 180)

@@ -14,6 +14,8 @@ constexpr FileOption kFileOptions[] = {
     {"--text", &ExportOptions::textFile},
     {"--pdf", &ExportOptions::pdfFile},
     {"--json", &ExportOptions::jsonFile},
+    {"--diagrams", &ExportOptions::diagramsFolder},
+    {"--diagram-sheet", &ExportOptions::diagramSheetFile},
 };
 
 const FileOption* findFileOption(std::string_view name) {
@@ -108,6 +110,8 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
         return UsageError{"one SEASON_FOLDER only, got " + std::string(folders[1]) + " too"};
     options.seasonFolder = std::string(folders.front());
 
+    if (options.diagramsFolder == kStandardOutput)
+        return UsageError{"--diagrams needs a folder, not standard output"};
     int toStandardOutput = 0;
     for (const FileOption& option : kFileOptions)
         if (options.*(option.file) == kStandardOutput)
@@ -120,6 +124,7 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
            "                     [--json FILE] [--encoding utf-8]\n"
+           "                     [--diagrams FOLDER] [--diagram-sheet FILE]\n"
            "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
@@ -129,6 +134,8 @@ std::string usageText() {
            "  --text FILE   the fixed-width text report\n"
            "  --pdf FILE    the printed report as a PDF file, landscape\n"
            "  --print       the printed report on the default printer\n"
+           "  --diagrams FOLDER      each park's diagram as \"NNN Park Name.svg\" in FOLDER\n"
+           "  --diagram-sheet FILE   every park's diagram, twelve to a landscape PDF page\n"
            "  --json FILE   the season as UTF-8 JSON (the schema is in the README)\n"
            "  --encoding utf-8\n"
            "                the CSV and the text report in UTF-8 instead of the season files'\n"

@@ -24,11 +24,15 @@ struct ExportOptions {
     std::optional<std::string> textFile;
     std::optional<std::string> pdfFile;
     std::optional<std::string> jsonFile;
+    std::optional<std::string> diagramsFolder;   // one SVG diagram per park
+    std::optional<std::string> diagramSheetFile; // a PDF of every park's diagram
     TextEncoding encoding = TextEncoding::Windows1252;
     bool print = false;
 
     // With no output asked for, the CSV goes to standard output.
-    bool asksForOutput() const { return csvFile || textFile || pdfFile || jsonFile || print; }
+    bool asksForOutput() const {
+        return csvFile || textFile || pdfFile || jsonFile || print || diagramsFolder || diagramSheetFile;
+    }
 };
 
 // A command line that cannot be followed; the text says why.

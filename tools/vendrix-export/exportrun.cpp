@@ -1,5 +1,6 @@
 #include "exportrun.h"
 
+#include "diagramexport.h"
 #include "jsonoutput.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
@@ -51,7 +52,7 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile})
+    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(**file))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -157,6 +158,9 @@ int runExport(const ExportOptions& options) {
         done = deliver(*options.jsonFile, seasonJsonText(*season)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
+    if (options.diagramsFolder || options.diagramSheetFile)
+        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table, season->title) &&
+               done;
     return done ? kExitDone : kExitFailed;
 }
 

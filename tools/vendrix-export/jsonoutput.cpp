@@ -2,11 +2,24 @@
 
 #include "parkjson/seasonjson.h"
 #include "parkjson/windows1252utf8.h"
+#include "parkshape/parkshape.h"
+#include "parkshape/seasonshapes.h"
+
+#include <cmath>
 
 namespace vendrix::exporter {
 
 std::string seasonJsonText(const SeasonTable& season) {
-    return parkjson::seasonJson(season.table, {season.league, season.season});
+    // Each park's fair territory in square feet, rounded; null for a park whose wall cannot be drawn.
+    const auto fairArea = [&](int tableRow, parkjson::JsonWriter& writer) {
+        writer.key("fair_area_sqft");
+        const parkshape::ParkShape shape(parkshape::measuresOfRow(season.table, tableRow));
+        if (const auto area = shape.fairAreaSquareFeet())
+            writer.integer(std::llround(*area));
+        else
+            writer.null();
+    };
+    return parkjson::seasonJson(season.table, {season.league, season.season}, fairArea);
 }
 
 std::string inEncoding(std::string windows1252Text, TextEncoding encoding) {

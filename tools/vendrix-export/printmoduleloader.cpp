@@ -11,6 +11,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
+void* loadedModule = nullptr;
+
 std::vector<fs::path> moduleCandidates() {
     std::error_code ec;
     const fs::path executable = fs::read_symlink("/proc/self/exe", ec);
@@ -37,6 +39,7 @@ PrintEntry loadPrintModule(std::string& error) {
             error = "cannot load " + file.string() + ": " + dlerror();
             return nullptr;
         }
+        loadedModule = module;
         entry = reinterpret_cast<PrintEntry>(dlsym(module, kPrintEntryName));
         if (entry == nullptr)
             error = file.string() + " is not the print module of this exporter";
@@ -45,6 +48,15 @@ PrintEntry loadPrintModule(std::string& error) {
     error = std::string("printing needs ") + VENDRIX_PRINT_MODULE_FILE +
             " beside vendrix-export, and it is not there";
     return nullptr;
+}
+
+DiagramEntry loadDiagramModule(std::string& error) {
+    if (loadPrintModule(error) == nullptr)
+        return nullptr;
+    const auto entry = reinterpret_cast<DiagramEntry>(dlsym(loadedModule, kDiagramEntryName));
+    if (entry == nullptr)
+        error = "the print module beside vendrix-export draws no diagrams";
+    return entry;
 }
 
 } // namespace vendrix::exporter

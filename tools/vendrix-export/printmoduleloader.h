@@ -1,5 +1,6 @@
 #pragma once
 
+#include "diagrammodule.h"
 #include "printmodule.h"
 
 #include <string>
@@ -9,5 +10,8 @@ namespace vendrix::exporter {
 // The print module's entry, loaded on first use from beside the executable (or from
 // ../lib/vendrix/ once installed). Null when it cannot be loaded; `error` then says why.
 PrintEntry loadPrintModule(std::string& error);
+
+// The diagram entry of the same module.
+DiagramEntry loadDiagramModule(std::string& error);
 
 } // namespace vendrix::exporter

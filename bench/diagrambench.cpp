@@ -1,0 +1,76 @@
+// One park's diagram drawn as the window's panel draws it when the current row moves, and as
+// vendrix-export --diagrams writes it, on Qt's offscreen platform; parks taken in turn from the
+// 32,767-park season.
+#include "benchseason.h"
+#include "parkshape/seasonshapes.h"
+#include "parktable/parktablebuilder.h"
+#include "platform/parkdiagramfiles.h"
+#include "platform/parkdiagrampainter.h"
+#include "season/seasonfiles.h"
+#include "season/seasonscan.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <optional>
+
+namespace {
+
+using namespace vendrix;
+
+const parktable::ParkTable* benchTable() {
+    static const std::optional<parktable::ParkTable> table = [] {
+        const auto& folder = bench::benchSeason();
+        const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
+        auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+        return build.built() ? std::move(build.table) : std::nullopt;
+    }();
+    return table ? &*table : nullptr;
+}
+
+template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw) {
+    const parktable::ParkTable* table = benchTable();
+    if (table == nullptr || table->parkCount() != bench::kBenchParks) {
+        state.SkipWithError("the table was not built whole");
+        return;
+    }
+    const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(*table);
+    int row = parktable::kFirstParkRow;
+    for (auto _ : state) {
+        draw(platform::ParkDiagram::ofRow(*table, row, season));
+        row = row + 1 < table->rowCount() ? row + 1 : parktable::kFirstParkRow;
+    }
+}
+
+// The panel's size in a window of 1500 by 760 pixels.
+void BM_DrawParkDiagram(benchmark::State& state) {
+    QImage image(680, 560, QImage::Format_RGB32);
+    drawParksInTurn(state, [&](const platform::ParkDiagram& diagram) {
+        QPainter painter(&image);
+        platform::ParkDiagramPainter::paint(painter, QRectF(image.rect()), diagram,
+                                            platform::ParkDiagramPainter::Detail::Full);
+    });
+}
+BENCHMARK(BM_DrawParkDiagram)->Unit(benchmark::kMillisecond);
+
+void BM_ParkDiagramSvg(benchmark::State& state) {
+    std::size_t bytes = 0;
+    drawParksInTurn(state, [&](const platform::ParkDiagram& diagram) {
+        bytes = static_cast<std::size_t>(platform::ParkDiagramFiles::svg(diagram).size());
+    });
+    state.counters["size"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_ParkDiagramSvg)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

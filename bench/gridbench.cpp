@@ -1,0 +1,144 @@
+// Sorting and finding in the park grid on a season of 32,767 parks, each step up to the grid
+// painted again, on Qt's offscreen platform.
+#include "benchseason.h"
+#include "parktable/parktablebuilder.h"
+#include "platform/parkgrid.h"
+#include "platform/parkrowproxy.h"
+#include "season/seasonfiles.h"
+#include "season/seasonscan.h"
+
+#include <QApplication>
+#include <QTest>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+using vendrix::platform::ParkGrid;
+
+// Counts the paintings of the grid's scrolling part, so a benchmark can show it painted once a step.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+PaintCounter& paintCounter() {
+    static PaintCounter counter;
+    return counter;
+}
+
+// One grid for every benchmark: built once, shown, holding the season with its team names.
+ParkGrid* sharedGrid() {
+    static std::unique_ptr<ParkGrid> grid = [] {
+        const auto folder = vendrix::bench::benchSeason();
+        const auto scan =
+            vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
+        auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+        auto made = std::make_unique<ParkGrid>();
+        made->resize(1200, 600);
+        made->viewport()->installEventFilter(&paintCounter());
+        made->show();
+        (void)QTest::qWaitForWindowExposed(made.get());
+        if (build.table)
+            made->setTable(std::move(*build.table));
+        return made;
+    }();
+    return grid.get();
+}
+
+// What the event loop does after a step: the delayed layout of the rows, then one painting.
+void paint(ParkGrid&) {
+    QApplication::processEvents();
+}
+
+// The first click on a caption: from file order to sorted by the column.
+void BM_GridSortByColumn(benchmark::State& state) {
+    ParkGrid& grid = *sharedGrid();
+    const int column = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        grid.setFindText({});
+        while (grid.shownRows().sortColumn() != -1)
+            grid.activateCaption(grid.shownRows().sortColumn());
+        paint(grid);
+        state.ResumeTiming();
+        const int before = paintCounter().paints;
+        grid.activateCaption(column);
+        paint(grid);
+        state.counters["paints"] = paintCounter().paints - before;
+    }
+    if (!grid.table() || grid.shownRows().shownParkCount() != vendrix::bench::kBenchParks)
+        state.SkipWithError("the grid does not show every park");
+}
+// Park name, team name, year, a distance, a height, a factor, a word.
+BENCHMARK(BM_GridSortByColumn)
+    ->ArgName("column")
+    ->Arg(0)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(3)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(26)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+// A sort while every park is selected (Ctrl+A): the selection follows the parks to their places.
+void BM_GridSortAllSelected(benchmark::State& state) {
+    ParkGrid& grid = *sharedGrid();
+    grid.setFindText({});
+    for (auto _ : state) {
+        state.PauseTiming();
+        while (grid.shownRows().sortColumn() != -1)
+            grid.activateCaption(grid.shownRows().sortColumn());
+        grid.selectAllParks();
+        paint(grid);
+        state.ResumeTiming();
+        grid.activateCaption(vendrix::parktable::col::firstFactorLHB + 3);
+        paint(grid);
+    }
+    grid.clearSelection();
+}
+BENCHMARK(BM_GridSortAllSelected)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// One keystroke in the find field: the text typed so far, a letter more, the grid shown again;
+// with the park rows sorted by a factor or in file order.
+void BM_GridFindKeystroke(benchmark::State& state) {
+    ParkGrid& grid = *sharedGrid();
+    grid.setFindText({});
+    while (grid.shownRows().sortColumn() != -1)
+        grid.activateCaption(grid.shownRows().sortColumn());
+    if (state.range(0) != 0)
+        grid.activateCaption(vendrix::parktable::col::firstFactorLHB + 3);
+    const QString typed = QStringLiteral("club 12");
+    int length = 0;
+    for (auto _ : state) {
+        length = (length + 1) % (static_cast<int>(typed.size()) + 1); // the last step empties the field
+        const int before = paintCounter().paints;
+        grid.setFindText(typed.left(length));
+        paint(grid);
+        state.counters["paints"] = paintCounter().paints - before;
+    }
+}
+BENCHMARK(BM_GridFindKeystroke)
+    ->ArgName("sorted")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,145 @@
+#include "parkdiagrampanel.h"
+
+#include "output/outputfile.h"
+#include "platform/appmessagebox.h"
+#include "platform/filedialog.h"
+#include "platform/parkdiagramfiles.h"
+#include "platform/parkdiagrampainter.h"
+#include "platform/parkgrid.h"
+
+#include <QAction>
+#include <QPainter>
+#include <algorithm>
+
+namespace vendrix::app {
+
+ParkDiagramPanel::ParkDiagramPanel(platform::ParkGrid& grid, platform::FileDialog& fileDialog,
+                                   platform::AppMessageBox& messages, QWidget* parent)
+    : QWidget(parent), grid_(grid), fileDialog_(fileDialog), messages_(messages),
+      showAction_(new QAction(QStringLiteral("Park diagram"), this)),
+      compareAction_(new QAction(QStringLiteral("Compare with this park"), this)),
+      stopComparingAction_(new QAction(QStringLiteral("Stop comparing"), this)) {
+    setObjectName(QStringLiteral("parkDiagramPanel"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    hide();
+
+    showAction_->setCheckable(true);
+    showAction_->setShortcut(Qt::Key_F4);
+    showAction_->setShortcutContext(Qt::WindowShortcut);
+    connect(showAction_, &QAction::toggled, this, [this](bool shown) {
+        setVisible(shown);
+        emit shownChanged(shown);
+    });
+    connect(compareAction_, &QAction::triggered, this, &ParkDiagramPanel::compareWithCurrent);
+    connect(stopComparingAction_, &QAction::triggered, this, &ParkDiagramPanel::stopComparing);
+    stopComparingAction_->setEnabled(false);
+    grid_.addAction(showAction_);
+    grid_.addAction(compareAction_);
+    grid_.addAction(stopComparingAction_);
+
+    auto* saveSvgAction = new QAction(QStringLiteral("Save diagram as SVG..."), this);
+    auto* savePngAction = new QAction(QStringLiteral("Save diagram as PNG..."), this);
+    connect(saveSvgAction, &QAction::triggered, this, &ParkDiagramPanel::saveSvg);
+    connect(savePngAction, &QAction::triggered, this, &ParkDiagramPanel::savePng);
+    addAction(saveSvgAction);
+    addAction(savePngAction);
+    addAction(stopComparingAction_);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
+
+    connect(&grid_, &platform::ParkGrid::currentTableRowChanged, this, &ParkDiagramPanel::showRow);
+    connect(grid_.model(), &QAbstractItemModel::modelReset, this, &ParkDiagramPanel::tableChanged);
+    tableChanged();
+}
+
+QRect ParkDiagramPanel::placeBeside(const QRect& tableArea) {
+    if (!showAction_->isChecked())
+        return tableArea;
+    const int width = std::min(tableArea.width() / 2, tableArea.height() * 6 / 5);
+    setGeometry(tableArea.right() - width + 1, tableArea.top(), width, tableArea.height());
+    return tableArea.adjusted(0, 0, -width - 4, 0);
+}
+
+// A new table: its own average and scale, and the comparison of the old one is gone.
+void ParkDiagramPanel::tableChanged() {
+    season_ = grid_.table() ? parkshape::SeasonShapes::of(*grid_.table()) : parkshape::SeasonShapes{};
+    stopComparing();
+    showRow(grid_.currentTableRow());
+}
+
+// Before the user picks a row, the first park is shown.
+void ParkDiagramPanel::showRow(int tableRow) {
+    const parktable::ParkTable* table = grid_.table();
+    if (table == nullptr || table->parkCount() == 0) {
+        diagram_.reset();
+    } else {
+        diagram_ =
+            platform::ParkDiagram::ofRow(*table, tableRow < 0 ? parktable::kFirstParkRow : tableRow, season_);
+        diagram_->compared = compared_;
+    }
+    update();
+}
+
+void ParkDiagramPanel::compareWithCurrent() {
+    const parktable::ParkTable* table = grid_.table();
+    const int row = grid_.currentTableRow();
+    if (table == nullptr || row < 0)
+        return;
+    compared_ = platform::ComparedPark{platform::ParkDiagram::nameOfRow(*table, row),
+                                       parkshape::measuresOfRow(*table, row)};
+    stopComparingAction_->setEnabled(true);
+    showAction_->setChecked(true);
+    showRow(row);
+}
+
+void ParkDiagramPanel::stopComparing() {
+    compared_.reset();
+    stopComparingAction_->setEnabled(false);
+    if (diagram_) {
+        diagram_->compared.reset();
+        update();
+    }
+}
+
+void ParkDiagramPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    if (!diagram_) {
+        painter.fillRect(rect(), palette().window());
+        painter.drawText(
+            rect(), Qt::AlignCenter | Qt::TextWordWrap,
+            QStringLiteral("The park diagram appears here once Get Park Info has built the table."));
+        return;
+    }
+    platform::ParkDiagramPainter::paint(painter, QRectF(rect()), *diagram_,
+                                        platform::ParkDiagramPainter::Detail::Full);
+}
+
+void ParkDiagramPanel::saveSvg() {
+    save(QStringLiteral("SVG image (*.svg)|*.svg"),
+         [](const platform::ParkDiagram& diagram) { return platform::ParkDiagramFiles::svg(diagram); });
+}
+
+void ParkDiagramPanel::savePng() {
+    save(QStringLiteral("PNG image (*.png)|*.png"),
+         [](const platform::ParkDiagram& diagram) { return platform::ParkDiagramFiles::png(diagram); });
+}
+
+// The file is written under exactly the chosen name, whole or not at all.
+void ParkDiagramPanel::save(const QString& filter,
+                            const std::function<QByteArray(const platform::ParkDiagram&)>& render) {
+    if (!diagram_) {
+        messages_.show(QStringLiteral("There is no park diagram to save yet."));
+        return;
+    }
+    const std::filesystem::path target = fileDialog_.chooseFile(platform::FileFilter::parse(filter));
+    if (target.empty())
+        return;
+    const QByteArray bytes = render(*diagram_);
+    try {
+        output::writeOutputFile(target,
+                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    } catch (const output::OutputError& error) {
+        messages_.show(QString::fromStdString(error.what()));
+    }
+}
+
+} // namespace vendrix::app

@@ -1,0 +1,57 @@
+#include "parkcolumnstats.h"
+
+#include <algorithm>
+#include <charconv>
+#include <functional>
+
+namespace vendrix::parktable {
+
+std::optional<int> ParkColumnStats::number(const ParkTable& table, int row, int column) {
+    const std::string_view text = table.cell(row, column);
+    int value = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size() || text.empty())
+        return std::nullopt;
+    return value;
+}
+
+ParkColumnStats::ParkColumnStats(const ParkTable& table)
+    : descending_(kParkColumnCount), sums_(kParkColumnCount, 0.0) {
+    for (int column = col::year; column < col::firstAttribute; ++column) {
+        auto& values = descending_[static_cast<std::size_t>(column)];
+        values.reserve(static_cast<std::size_t>(table.parkCount()));
+        double sum = 0;
+        for (int row = kFirstParkRow; row < table.rowCount(); ++row) {
+            if (const std::optional<int> value = number(table, row, column)) {
+                values.push_back(*value);
+                sum += *value;
+            }
+        }
+        std::sort(values.begin(), values.end(), std::greater<>());
+        sums_[static_cast<std::size_t>(column)] = sum;
+    }
+}
+
+int ParkColumnStats::count(int column) const {
+    if (!isNumberColumn(column) || descending_.empty())
+        return 0;
+    return static_cast<int>(descending_[static_cast<std::size_t>(column)].size());
+}
+
+std::optional<double> ParkColumnStats::mean(int column) const {
+    const int n = count(column);
+    if (n == 0)
+        return std::nullopt;
+    return sums_[static_cast<std::size_t>(column)] / n;
+}
+
+int ParkColumnStats::rankFromTop(int column, int value) const {
+    if (count(column) == 0)
+        return 0;
+    const auto& values = descending_[static_cast<std::size_t>(column)];
+    // The parks with a higher value stand before it.
+    const auto higher = std::lower_bound(values.begin(), values.end(), value, std::greater<>());
+    return static_cast<int>(higher - values.begin()) + 1;
+}
+
+} // namespace vendrix::parktable
