@@ -1,5 +1,6 @@
 #include "form1.h"
 
+#include "comparisoncontroller.h"
 #include "firststarthint.h"
 #include "foldermemory.h"
 #include "formgeometry.h"
@@ -115,6 +116,8 @@ void Form1::createControls() {
 
     diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
     connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
+    comparison_ = new ComparisonController(*grdParks_, *this, services_.messages);
+    connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -175,7 +178,8 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    grdParks_->setGeometry(diagramPanel_->placeBeside(geometry.place(design::grdParks, client)));
+    grdParks_->setGeometry(
+        comparison_->placeSummaryAbove(diagramPanel_->placeBeside(geometry.place(design::grdParks, client))));
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
     firstStartHint_->setGeometry(grdParks_->geometry());
@@ -306,6 +310,7 @@ void Form1::getParkInfo() {
     grdParks_->setTable(std::move(*build.table));
     tableCaptionBytes_ = captionBytes_;
     showFirstStartHint();
+    comparison_->tableShown();
 }
 
 std::optional<std::string> Form1::underHourglass(const std::function<void()>& work) {

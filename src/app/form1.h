@@ -25,6 +25,7 @@ class ParkGrid;
 namespace vendrix::app {
 
 class FirstStartHint;
+class ComparisonController;
 class ParkDiagramPanel;
 
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
@@ -61,6 +62,7 @@ public:
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
     // The free space at the top right, kept there as the window grows, for a find field.
     QWidget& findArea() const { return *findArea_; }
+    ComparisonController& comparison() const { return *comparison_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
@@ -119,6 +121,7 @@ private:
     QPushButton* cmdExit_ = nullptr;
     QWidget* findArea_ = nullptr;
     FirstStartHint* firstStartHint_ = nullptr;
+    ComparisonController* comparison_ = nullptr;
 
     season::SeasonScan scan_;
     std::string captionBytes_;

@@ -3,6 +3,7 @@
 #include "parkjson/parkvalues.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <utility>
 
 namespace vendrix::seasondiff {
@@ -30,27 +31,49 @@ char lowerWindows1252(char c) {
 
 // A park row under its match key. The keys of one season live in one buffer, and matching sorts
 // rows by key instead of hashing: for tens of thousands of parks the sorted walk stays in cache.
+void appendMatchKey(std::string& keys, std::string_view parkCell) {
+    for (const char c : parkjson::trimBlanks(parkCell))
+        keys.push_back(lowerWindows1252(c));
+}
+
+// Rows are ordered by a hash of the key first, so that sorting seldom compares the names
+// themselves (park names tend to share long beginnings); only the grouping matters, not the order.
 struct KeyedRow {
+    std::uint64_t hash;
     std::string_view key;
     int row;
+
+    // Same name, or which name goes first.
+    bool sameName(const KeyedRow& other) const { return hash == other.hash && key == other.key; }
+    bool nameBefore(const KeyedRow& other) const {
+        return hash != other.hash ? hash < other.hash : key < other.key;
+    }
     bool operator<(const KeyedRow& other) const {
-        return key < other.key || (key == other.key && row < other.row);
+        return sameName(other) ? row < other.row : nameBefore(other);
     }
 };
+
+std::uint64_t hashOf(std::string_view key) {
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (const char c : key)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return hash;
+}
 
 std::vector<KeyedRow> keyedRows(const ParkTable& table, std::string& keys) {
     std::vector<std::pair<std::size_t, std::size_t>> spans;
     spans.reserve(static_cast<std::size_t>(table.parkCount()));
     for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row) {
         const std::size_t start = keys.size();
-        keys += parkMatchKey(table.cell(row, col::parkName));
+        appendMatchKey(keys, table.cell(row, col::parkName));
         spans.emplace_back(start, keys.size() - start);
     }
     std::vector<KeyedRow> rows;
     rows.reserve(spans.size());
-    for (std::size_t i = 0; i < spans.size(); ++i)
-        rows.push_back({std::string_view(keys).substr(spans[i].first, spans[i].second),
-                        parktable::kFirstParkRow + static_cast<int>(i)});
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        const std::string_view key = std::string_view(keys).substr(spans[i].first, spans[i].second);
+        rows.push_back({hashOf(key), key, parktable::kFirstParkRow + static_cast<int>(i)});
+    }
     std::sort(rows.begin(), rows.end());
     return rows;
 }
@@ -68,7 +91,7 @@ void matchRows(const std::vector<KeyedRow>& oldRows, const std::vector<KeyedRow>
                std::vector<RowMatch>& oldMatches, std::vector<RowMatch>& newMatches) {
     const auto groupEnd = [](const std::vector<KeyedRow>& rows, std::size_t from) {
         std::size_t end = from;
-        while (end < rows.size() && rows[end].key == rows[from].key)
+        while (end < rows.size() && rows[end].sameName(rows[from]))
             ++end;
         return end;
     };
@@ -83,8 +106,10 @@ void matchRows(const std::vector<KeyedRow>& oldRows, const std::vector<KeyedRow>
     std::size_t o = 0;
     std::size_t n = 0;
     while (o < oldRows.size() || n < newRows.size()) {
-        const bool takeOld = n == newRows.size() || (o < oldRows.size() && oldRows[o].key <= newRows[n].key);
-        const bool takeNew = o == oldRows.size() || (n < newRows.size() && newRows[n].key <= oldRows[o].key);
+        const bool takeOld =
+            n == newRows.size() || (o < oldRows.size() && !newRows[n].nameBefore(oldRows[o]));
+        const bool takeNew =
+            o == oldRows.size() || (n < newRows.size() && !oldRows[o].nameBefore(newRows[n]));
         const std::size_t oldEnd = takeOld ? groupEnd(oldRows, o) : o;
         const std::size_t newEnd = takeNew ? groupEnd(newRows, n) : n;
         place(oldRows, o, oldEnd, oldMatches);
@@ -118,6 +143,19 @@ void compareTeams(const ParkTable& oldTable, int oldRow, const ParkTable& newTab
         changes.push_back({col::teamName, std::move(oldTeam), std::move(newTeam)});
 }
 
+// True when the distances, heights, factors and words of two rows are all equal: one comparison of
+// the cells' bytes back to back, and their lengths, instead of thirty.
+bool sameValues(const ParkTable& oldTable, int oldRow, const ParkTable& newTable, int newRow) {
+    constexpr int first = col::firstFenceDistance;
+    constexpr int last = col::lastCaptioned;
+    if (oldTable.cellRun(oldRow, first, last) != newTable.cellRun(newRow, first, last))
+        return false;
+    for (int column = first; column < last; ++column)
+        if (oldTable.cell(oldRow, column).size() != newTable.cell(newRow, column).size())
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::vector<int> comparedColumns() {
@@ -128,10 +166,8 @@ std::vector<int> comparedColumns() {
 }
 
 std::string parkMatchKey(std::string_view parkCell) {
-    const std::string_view name = parkjson::trimBlanks(parkCell);
-    std::string key(name.size(), ' ');
-    for (std::size_t i = 0; i < name.size(); ++i)
-        key[i] = lowerWindows1252(name[i]);
+    std::string key;
+    appendMatchKey(key, parkCell);
     return key;
 }
 
@@ -153,6 +189,11 @@ SeasonComparison compareSeasons(const ParkTable& oldTable, const ParkTable& newT
         ++comparison.matched;
         std::vector<ValueChange> changes;
         compareTeams(oldTable, oldRow, newTable, newRow, changes);
+        if (sameValues(oldTable, oldRow, newTable, newRow)) {
+            if (!changes.empty())
+                comparison.changed.push_back({oldRow, placeOf(newRow, match), std::move(changes)});
+            continue;
+        }
         for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column) {
             const std::string_view before = oldTable.cell(oldRow, column);
             const std::string_view after = newTable.cell(newRow, column);

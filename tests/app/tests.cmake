@@ -16,6 +16,7 @@ add_executable(vendrix_window_tests
     app/windowusetest.cpp
     app/parkgridtest.cpp
     app/diagrampaneltest.cpp
+    app/comparisontest.cpp
 )
 target_link_libraries(vendrix_window_tests PRIVATE vendrix_app vendrix_testsupport Qt6::Test GTest::gtest)
 target_compile_definitions(vendrix_window_tests PRIVATE VENDRIX_TEST_GOLDEN_DIR="${CMAKE_CURRENT_SOURCE_DIR}/app/golden")

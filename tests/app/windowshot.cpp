@@ -3,6 +3,8 @@
 // Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--sorted] [--size=WIDTHxHEIGHT] [--diagram]
 // --sorted: a larger window, the parks sorted by the home-run factor for left-handed batters,
 // highest first.
+//        [--compare=OTHER-SEASON-FOLDER]
+#include "app/comparisoncontroller.h"
 #include "app/form1.h"
 #include "app/parkdiagrampanel.h"
 #include "platform/folderlist.h"
@@ -12,11 +14,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
 #include <cstdio>
+
+namespace {
+
+struct ScriptedFolder : vendrix::platform::FolderDialog {
+    std::filesystem::path chooseFolder(const QString&, const std::filesystem::path&) override {
+        return folder;
+    }
+    std::filesystem::path folder;
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -46,6 +60,15 @@ int main(int argc, char** argv) {
         const int homeRunsLeft = 20;
         window.grid().activateCaption(homeRunsLeft);
         window.grid().activateCaption(homeRunsLeft);
+    }
+    // Compared with another season, as "Compare with season..." leaves it.
+    ScriptedFolder comparedWith;
+    for (const QString& arg : args)
+        if (arg.startsWith(QStringLiteral("--compare=")))
+            comparedWith.folder = QFile::encodeName(arg.mid(10)).toStdString();
+    if (!comparedWith.folder.empty()) {
+        window.comparison().setFolderDialog(comparedWith);
+        window.comparison().chooseAndCompare();
     }
     if (args.contains(QStringLiteral("--scrolled"))) {
         // Halfway both ways: the fixed rows and column must stay.
