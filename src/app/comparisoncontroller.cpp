@@ -1,7 +1,9 @@
 #include "comparisoncontroller.h"
 
+#include "parkshape/seasonshapes.h"
 #include "parktable/parktablebuilder.h"
 #include "platform/cellnotes.h"
+#include "platform/displaytext.h"
 #include "platform/parkgrid.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
@@ -108,6 +110,7 @@ void ComparisonController::stop() {
     stopAction_->setEnabled(false);
     grid_.setCellNotes({});
     showSummary({});
+    emit previousOutlinesChanged({});
 }
 
 bool ComparisonController::compareWith(const std::filesystem::path& folder) {
@@ -119,8 +122,8 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
     }
     const std::string folderText = folder.string();
     const seasondiff::ComparedSeason oldSeason{other->league, other->season, folderText, other->table};
-    const seasondiff::ChangeNotes changes =
-        seasondiff::changeNotes(seasondiff::compareSeasons(other->table, *grid_.table()), oldSeason);
+    const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(other->table, *grid_.table());
+    const seasondiff::ChangeNotes changes = seasondiff::changeNotes(comparison, oldSeason);
 
     platform::CellNotes notes;
     for (const seasondiff::ChangeNote& change : changes.notes)
@@ -129,6 +132,17 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
     grid_.setCellNotes(std::move(notes));
     stopAction_->setEnabled(true);
     showSummary(fromUtf8(changes.summary));
+
+    const QString seasonName = (platform::fromWindows1252(other->league).trimmed() + QLatin1Char(' ') +
+                                platform::fromWindows1252(other->season).trimmed())
+                                   .trimmed();
+    platform::PreviousOutlines outlines;
+    for (const seasondiff::ParkChange& change : comparison.changed)
+        outlines.insert(change.place.row,
+                        {QStringLiteral("%1 in %2")
+                             .arg(platform::ParkDiagram::nameOfRow(other->table, change.oldRow), seasonName),
+                         parkshape::measuresOfRow(other->table, change.oldRow)});
+    emit previousOutlinesChanged(outlines);
     return true;
 }
 

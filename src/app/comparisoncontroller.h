@@ -2,6 +2,7 @@
 
 #include "platform/appmessagebox.h"
 #include "platform/folderdialog.h"
+#include "platform/parkdiagram.h"
 
 #include <QObject>
 #include <QRect>
@@ -55,6 +56,8 @@ public:
 signals:
     // The summary line appeared or went: the window places its controls again.
     void summaryShownChanged();
+    // The outline each changed park had in the other season; empty when the comparison ends.
+    void previousOutlinesChanged(const platform::PreviousOutlines& outlines);
 
 private:
     // Reads the other season and puts the notes on the grid; false, after telling the user, when

@@ -118,6 +118,8 @@ void Form1::createControls() {
     connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
     comparison_ = new ComparisonController(*grdParks_, *this, services_.messages);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
+    connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
+            &ParkDiagramPanel::setPreviousOutlines);
 
     drive1_ = new platform::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));

@@ -19,7 +19,7 @@ ParkDiagramPanel::ParkDiagramPanel(platform::ParkGrid& grid, platform::FileDialo
     : QWidget(parent), grid_(grid), fileDialog_(fileDialog), messages_(messages),
       showAction_(new QAction(QStringLiteral("Park diagram"), this)),
       compareAction_(new QAction(QStringLiteral("Compare with this park"), this)),
-      stopComparingAction_(new QAction(QStringLiteral("Stop comparing"), this)) {
+      stopComparingAction_(new QAction(QStringLiteral("Stop comparing parks"), this)) {
     setObjectName(QStringLiteral("parkDiagramPanel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
@@ -64,6 +64,8 @@ QRect ParkDiagramPanel::placeBeside(const QRect& tableArea) {
 // A new table: its own average and scale, and the comparison of the old one is gone.
 void ParkDiagramPanel::tableChanged() {
     season_ = grid_.table() ? parkshape::SeasonShapes::of(*grid_.table()) : parkshape::SeasonShapes{};
+    // Rows of another season's comparison belong to the old table; a new comparison brings its own.
+    previousOutlines_.clear();
     stopComparing();
     showRow(grid_.currentTableRow());
 }
@@ -74,9 +76,11 @@ void ParkDiagramPanel::showRow(int tableRow) {
     if (table == nullptr || table->parkCount() == 0) {
         diagram_.reset();
     } else {
-        diagram_ =
-            platform::ParkDiagram::ofRow(*table, tableRow < 0 ? parktable::kFirstParkRow : tableRow, season_);
+        const int row = tableRow < 0 ? parktable::kFirstParkRow : tableRow;
+        diagram_ = platform::ParkDiagram::ofRow(*table, row, season_);
         diagram_->compared = compared_;
+        if (!compared_ && previousOutlines_.contains(row))
+            diagram_->compared = previousOutlines_.value(row);
     }
     update();
 }
@@ -144,6 +148,11 @@ void ParkDiagramPanel::save(const QString& filter,
     } catch (const output::OutputError& error) {
         messages_.show(QString::fromStdString(error.what()));
     }
+}
+
+void ParkDiagramPanel::setPreviousOutlines(platform::PreviousOutlines outlines) {
+    previousOutlines_ = std::move(outlines);
+    showRow(grid_.currentTableRow());
 }
 
 } // namespace vendrix::app

@@ -40,6 +40,9 @@ public:
 
     void saveSvg();
     void savePng();
+    // Outlines from another season, drawn behind the park of the same row while no park of this
+    // season is laid over it; an empty set removes them.
+    void setPreviousOutlines(platform::PreviousOutlines outlines);
 
 signals:
     // Shown or hidden: the window places the table anew.
@@ -61,6 +64,7 @@ private:
     parkshape::SeasonShapes season_;
     std::optional<platform::ParkDiagram> diagram_;
     std::optional<platform::ComparedPark> compared_;
+    platform::PreviousOutlines previousOutlines_;
     QAction* showAction_;
     QAction* compareAction_;
     QAction* stopComparingAction_;

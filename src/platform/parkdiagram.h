@@ -4,6 +4,7 @@
 #include "parkshape/seasonshapes.h"
 #include "parktable/parktable.h"
 
+#include <QHash>
 #include <QString>
 #include <optional>
 
@@ -14,6 +15,9 @@ struct ComparedPark {
     QString name;
     parkshape::FenceMeasures measures;
 };
+
+// The outline each changed park had in another season, by the park's row in the table shown.
+using PreviousOutlines = QHash<int, ComparedPark>;
 
 // Everything one park's diagram shows, the same on screen, in SVG, PNG and PDF.
 struct ParkDiagram {

@@ -1,6 +1,7 @@
 // Comparing the shown season with another season folder in the window: what the changed cells and
 // the new parks show, the line of totals, a new table compared again, and the end of it.
 #include "app/comparisoncontroller.h"
+#include "app/parkdiagrampanel.h"
 #include "platform/parkgrid.h"
 #include "seasonkit/changedseason.h"
 #include "windowtest.h"
@@ -95,6 +96,14 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
                                              "2031. Gone: Ore Cart Yard"));
     EXPECT_LE(summary.geometry().bottom(), window_->grid().geometry().top());
 
+    // The diagram of a changed park draws its outline of the other season behind it.
+    platform::ParkGrid& grid = window_->grid();
+    grid.setCurrentIndex(grid.model()->index(rowOf("Gullwing Field"), cf));
+    const auto& diagram = window_->diagramPanel().diagram();
+    ASSERT_TRUE(diagram && diagram->compared);
+    EXPECT_EQ(diagram->compared->name, QStringLiteral("Gullwing Field in Northwind Baseball League 2031"));
+    EXPECT_EQ(diagram->compared->measures.distance[3], 402);
+
     // Another Get Park Info compares again with the same folder.
     showSeason(oldSeason_);
     EXPECT_EQ(summary.text(),
@@ -110,6 +119,7 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
     EXPECT_FALSE(summary.isVisible());
     EXPECT_FALSE(cell("Gullwing Field", cf, Qt::ToolTipRole).toString().contains(QStringLiteral("402 in")));
     EXPECT_FALSE(cell("Foxfire Grounds", col::parkName, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(window_->diagramPanel().diagram()->compared);
 }
 
 TEST_F(Comparison, AFolderThatIsNoSeasonIsRefusedAndCancelChangesNothing) {

@@ -133,9 +133,8 @@ void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& resu
 #define VENDRIX_EXPORTED __attribute__((visibility("default")))
 #endif
 
-extern "C" VENDRIX_EXPORTED void
-vendrix_export_diagrams_v1(const vendrix::exporter::DiagramRequest& request,
-                           vendrix::exporter::DiagramResult& result) {
+extern "C" VENDRIX_EXPORTED void vendrix_export_diagrams_v1(const vendrix::exporter::DiagramRequest& request,
+                                                            vendrix::exporter::DiagramResult& result) {
     static_assert(std::is_same_v<decltype(&vendrix_export_diagrams_v1), vendrix::exporter::DiagramEntry>);
     try {
         draw(request, result);
