@@ -31,6 +31,6 @@ set_tests_properties(window.help PROPERTIES PASS_REGULAR_EXPRESSION "^Usage: ven
 set_tests_properties(window.version PROPERTIES PASS_REGULAR_EXPRESSION "^vendrix [0-9]+\\.[0-9]+"
                      ENVIRONMENT "DISPLAY=;WAYLAND_DISPLAY=;QT_QPA_PLATFORM=xcb")
 
-# Not a test: saves a picture of the window on a season (docs/window.png comes from it).
+# Not a test: saves a picture of the window on a season (the pictures in docs/ come from it).
 add_executable(vendrix-window-shot app/windowshot.cpp app/standins.cpp)
 target_link_libraries(vendrix-window-shot PRIVATE vendrix_app Qt6::Test)
