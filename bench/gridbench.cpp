@@ -31,9 +31,15 @@ PaintCounter& paintCounter() {
     return counter;
 }
 
-// One grid for every benchmark: built once, shown, holding the season with its team names.
+std::unique_ptr<ParkGrid>& gridSlot() {
+    static std::unique_ptr<ParkGrid> grid;
+    return grid;
+}
+
+// One grid for every benchmark: built once, shown, holding the season with its team names. main()
+// destroys it while the application still lives: a widget must not outlive it.
 ParkGrid* sharedGrid() {
-    static std::unique_ptr<ParkGrid> grid = [] {
+    static const bool built = [] {
         const auto folder = vendrix::bench::benchSeason();
         const auto scan =
             vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
@@ -45,9 +51,11 @@ ParkGrid* sharedGrid() {
         (void)QTest::qWaitForWindowExposed(made.get());
         if (build.table)
             made->setTable(std::move(*build.table));
-        return made;
+        gridSlot() = std::move(made);
+        return true;
     }();
-    return grid.get();
+    (void)built;
+    return gridSlot().get();
 }
 
 // What the event loop does after a step: the delayed layout of the rows, then one painting.
@@ -140,5 +148,6 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    gridSlot().reset();
     return 0;
 }

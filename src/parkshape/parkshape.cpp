@@ -39,6 +39,17 @@ ParkShape::ParkShape(const FenceMeasures& measures) {
         area_ = curveOf(distances_).integralOfSquare() * radians(1.0) / 2.0;
 }
 
+std::optional<double> ParkShape::fairAreaOf(const FenceMeasures& measures) {
+    std::array<double, kFencePointCount> distances{};
+    for (int i = 0; i < kFencePointCount; ++i) {
+        const int distance = measures.distance[i];
+        if (distance < kShortestDistance || distance > kLongestDistance)
+            return std::nullopt;
+        distances[i] = distance;
+    }
+    return curveOf(distances).integralOfSquare() * radians(1.0) / 2.0;
+}
+
 std::vector<PlanePoint> ParkShape::wall(int perInterval) const {
     if (!drawable_ || perInterval < 1)
         return {};

@@ -39,6 +39,9 @@ public:
 
     // Square feet of fair territory inside the wall; none for a park that cannot be drawn.
     std::optional<double> fairAreaSquareFeet() const { return area_; }
+    // The same area straight from the measures, without placing the points: for exports that ask
+    // it of every park of a season.
+    static std::optional<double> fairAreaOf(const FenceMeasures& measures);
 
     // The wall from the left-field line to the right-field line, `perInterval` pieces between two
     // neighbouring points; empty for a park that cannot be drawn.

@@ -78,6 +78,7 @@ TEST(ParkShape, RandomParksStayWithinNeighboursAndAreaIsAccurate) {
         }
         const double area = *shape.fairAreaSquareFeet();
         ASSERT_NEAR(area, bruteArea(shape), bruteArea(shape) * 1e-3) << "trial " << trial;
+        ASSERT_EQ(ParkShape::fairAreaOf(park(d)), area) << "the export's area is the drawing's";
     }
 }
 
@@ -103,6 +104,7 @@ TEST(ParkShape, NonsenseDistancesGiveNoAreaAndMarkTheirPoints) {
         const ParkShape shape(park(d, {0, 255, 0, 255, 0, 255, 0}));
         EXPECT_FALSE(shape.isDrawable());
         EXPECT_FALSE(shape.fairAreaSquareFeet());
+        EXPECT_FALSE(ParkShape::fairAreaOf(park(d)));
         EXPECT_TRUE(shape.wall(8).empty());
         for (int i = 0; i < 7; ++i) {
             EXPECT_EQ(shape.points()[i].drawable, i != 2);
