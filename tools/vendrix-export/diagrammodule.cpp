@@ -2,9 +2,9 @@
 // started on its offscreen platform, which needs no display.
 #include "diagrammodule.h"
 
+#include "moduleapplication.h"
 #include "platform/parkdiagramfiles.h"
 
-#include <QGuiApplication>
 #include <algorithm>
 #include <condition_variable>
 #include <cstdio>
@@ -20,12 +20,6 @@
 namespace {
 
 using namespace vendrix;
-
-// Qt's own notes mean nothing to the exporter's user; failures reach the user through the result.
-void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "vendrix-export: %s\n", qPrintable(message));
-}
 
 // Every park's SVG, drawn on worker threads (QPainter on a paint device of its own is safe off the
 // GUI thread) and handed over in table order on this one, which writes while the workers draw. A
@@ -104,16 +98,7 @@ void deliverEverySvg(const exporter::DiagramRequest& request) {
 }
 
 void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& result) {
-#ifndef _WIN32
-    // No display is needed, and a stale one must not stop the exporter; Windows always has its desktop.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-#endif
-    qInstallMessageHandler(keepQtQuiet);
-    static int argc = 1;
-    static char name[] = "vendrix-export";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    const exporter::ModuleApplication application;
     if (request.deliverSvg) {
         if (!platform::ParkDiagramFiles::canWriteSvg())
             throw std::runtime_error(platform::ParkDiagramFiles::kNoSvgMessage);

@@ -2,11 +2,11 @@
 // on its offscreen platform, which needs no display.
 #include "printmodule.h"
 
+#include "moduleapplication.h"
 #include "platform/pdfprinter.h"
 #include "platform/reportprinter.h"
 #include "platform/systemprinter.h"
 
-#include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
@@ -16,30 +16,8 @@ namespace {
 
 using namespace vendrix;
 
-void usePlatformWithoutDisplay() {
-#ifndef _WIN32
-    // The exporter shows no window, and an unreachable display (a stale DISPLAY over ssh) must not
-    // stop it; offscreen also gives the same fonts and output in every session. A platform that
-    // the user chose stays. Windows always has its desktop, and its fonts are the system's.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr)
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-#endif
-}
-
-// Qt's own notes (a missing runtime folder, font fallbacks) mean nothing to the exporter's user and
-// would mix with its messages; failures reach the user through the results.
-void keepQtQuiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
-    if (type == QtCriticalMsg || type == QtFatalMsg)
-        std::fprintf(stderr, "vendrix-export: %s\n", qPrintable(message));
-}
-
 void print(const exporter::PrintRequest& request, exporter::PrintResult& result) {
-    usePlatformWithoutDisplay();
-    qInstallMessageHandler(keepQtQuiet);
-    static int argc = 1;
-    static char name[] = "vendrix-export";
-    static char* argv[] = {name, nullptr};
-    QGuiApplication application(argc, argv);
+    const exporter::ModuleApplication application;
     const output::PrintedReport& report = *request.report;
     if (request.renderPdf) {
         try {
