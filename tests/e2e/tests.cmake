@@ -7,6 +7,7 @@ target_link_libraries(vendrix-e2e-season PRIVATE vendrix_output vendrix_seasonki
 set(vendrix_e2e_environment
     VENDRIX_EXPORT=$<TARGET_FILE:vendrix-export>
     VENDRIX_E2E_SEASON=$<TARGET_FILE:vendrix-e2e-season>
+    VENDRIX_MAKE_SAMPLE=$<TARGET_FILE:make-sample-season>
     VENDRIX_CPACK=${CMAKE_CPACK_COMMAND}
     VENDRIX_CPACK_CONFIG=${PROJECT_BINARY_DIR}/CPackConfig.cmake
     PYTHONDONTWRITEBYTECODE=1)
@@ -23,6 +24,7 @@ endfunction()
 vendrix_e2e_test(e2e.exporter exporter_test.py)
 vendrix_e2e_test(e2e.json json_test.py)
 vendrix_e2e_test(e2e.compare compare_test.py)
+vendrix_e2e_test(e2e.warnings warnings_test.py)
 if(TARGET vendrix-export-print)
     vendrix_e2e_test(e2e.pdf pdf_test.py)
     vendrix_e2e_test(e2e.diagrams diagram_test.py)
