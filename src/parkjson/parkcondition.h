@@ -44,10 +44,10 @@ private:
     Operator op_ = Operator::Equal;
     bool numeric_ = true;
     double number_ = 0;
-    std::string word_;          // Windows-1252 bytes, as the table holds texts
-    std::string foldedWord_;    // the same in small letters
-    bool wordWritable_ = true;  // false when the value holds characters Windows-1252 lacks
-    std::string text_;          // as written, for messages
+    std::string word_;         // Windows-1252 bytes, as the table holds texts
+    std::string foldedWord_;   // the same in small letters
+    bool wordWritable_ = true; // false when the value holds characters Windows-1252 lacks
+    std::string text_;         // as written, for messages
 };
 
 } // namespace vendrix::parkjson

@@ -22,7 +22,8 @@ CellPlausibility CellPlausibility::of(int column, int value) {
     if (column >= col::firstFenceDistance && column < col::firstFenceHeight) {
         if (value < kShortestFence || value > kLongestFence)
             judgement.reason_ = "A fence distance of " + number + " ft is outside " +
-                                std::to_string(kShortestFence) + " to " + std::to_string(kLongestFence) + " ft";
+                                std::to_string(kShortestFence) + " to " + std::to_string(kLongestFence) +
+                                " ft";
     } else if (column >= col::firstFenceHeight && column < col::firstFactorLHB) {
         if (value > kHighestWall)
             judgement.reason_ =

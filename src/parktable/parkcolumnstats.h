@@ -42,8 +42,8 @@ public:
 private:
     // Per number column, its values from the highest down.
     std::vector<std::vector<int>> descending_;
-    std::vector<double> sums_;    // of the plausible values
-    std::vector<int> averaged_;   // how many plausible values
+    std::vector<double> sums_;  // of the plausible values
+    std::vector<int> averaged_; // how many plausible values
 };
 
 } // namespace vendrix::parktable

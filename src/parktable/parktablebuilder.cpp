@@ -50,19 +50,20 @@ std::string_view putParkNameCell(std::array<char, kNameWidth>& cell, std::string
 
 // The bytes after the last whole record are left unread, and a file of records none of which is a
 // park in use gives an empty table: both would otherwise pass without a word.
-std::vector<season::SeasonWarning> parkFileWarnings(const std::string& fileName, const season::RecordFile& records,
-                                                    int parkCount) {
+std::vector<season::SeasonWarning> parkFileWarnings(const std::string& fileName,
+                                                    const season::RecordFile& records, int parkCount) {
     using Kind = season::SeasonWarning::Kind;
     std::vector<season::SeasonWarning> warnings;
     if (const std::uint64_t rest = records.length() % records.recordLength(); rest != 0)
-        warnings.push_back({Kind::ParkFileCut, fileName + " ends " + std::to_string(rest) + " bytes into record " +
-                                                   std::to_string(records.recordCount() + 1) +
-                                                   "; those bytes were not read"});
+        warnings.push_back({Kind::ParkFileCut,
+                            fileName + " ends " + std::to_string(rest) + " bytes into record " +
+                                std::to_string(records.recordCount() + 1) + "; those bytes were not read"});
     if (parkCount == 0) {
         const std::uint64_t count = records.recordCount();
-        const std::string held = count == 0   ? "no whole record"
-                                 : count == 1 ? "1 record, not a park in use"
-                                              : std::to_string(count) + " records, none of them a park in use";
+        const std::string held = count == 0 ? "no whole record"
+                                 : count == 1
+                                     ? "1 record, not a park in use"
+                                     : std::to_string(count) + " records, none of them a park in use";
         warnings.push_back({Kind::NoParkInUse, fileName + " holds " + held + "; the table has no parks"});
     }
     return warnings;
@@ -70,7 +71,8 @@ std::vector<season::SeasonWarning> parkFileWarnings(const std::string& fileName,
 
 } // namespace
 
-std::vector<season::SeasonWarning> seasonWarnings(const season::SeasonScan& scan, const ParkTableBuild& build) {
+std::vector<season::SeasonWarning> seasonWarnings(const season::SeasonScan& scan,
+                                                  const ParkTableBuild& build) {
     std::vector<season::SeasonWarning> warnings = scan.warnings;
     warnings.insert(warnings.end(), build.warnings.begin(), build.warnings.end());
     return warnings;

@@ -43,7 +43,8 @@ ParkTableBuild buildParkTable(const std::filesystem::path& parkFile, const seaso
 
 // Every warning about a season, the scan's (organization and team files) before the build's (park
 // file): what the window's notice line and the exporter show.
-std::vector<season::SeasonWarning> seasonWarnings(const season::SeasonScan& scan, const ParkTableBuild& build);
+std::vector<season::SeasonWarning> seasonWarnings(const season::SeasonScan& scan,
+                                                  const ParkTableBuild& build);
 
 // The park-name cell: NULs become blanks, blanks at both ends go, and the name is padded with blanks
 // on the right to 30 characters.

@@ -25,7 +25,8 @@ std::string countOf(std::size_t count, std::string_view what) {
 }
 
 // "Timberline Park (2 of 2, row 33)": the label with the park's number in its season.
-std::string numberedLabel(const parktable::ParkTable& table, const ParkPlace& place, const std::string& rows) {
+std::string numberedLabel(const parktable::ParkTable& table, const ParkPlace& place,
+                          const std::string& rows) {
     std::string label = parkLabel(table, ParkPlace{place.row, 1, 1});
     label += " (";
     if (place.namesakes > 1)

@@ -110,8 +110,8 @@ TEST(SeasonComparison, NotesAndSentenceSayWhatTheOtherSeasonHasWithoutADirection
     const ParkTable other = tableOf({{"A", "400"}, {"B", "400", "Owls"}, {"Gone One"}, {"Gone Two"}});
     const ParkTable shown = tableOf({{"A", "405"}, {"B", "400", ""}, {"Caf\xE9 Park"}});
     const SeasonComparison comparison = compareSeasons(other, shown);
-    const ChangeNotes notes =
-        changeNotes(comparison, {" Northwind League ", "2030", "", other}, {"Northwind League", "2029", "", shown});
+    const ChangeNotes notes = changeNotes(comparison, {" Northwind League ", "2030", "", other},
+                                          {"Northwind League", "2029", "", shown});
     ASSERT_EQ(notes.notes.size(), 3u);
     EXPECT_EQ(notes.notes[0].row, 2);
     EXPECT_EQ(notes.notes[0].column, col::firstFenceDistance + 3);
@@ -132,13 +132,21 @@ TEST(SeasonComparison, NotesAndSentenceSayWhatTheOtherSeasonHasWithoutADirection
     };
     const ParkTable one = tableOf({{"A", "405"}, {"B", "400", "Owls"}});
     const Case cases[] = {
-        {{"L", "2031", "", other}, "2031", shown,
+        {{"L", "2031", "", other},
+         "2031",
+         shown,
          "Compared with L 2031: 2 parks differ, 1 only in this season, 2 only in the other season "
          "(Gone One, Gone Two)"},
-        {{"L", " ", "", other}, "2031", shown,
-         "Compared with L: 2 parks differ, 1 only in this season, 2 only in the other season (Gone One, Gone Two)"},
-        {{"L", "2032", "", one}, "2031", shown, "Compared with L 2032: 1 park differs, 1 only in this season, "
-                                                "0 only in 2032"},
+        {{"L", " ", "", other},
+         "2031",
+         shown,
+         "Compared with L: 2 parks differ, 1 only in this season, 2 only in the other season (Gone One, Gone "
+         "Two)"},
+        {{"L", "2032", "", one},
+         "2031",
+         shown,
+         "Compared with L 2032: 1 park differs, 1 only in this season, "
+         "0 only in 2032"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(comparisonSentence(compareSeasons(c.other.table, c.shownTable), c.other,

@@ -37,8 +37,9 @@ void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_
     out.close();
     if (!out) {
         const int error = errno;
-        throw std::runtime_error("cannot write " + file.string() +
-                                 (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
+        throw std::runtime_error(
+            "cannot write " + file.string() +
+            (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
     }
 }
 

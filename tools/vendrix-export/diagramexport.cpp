@@ -59,7 +59,9 @@ bool makeFolder(const std::string& folder) {
     if (fs::is_directory(folder, ec))
         return true;
     tell("cannot make the folder " + folder + ": " +
-         (made ? made.message() : ec ? ec.message() : std::string("a file is in the way")));
+         (made ? made.message()
+          : ec ? ec.message()
+               : std::string("a file is in the way")));
     return false;
 }
 

@@ -53,7 +53,8 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
+    for (const auto* file :
+         {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -179,7 +180,8 @@ int runExport(const ExportOptions& options) {
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     if (options.diagramsFolder || options.diagramSheetFile)
-        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table, season->title) &&
+        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table,
+                              season->title) &&
                done;
     return done ? kExitDone : kExitFailed;
 }
