@@ -2,6 +2,7 @@
 
 #include "parkvalues.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -127,13 +128,21 @@ void writeAverages(JsonWriter& writer, const ColumnSums& sums) {
     writer.endObject();
 }
 
-} // namespace
+// The league average's sums of one park, without writing it.
+void addToSums(const ParkTable& table, int row, ColumnSums& sums) {
+    for (int column = col::firstFenceDistance; column < col::firstAttribute; ++column)
+        if (const std::optional<int> number = cellNumber(table.cell(row, column)))
+            sums.add(column, *number);
+}
 
-std::string seasonJson(const ParkTable& table, const SeasonNames& names, const ParkExtraFields& extraFields) {
+// Every park row in file order, or the rows given; the sums are of every park either way.
+std::string writeSeason(const ParkTable& table, const SeasonNames& names, const std::span<const int>* rows,
+                        const ParkExtraFields& extraFields) {
     std::string json;
     constexpr std::size_t kTypicalParkBytes = 700;
-    json.reserve(static_cast<std::size_t>(table.parkCount() > 0 ? table.parkCount() : 0) * kTypicalParkBytes +
-                 1024);
+    const std::size_t parks =
+        rows != nullptr ? rows->size() : static_cast<std::size_t>(std::max(table.parkCount(), 0));
+    json.reserve(parks * kTypicalParkBytes + 1024);
     JsonWriter writer(json);
     writer.beginObject(JsonWriter::Layout::OneMemberPerLine);
     writer.key("league");
@@ -144,8 +153,16 @@ std::string seasonJson(const ParkTable& table, const SeasonNames& names, const P
     writer.beginArray(JsonWriter::Layout::OneMemberPerLine);
     ColumnSums sums;
     std::string members;
-    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
-        writePark(writer, members, table, row, sums, extraFields);
+    if (rows == nullptr) {
+        for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
+            writePark(writer, members, table, row, sums, extraFields);
+    } else {
+        for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
+            addToSums(table, row, sums);
+        ColumnSums unused;
+        for (const int row : *rows)
+            writePark(writer, members, table, row, unused, extraFields);
+    }
     writer.endArray();
     writer.key("league_average");
     if (table.parkCount() > 0)
@@ -155,6 +172,17 @@ std::string seasonJson(const ParkTable& table, const SeasonNames& names, const P
     writer.endObject();
     json.push_back('\n');
     return json;
+}
+
+} // namespace
+
+std::string seasonJson(const ParkTable& table, const SeasonNames& names, const ParkExtraFields& extraFields) {
+    return writeSeason(table, names, nullptr, extraFields);
+}
+
+std::string seasonJson(const ParkTable& table, const SeasonNames& names, std::span<const int> rows,
+                       const ParkExtraFields& extraFields) {
+    return writeSeason(table, names, &rows, extraFields);
 }
 
 } // namespace vendrix::parkjson

@@ -4,6 +4,7 @@
 #include "parktable/parktable.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -24,6 +25,11 @@ using ParkExtraFields = std::function<void(int tableRow, JsonWriter& writer)>;
 // order) and "league_average" (the mean of every number over the parks, to one decimal; null
 // without parks). Ends with a line feed.
 std::string seasonJson(const parktable::ParkTable& table, const SeasonNames& names,
+                       const ParkExtraFields& extraFields = {});
+
+// The same with only the parks of the given table rows (in the order given) in "parks";
+// "league_average" stays the league's, over every park.
+std::string seasonJson(const parktable::ParkTable& table, const SeasonNames& names, std::span<const int> rows,
                        const ParkExtraFields& extraFields = {});
 
 } // namespace vendrix::parkjson

@@ -1,5 +1,7 @@
 #include "parkcolumnstats.h"
 
+#include "cellplausibility.h"
+
 #include <algorithm>
 #include <charconv>
 #include <functional>
@@ -16,19 +18,24 @@ std::optional<int> ParkColumnStats::number(const ParkTable& table, int row, int 
 }
 
 ParkColumnStats::ParkColumnStats(const ParkTable& table)
-    : descending_(kParkColumnCount), sums_(kParkColumnCount, 0.0) {
+    : descending_(kParkColumnCount), sums_(kParkColumnCount, 0.0), averaged_(kParkColumnCount, 0) {
     for (int column = col::year; column < col::firstAttribute; ++column) {
         auto& values = descending_[static_cast<std::size_t>(column)];
         values.reserve(static_cast<std::size_t>(table.parkCount()));
         double sum = 0;
+        int averaged = 0;
         for (int row = kFirstParkRow; row < table.rowCount(); ++row) {
             if (const std::optional<int> value = number(table, row, column)) {
                 values.push_back(*value);
-                sum += *value;
+                if (CellPlausibility::isPlausible(column, *value)) {
+                    sum += *value;
+                    ++averaged;
+                }
             }
         }
         std::sort(values.begin(), values.end(), std::greater<>());
         sums_[static_cast<std::size_t>(column)] = sum;
+        averaged_[static_cast<std::size_t>(column)] = averaged;
     }
 }
 
@@ -38,11 +45,24 @@ int ParkColumnStats::count(int column) const {
     return static_cast<int>(descending_[static_cast<std::size_t>(column)].size());
 }
 
+int ParkColumnStats::averagedCount(int column) const {
+    if (!isNumberColumn(column) || averaged_.empty())
+        return 0;
+    return averaged_[static_cast<std::size_t>(column)];
+}
+
 std::optional<double> ParkColumnStats::mean(int column) const {
-    const int n = count(column);
+    const int n = averagedCount(column);
     if (n == 0)
         return std::nullopt;
     return sums_[static_cast<std::size_t>(column)] / n;
+}
+
+LeagueAverage ParkColumnStats::leagueAverage(int column) const {
+    // A mean year says nothing about a season's parks.
+    if (column == col::year)
+        return {};
+    return {mean(column), averagedCount(column)};
 }
 
 int ParkColumnStats::rankFromTop(int column, int value) const {

@@ -48,7 +48,35 @@ std::string_view putParkNameCell(std::array<char, kNameWidth>& cell, std::string
     return {cell.data(), cell.size()};
 }
 
+// The bytes after the last whole record are left unread, and a file of records none of which is a
+// park in use gives an empty table: both would otherwise pass without a word.
+std::vector<season::SeasonWarning> parkFileWarnings(const std::string& fileName,
+                                                    const season::RecordFile& records, int parkCount) {
+    using Kind = season::SeasonWarning::Kind;
+    std::vector<season::SeasonWarning> warnings;
+    if (const std::uint64_t rest = records.length() % records.recordLength(); rest != 0)
+        warnings.push_back({Kind::ParkFileCut,
+                            fileName + " ends " + std::to_string(rest) + " bytes into record " +
+                                std::to_string(records.recordCount() + 1) + "; those bytes were not read"});
+    if (parkCount == 0) {
+        const std::uint64_t count = records.recordCount();
+        const std::string held = count == 0 ? "no whole record"
+                                 : count == 1
+                                     ? "1 record, not a park in use"
+                                     : std::to_string(count) + " records, none of them a park in use";
+        warnings.push_back({Kind::NoParkInUse, fileName + " holds " + held + "; the table has no parks"});
+    }
+    return warnings;
+}
+
 } // namespace
+
+std::vector<season::SeasonWarning> seasonWarnings(const season::SeasonScan& scan,
+                                                  const ParkTableBuild& build) {
+    std::vector<season::SeasonWarning> warnings = scan.warnings;
+    warnings.insert(warnings.end(), build.warnings.begin(), build.warnings.end());
+    return warnings;
+}
 
 std::string parkNameCell(const std::string& parkName) {
     std::array<char, kNameWidth> cell{};
@@ -87,11 +115,11 @@ void appendParkRow(ParkTable& table, const season::ParkRecord& park, const seaso
 
 ParkTableBuild buildParkTable(const std::filesystem::path& parkFile, const season::TeamByPark& teamByPark) {
     if (!season::Exists(parkFile))
-        return {BuildOutcome::NoParkFile, std::nullopt, std::string(kNoParkFileMessage)};
+        return {BuildOutcome::NoParkFile, std::nullopt, std::string(kNoParkFileMessage), {}};
     try {
         season::RecordFile records(parkFile, season::ParkRecord::kSize, season::RecordCounting::WholeRecords);
         if (records.length() == 0)
-            return {BuildOutcome::NoData, std::nullopt, std::string(kNoDataMessage)};
+            return {BuildOutcome::NoData, std::nullopt, std::string(kNoDataMessage), {}};
         ParkTable table = ParkTable::withCaptions();
         constexpr std::size_t kTypicalRowBytes = 160;
         table.reserve(records.recordCount() + kCaptionRowCount,
@@ -103,9 +131,11 @@ ParkTableBuild buildParkTable(const std::filesystem::path& parkFile, const seaso
             if (park.isInUse() && park.seasonYear > 0)
                 appendParkRow(table, park, teamByPark);
         }
-        return {BuildOutcome::Built, std::move(table), {}};
+        ParkTableBuild build{BuildOutcome::Built, std::move(table), {}, {}};
+        build.warnings = parkFileWarnings(parkFile.filename().string(), records, build.table->parkCount());
+        return build;
     } catch (const season::SeasonFileError& error) {
-        return {BuildOutcome::ReadFailed, std::nullopt, error.what()};
+        return {BuildOutcome::ReadFailed, std::nullopt, error.what(), {}};
     }
 }
 

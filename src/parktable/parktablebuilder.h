@@ -2,12 +2,15 @@
 
 #include "parktable.h"
 #include "season/parkrecord.h"
+#include "season/seasonscan.h"
+#include "season/seasonwarning.h"
 #include "season/teambypark.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace vendrix::parktable {
 
@@ -27,6 +30,8 @@ struct ParkTableBuild {
     BuildOutcome outcome = BuildOutcome::Built;
     std::optional<ParkTable> table;
     std::string message;
+    // What a built table leaves out: a park file cut inside a record, or one without a park in use.
+    std::vector<season::SeasonWarning> warnings;
 
     bool built() const { return outcome == BuildOutcome::Built; }
 };
@@ -35,6 +40,11 @@ struct ParkTableBuild {
 // and a row for every record in use (flag 0) of a year above 0, in file order. The file is open only
 // inside this call.
 ParkTableBuild buildParkTable(const std::filesystem::path& parkFile, const season::TeamByPark& teamByPark);
+
+// Every warning about a season, the scan's (organization and team files) before the build's (park
+// file): what the window's notice line and the exporter show.
+std::vector<season::SeasonWarning> seasonWarnings(const season::SeasonScan& scan,
+                                                  const ParkTableBuild& build);
 
 // The park-name cell: NULs become blanks, blanks at both ends go, and the name is padded with blanks
 // on the right to 30 characters.

@@ -21,29 +21,51 @@ std::string trimBlanks(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+// A file that was read whole and gave no record is worth a word: the caption and the team column
+// then show blanks and "0" with nothing to say why.
+SeasonWarning noRecordTaken(SeasonWarning::Kind kind, std::string_view fileName, std::uint64_t records,
+                            std::string_view missing) {
+    const std::string held = records == 0   ? "no record"
+                             : records == 1 ? "1 record, not in use"
+                                            : std::to_string(records) + " records, none in use";
+    return {kind, std::string(fileName) + " holds " + held + "; " + std::string(missing)};
+}
+
 void readOrgFile(const std::filesystem::path& file, SeasonScan& scan) {
     RecordFile records(file, OrgRecord::kSize, RecordCounting::RoundHalfToEven);
     std::array<std::uint8_t, OrgRecord::kSize> bytes{};
+    bool taken = false;
     for (std::uint64_t n = 1; n <= records.recordCount(); ++n) {
         records.read(n, bytes);
         const OrgRecord org = OrgRecord::decode(bytes);
-        if (org.isTaken())
+        if (org.isTaken()) {
             scan.leagueName = leagueNameFromField(org.orgName);
+            taken = true;
+        }
     }
+    if (!taken)
+        scan.warnings.push_back(noRecordTaken(SeasonWarning::Kind::NoLeagueRecord, seasonfiles::kOrgFile,
+                                              records.recordCount(), "the league has no name"));
 }
 
 void readTeamFile(const std::filesystem::path& file, SeasonScan& scan) {
     RecordFile records(file, TeamRecord::kSize, RecordCounting::RoundHalfToEven);
     std::array<std::uint8_t, TeamRecord::kSize> bytes{};
+    bool taken = false;
     for (std::uint64_t n = 1; n <= records.recordCount(); ++n) {
         records.read(n, bytes);
         const TeamRecord team = TeamRecord::decode(bytes);
         if (!team.isTaken())
             continue;
+        taken = true;
         scan.seasonText = std::to_string(team.seasonYear);
         // An id outside 0 to 3000 still sets the season, but its team has nowhere to go.
         scan.teamByPark.set(team.parkId, teamNamePart(team.nameFirst) + ' ' + teamNamePart(team.nameSecond));
     }
+    if (!taken)
+        scan.warnings.push_back(noRecordTaken(SeasonWarning::Kind::NoTeamRecord, seasonfiles::kTeamFile,
+                                              records.recordCount(),
+                                              "the season has no year and the parks no teams"));
 }
 
 // For each data file the folder lists, the name to open it by: the lower-case one when the folder

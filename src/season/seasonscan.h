@@ -1,5 +1,6 @@
 #pragma once
 
+#include "seasonwarning.h"
 #include "teambypark.h"
 
 #include <filesystem>
@@ -23,6 +24,8 @@ struct SeasonScan {
     std::filesystem::path parkFile;
     // One line for each listed data file that could not be read, naming the file and the reason.
     std::vector<std::string> problems;
+    // An organization or team file that was read but gave nothing (no record in use).
+    std::vector<SeasonWarning> warnings;
 
     bool isComplete() const { return filesFound == kAllFound; }
     // "Park Factors for " + league + " in " + season, nothing inserted between the pieces.

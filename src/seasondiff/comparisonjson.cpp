@@ -1,5 +1,6 @@
 #include "comparisonjson.h"
 
+#include "comparisontext.h"
 #include "parkjson/jsonwriter.h"
 #include "parkjson/parkvalues.h"
 
@@ -21,6 +22,16 @@ void writeSeason(JsonWriter& writer, const ComparedSeason& season) {
 
 void writeParkName(JsonWriter& writer, const parktable::ParkTable& table, int row) {
     writer.windows1252String(parkjson::trimBlanks(table.cell(row, col::parkName)));
+}
+
+// {"park": name, "row": n}: a park only one season has, with its number there.
+void writeOnlyInOne(JsonWriter& writer, const parktable::ParkTable& table, const ParkPlace& place) {
+    writer.beginObject();
+    writer.key("park");
+    writeParkName(writer, table, place.row);
+    writer.key("row");
+    writer.integer(parkNumber(place.row));
+    writer.endObject();
 }
 
 void writeValue(JsonWriter& writer, int column, const std::string& text) {
@@ -65,12 +76,12 @@ std::string comparisonJson(const SeasonComparison& comparison, const ComparedSea
     writer.key("added");
     writer.beginArray();
     for (const ParkPlace& place : comparison.added)
-        writeParkName(writer, newSeason.table, place.row);
+        writeOnlyInOne(writer, newSeason.table, place);
     writer.endArray();
     writer.key("removed");
     writer.beginArray();
     for (const ParkPlace& place : comparison.removed)
-        writeParkName(writer, oldSeason.table, place.row);
+        writeOnlyInOne(writer, oldSeason.table, place);
     writer.endArray();
     writer.key("changed");
     writer.beginArray(JsonWriter::Layout::OneMemberPerLine);
@@ -78,6 +89,10 @@ std::string comparisonJson(const SeasonComparison& comparison, const ComparedSea
         writer.beginObject();
         writer.key("park");
         writeParkName(writer, newSeason.table, park.place.row);
+        writer.key("old_row");
+        writer.integer(parkNumber(park.oldRow));
+        writer.key("new_row");
+        writer.integer(parkNumber(park.place.row));
         writer.key("changes");
         writer.beginObject();
         for (const ValueChange& change : park.changes) {

@@ -24,6 +24,20 @@ std::string countOf(std::size_t count, std::string_view what) {
     return std::to_string(count) + " " + std::string(what);
 }
 
+// "Timberline Park (2 of 2, row 33)": the label with the park's number in its season.
+std::string numberedLabel(const parktable::ParkTable& table, const ParkPlace& place,
+                          const std::string& rows) {
+    std::string label = parkLabel(table, ParkPlace{place.row, 1, 1});
+    label += " (";
+    if (place.namesakes > 1)
+        label += std::to_string(place.occurrence) + " of " + std::to_string(place.namesakes) + ", ";
+    return label + rows + ")";
+}
+
+std::string rowOf(int tableRow) {
+    return "row " + std::to_string(parkNumber(tableRow));
+}
+
 std::string shownValue(int column, const std::string& text) {
     if (column == col::teamName && text.empty())
         return "(no team)";
@@ -70,6 +84,28 @@ std::string comparisonTotals(const SeasonComparison& comparison) {
            countOf(comparison.added.size(), "new") + ", " + countOf(comparison.removed.size(), "gone");
 }
 
+int parkNumber(int tableRow) {
+    return tableRow - parktable::kCaptionRowCount + 1;
+}
+
+std::string comparisonSentence(const SeasonComparison& comparison, const ComparedSeason& other,
+                               const ComparedSeason& shown) {
+    const std::string_view otherSeason = parkjson::trimBlanks(other.season);
+    const std::string otherName = otherSeason.empty() || otherSeason == parkjson::trimBlanks(shown.season)
+                                      ? std::string("the other season")
+                                      : toUtf8(otherSeason);
+    const std::size_t differ = comparison.changed.size();
+    std::string sentence = "Compared with " + seasonTitle(other.league, other.season) + ": " +
+                           countOf(differ, differ == 1 ? "park differs" : "parks differ") + ", " +
+                           countOf(comparison.added.size(), "only in this season") + ", " +
+                           countOf(comparison.removed.size(), "only in " + otherName);
+    for (std::size_t i = 0; i < comparison.removed.size(); ++i)
+        sentence += (i == 0 ? " (" : ", ") + parkLabel(other.table, comparison.removed[i]);
+    if (!comparison.removed.empty())
+        sentence += ')';
+    return sentence;
+}
+
 std::string comparisonText(const SeasonComparison& comparison, const ComparedSeason& oldSeason,
                            const ComparedSeason& newSeason) {
     std::string text;
@@ -83,16 +119,18 @@ std::string comparisonText(const SeasonComparison& comparison, const ComparedSea
     heading("New: ", newSeason);
     text += '\n';
     for (const ParkChange& park : comparison.changed) {
-        const std::string label = parkLabel(newSeason.table, park.place);
+        const std::string label =
+            numberedLabel(newSeason.table, park.place,
+                          rowOf(park.oldRow) + " -> " + std::to_string(parkNumber(park.place.row)));
         for (const ValueChange& change : park.changes)
             text += label + ": " + std::string(valueLabel(change.column)) + " " +
                     shownValue(change.column, change.before) + " -> " +
                     shownValue(change.column, change.after) + '\n';
     }
     for (const ParkPlace& place : comparison.added)
-        text += "Added: " + parkLabel(newSeason.table, place) + '\n';
+        text += "Added: " + numberedLabel(newSeason.table, place, rowOf(place.row)) + '\n';
     for (const ParkPlace& place : comparison.removed)
-        text += "Removed: " + parkLabel(oldSeason.table, place) + '\n';
+        text += "Removed: " + numberedLabel(oldSeason.table, place, rowOf(place.row)) + '\n';
     if (comparison.foundDifferences())
         text += '\n';
     text += comparisonTotals(comparison) + " (" + std::to_string(comparison.matched) + " parks in both)\n";

@@ -21,9 +21,22 @@ std::string_view valueLabel(int column);
 // "3 parks changed, 1 new, 1 gone"
 std::string comparisonTotals(const SeasonComparison& comparison);
 
+// A park's number as the JSON export and the comparison give it: 1 for the first park row.
+int parkNumber(int tableRow);
+
+// The totals for a view of one season compared with another, in words without a direction, as UTF-8:
+// "Compared with Northwind Baseball League 2032: 5 parks differ, 1 only in this season, 3 only in
+// 2032 (Ore Cart Ballpark, Foxfire Grounds, Timberline Park (2 of 2))". The comparison is of the
+// other season (old) with the shown one (new); the parks in brackets are those only the other has.
+// The other season is called by its season text, or "the other season" when that is empty or the
+// same as the shown one's.
+std::string comparisonSentence(const SeasonComparison& comparison, const ComparedSeason& other,
+                               const ComparedSeason& shown);
+
 // The comparison for a reader, UTF-8 with a line feed after every line: a heading naming both
-// seasons, one line per changed value ("Gullwing Field: CF 400 -> 405"), the added and the removed
-// parks, and the totals.
+// seasons, one line per changed value with the park's numbers in both seasons ("Gullwing Field
+// (row 1 -> 1): CF 400 -> 405"), the added and the removed parks with their numbers ("Added: Ore
+// Cart Ballpark (row 30)"), and the totals.
 std::string comparisonText(const SeasonComparison& comparison, const ComparedSeason& oldSeason,
                            const ComparedSeason& newSeason);
 

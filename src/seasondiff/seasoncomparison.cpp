@@ -1,6 +1,7 @@
 #include "seasoncomparison.h"
 
 #include "parkjson/parkvalues.h"
+#include "season/letterfold.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -13,27 +14,11 @@ namespace {
 using parktable::ParkTable;
 namespace col = parktable::col;
 
-char lowerWindows1252(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7))
-        return static_cast<char>(byte + 0x20);
-    switch (byte) {
-    case 0x8A: // S, O, Z with caron or ligature: their small forms stand 0x10 higher
-    case 0x8C:
-    case 0x8E:
-        return static_cast<char>(byte + 0x10);
-    case 0x9F:
-        return static_cast<char>(0xFF); // Y with diaeresis
-    default:
-        return c;
-    }
-}
-
 // A park row under its match key. The keys of one season live in one buffer, and matching sorts
 // rows by key instead of hashing: for tens of thousands of parks the sorted walk stays in cache.
 void appendMatchKey(std::string& keys, std::string_view parkCell) {
     for (const char c : parkjson::trimBlanks(parkCell))
-        keys.push_back(lowerWindows1252(c));
+        keys.push_back(season::lowerWindows1252(c));
 }
 
 // Rows are ordered by a hash of the key first, so that sorting seldom compares the names

@@ -92,8 +92,8 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
 
     const QLabel& summary = window_->comparison().summaryLine();
     EXPECT_TRUE(summary.isVisible());
-    EXPECT_EQ(summary.text(), QStringLiteral("5 parks changed, 3 new, 1 gone since Northwind Baseball League "
-                                             "2031. Gone: Ore Cart Yard"));
+    EXPECT_EQ(summary.text(), QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
+                                             "3 only in this season, 1 only in 2031 (Ore Cart Yard)"));
     EXPECT_LE(summary.geometry().bottom(), window_->grid().geometry().top());
 
     // The diagram of a changed park draws its outline of the other season behind it.
@@ -106,8 +106,8 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
 
     // Another Get Park Info compares again with the same folder.
     showSeason(oldSeason_);
-    EXPECT_EQ(summary.text(),
-              QStringLiteral("0 parks changed, 0 new, 0 gone since Northwind Baseball League 2031"));
+    EXPECT_EQ(summary.text(), QStringLiteral("Compared with Northwind Baseball League 2031: 0 parks differ, "
+                                             "0 only in this season, 0 only in 2031"));
     showSeason(newSeason_);
     EXPECT_TRUE(cell("Gullwing Field", cf, Qt::ToolTipRole).toString().startsWith(QStringLiteral("402 in")));
     EXPECT_EQ(folders_.asked, 1);

@@ -12,15 +12,15 @@ from e2esupport import SEASON_TOOL, TempFolderTest, run_exporter, write_season
 SAMPLES = os.path.join(os.path.dirname(__file__), "..", "..", "samples")
 
 EXPECTED_TEXT = """\
-Gullwing Field: CF 402 -> 396
-Timberline Park (1 of 2): LF height 15 -> 24
-Alder Grounds: HR LHB 104 -> 110
-Millrace Stadium: Surface Grass -> Turf
-Vixen Hollow Park: Team Glen Haven Foxes -> (no team)
-Added: Ore Cart Ballpark
-Added: Foxfire Grounds
-Added: Timberline Park (2 of 2)
-Removed: Ore Cart Yard
+Gullwing Field (row 1 -> 1): CF 402 -> 396
+Timberline Park (1 of 2, row 2 -> 2): LF height 15 -> 24
+Alder Grounds (row 3 -> 3): HR LHB 104 -> 110
+Millrace Stadium (row 4 -> 4): Surface Grass -> Turf
+Vixen Hollow Park (row 6 -> 6): Team Glen Haven Foxes -> (no team)
+Added: Ore Cart Ballpark (row 5)
+Added: Foxfire Grounds (row 33)
+Added: Timberline Park (2 of 2, row 34)
+Removed: Ore Cart Yard (row 5)
 
 5 parks changed, 3 new, 1 gone (31 parks in both)
 """
@@ -28,14 +28,15 @@ Removed: Ore Cart Yard
 EXPECTED_JSON = {
     "old": {"league": "Northwind Baseball League", "season": "2031"},
     "new": {"league": "Northwind Baseball League", "season": "2032"},
-    "added": ["Ore Cart Ballpark", "Foxfire Grounds", "Timberline Park"],
-    "removed": ["Ore Cart Yard"],
+    "added": [{"park": "Ore Cart Ballpark", "row": 5}, {"park": "Foxfire Grounds", "row": 33},
+              {"park": "Timberline Park", "row": 34}],
+    "removed": [{"park": "Ore Cart Yard", "row": 5}],
     "changed": [
-        {"park": "Gullwing Field", "changes": {"fence_distance.cf": [402, 396]}},
-        {"park": "Timberline Park", "changes": {"fence_height.lf": [15, 24]}},
-        {"park": "Alder Grounds", "changes": {"factors_lhb.hr": [104, 110]}},
-        {"park": "Millrace Stadium", "changes": {"surface": ["Grass", "Turf"]}},
-        {"park": "Vixen Hollow Park", "changes": {"team": ["Glen Haven Foxes", None]}},
+        {"park": "Gullwing Field", "old_row": 1, "new_row": 1, "changes": {"fence_distance.cf": [402, 396]}},
+        {"park": "Timberline Park", "old_row": 2, "new_row": 2, "changes": {"fence_height.lf": [15, 24]}},
+        {"park": "Alder Grounds", "old_row": 3, "new_row": 3, "changes": {"factors_lhb.hr": [104, 110]}},
+        {"park": "Millrace Stadium", "old_row": 4, "new_row": 4, "changes": {"surface": ["Grass", "Turf"]}},
+        {"park": "Vixen Hollow Park", "old_row": 6, "new_row": 6, "changes": {"team": ["Glen Haven Foxes", None]}},
     ],
 }
 
@@ -87,9 +88,15 @@ class Compare(TempFolderTest):
         patch_park(new, 1, 94 + 6, struct.pack("<h", 420))
         data = json.loads(self.compare(self.old, new, "--json", "-").stdout)
         self.assertEqual((data["added"], data["removed"]), ([], []))
-        self.assertEqual(data["changed"], [{"park": "gullwing field", "changes": {"fence_distance.cf": [409, 420]}}])
+        self.assertEqual(data["changed"], [{"park": "gullwing field", "old_row": 2, "new_row": 2,
+                                            "changes": {"fence_distance.cf": [409, 420]}}])
         text = self.compare(self.old, new).stdout.decode()
-        self.assertIn("gullwing field (2 of 2): CF 409 -> 420\n", text)
+        self.assertIn("gullwing field (2 of 2, row 2 -> 2): CF 409 -> 420\n", text)
+        # A name twice in the new season and once in the old: the second is added, told apart by its row.
+        patch_park(self.old, 1, 8, b"Other Field".ljust(30, b" "))
+        data = json.loads(self.compare(self.old, new, "--json", "-").stdout)
+        self.assertEqual((data["added"], data["removed"], data["changed"]),
+                         ([{"park": "gullwing field", "row": 2}], [{"park": "Other Field", "row": 2}], []))
 
     def test_exit_statuses(self):
         incomplete = self.path("incomplete")

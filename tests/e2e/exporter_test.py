@@ -56,6 +56,38 @@ class CommandLine(TempFolderTest):
         self.assertIn(b"No Park File to Process", result.stderr)
         self.assertEqual(result.stdout, b"")
 
+    def test_errors_name_their_cause(self):
+        season = write_season(self.path("season"))
+        blocker = self.path("a file")
+        open(blocker, "wb").close()
+        as_nobody = None
+        if os.geteuid() == 0:  # root passes every permission check: the refusals need another user
+            os.chmod(self.tmp, 0o755)
+            as_nobody = lambda: (os.setgid(65534), os.setuid(65534))
+        locked = self.path("locked")
+        os.mkdir(locked, 0o755)
+        os.mkdir(self.path("unreadable"), 0o300)
+        cases = [
+            ([season, "--diagrams", os.path.join(locked, "svg")], "cannot make the folder", "Permission denied"),
+            ([season, "--diagrams", os.path.join(blocker, "svg")], "cannot make the folder", "Not a directory"),
+            ([season, "--csv", os.path.join(locked, "parks.csv")], "Cannot write", "Permission denied"),
+            ([self.path("unreadable")], "cannot read the folder", "Permission denied"),
+        ]
+        for args, what, cause in cases:
+            with self.subTest(args=args):
+                result = subprocess.run([EXPORTER, *args], capture_output=True, timeout=120, preexec_fn=as_nobody)
+                self.assertEqual(result.returncode, 1, result.stderr)
+                self.assertIn(what, result.stderr.decode())
+                self.assertIn(cause, result.stderr.decode())
+
+    def test_sample_season_tool_answers_help(self):
+        tool = os.environ["VENDRIX_MAKE_SAMPLE"]
+        result = subprocess.run([tool, "--help"], capture_output=True)
+        self.assertEqual(result.returncode, 0)
+        self.assertTrue(result.stdout.startswith(b"usage: make-sample-season"))
+        for args in ([], [self.path("s"), "99999999999"], [self.path("s"), "--nonsense"]):
+            self.assertEqual(subprocess.run([tool, *args], capture_output=True).returncode, 2, args)
+
     def test_csv_and_text_load_no_qt(self):
         libraries = subprocess.run(["ldd", EXPORTER], capture_output=True, text=True).stdout
         self.assertNotIn("libQt", libraries)

@@ -147,6 +147,48 @@ class JsonExport(TempFolderTest):
         self.assertEqual((data["parks"], data["league_average"]), ([], None))
 
 
+class Where(TempFolderTest):
+    def test_conditions_keep_what_python_keeps_and_bad_ones_are_usage_errors(self):
+        season = write_season(self.path("season"))
+        rename_first_park(season, b"\xc9clair Park 10")
+        every = json.loads(run_exporter(season, "--json", "-").stdout)
+
+        # Each case: the conditions, and the same test in Python on the full JSON.
+        cases = [
+            (["surface=grass"], lambda p: p["surface"] == "Grass"),
+            (["surface=Grass", "factors_lhb.hr>=105"], lambda p: p["surface"] == "Grass" and p["factors_lhb"]["hr"] >= 105),
+            (["fence_distance.cf<400", "fence_height.lf!=10"],
+             lambda p: p["fence_distance"]["cf"] < 400 and p["fence_height"]["lf"] != 10),
+            (["team!="], lambda p: p["team"] is not None),
+            (["team="], lambda p: p["team"] is None),
+            (["row<=3"], lambda p: p["row"] <= 3),
+            (["park=ÉCLAIR PARK 10"], lambda p: p["row"] == 1),
+            (["park<Éclair Park 9"], lambda p: p["park"].lower() < "e"),
+            (["year>2031"], lambda p: False),
+        ]
+        for conditions, keeps in cases:
+            with self.subTest(conditions=conditions):
+                args = [season, "--json", "-"]
+                for condition in conditions:
+                    args += ["--where", condition]
+                result = run_exporter(*args)
+                self.assertEqual((result.returncode, result.stderr), (0, b""))
+                data = json.loads(result.stdout)
+                self.assertEqual(data["parks"], [p for p in every["parks"] if keeps(p)])
+                self.assertEqual(data["league_average"], every["league_average"])
+
+        for condition, message in [("surfac=Grass", 'unknown key "surfac"'), ("surface~Grass", "is not a condition"),
+                                   ("factors_lhb.hr>=many", "factors_lhb.hr needs a number"), ("=5", "is not a condition"),
+                                   ("year!5", "! alone is no operator")]:
+            with self.subTest(condition=condition):
+                result = run_exporter(season, "--json", "-", "--where", condition)
+                self.assertEqual((result.returncode, result.stdout), (2, b""))
+                self.assertIn(message, result.stderr.decode())
+        result = run_exporter(season, "--csv", "-", "--where", "surface=Grass")
+        self.assertEqual(result.returncode, 2)
+        self.assertIn(b"give --json FILE as well", result.stderr)
+
+
 class FolderMemory(TempFolderTest):
     def test_json_and_comparison_never_replace_the_folder_memory(self):
         season = write_season(self.path("season"))

@@ -4,6 +4,7 @@
 
 #include "seasondiff/changenotes.h"
 #include "seasondiff/comparisonjson.h"
+#include "seasondiff/comparisontext.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -103,11 +104,14 @@ TEST(SeasonComparison, ChangeKeysAreTheExportKeysWithADot) {
     EXPECT_EQ(changeKey(col::lastCaptioned), "rain_freq");
 }
 
-TEST(SeasonComparison, NotesSayWhatEachCellWasAndTheSummaryNamesTheGoneParks) {
-    const ParkTable before = tableOf({{"A", "400"}, {"B", "400", "Owls"}, {"Gone One"}, {"Gone Two"}});
-    const ParkTable after = tableOf({{"A", "405"}, {"B", "400", ""}, {"Caf\xE9 Park"}});
-    const ChangeNotes notes =
-        changeNotes(compareSeasons(before, after), {" Northwind League ", "2030", "", before});
+// The shown season is the comparison's new one, the other season the old: the words must hold
+// whichever of the two is the later.
+TEST(SeasonComparison, NotesAndSentenceSayWhatTheOtherSeasonHasWithoutADirection) {
+    const ParkTable other = tableOf({{"A", "400"}, {"B", "400", "Owls"}, {"Gone One"}, {"Gone Two"}});
+    const ParkTable shown = tableOf({{"A", "405"}, {"B", "400", ""}, {"Caf\xE9 Park"}});
+    const SeasonComparison comparison = compareSeasons(other, shown);
+    const ChangeNotes notes = changeNotes(comparison, {" Northwind League ", "2030", "", other},
+                                          {"Northwind League", "2029", "", shown});
     ASSERT_EQ(notes.notes.size(), 3u);
     EXPECT_EQ(notes.notes[0].row, 2);
     EXPECT_EQ(notes.notes[0].column, col::firstFenceDistance + 3);
@@ -116,8 +120,38 @@ TEST(SeasonComparison, NotesSayWhatEachCellWasAndTheSummaryNamesTheGoneParks) {
     EXPECT_TRUE(notes.notes[2].newPark);
     EXPECT_EQ(notes.notes[2].row, 4);
     EXPECT_EQ(notes.notes[2].column, col::parkName);
-    EXPECT_EQ(notes.summary,
-              "2 parks changed, 1 new, 2 gone since Northwind League 2030. Gone: Gone One, Gone Two");
+    EXPECT_EQ(notes.notes[2].toolTip, "Only in this season");
+    EXPECT_EQ(notes.summary, "Compared with Northwind League 2030: 2 parks differ, 1 only in this season, "
+                             "2 only in 2030 (Gone One, Gone Two)");
+
+    struct Case {
+        ComparedSeason other;
+        std::string_view shownSeason;
+        const ParkTable& shownTable;
+        std::string sentence;
+    };
+    const ParkTable one = tableOf({{"A", "405"}, {"B", "400", "Owls"}});
+    const Case cases[] = {
+        {{"L", "2031", "", other},
+         "2031",
+         shown,
+         "Compared with L 2031: 2 parks differ, 1 only in this season, 2 only in the other season "
+         "(Gone One, Gone Two)"},
+        {{"L", " ", "", other},
+         "2031",
+         shown,
+         "Compared with L: 2 parks differ, 1 only in this season, 2 only in the other season (Gone One, Gone "
+         "Two)"},
+        {{"L", "2032", "", one},
+         "2031",
+         shown,
+         "Compared with L 2032: 1 park differs, 1 only in this season, "
+         "0 only in 2032"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(comparisonSentence(compareSeasons(c.other.table, c.shownTable), c.other,
+                                     {"L", c.shownSeason, "", c.shownTable}),
+                  c.sentence);
 }
 
 } // namespace

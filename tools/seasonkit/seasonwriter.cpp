@@ -1,7 +1,9 @@
 #include "seasonwriter.h"
 
+#include <cerrno>
 #include <fstream>
 #include <stdexcept>
+#include <system_error>
 
 namespace vendrix::seasonkit {
 
@@ -29,15 +31,23 @@ std::vector<std::uint8_t> encodeOrgs(const std::vector<SeasonContent::Org>& orgs
 }
 
 void writeBytes(const std::filesystem::path& file, const std::vector<std::uint8_t>& bytes) {
+    errno = 0;
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
-    if (!out)
-        throw std::runtime_error("cannot write " + file.string());
+    if (!out) {
+        const int error = errno;
+        throw std::runtime_error(
+            "cannot write " + file.string() +
+            (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
+    }
 }
 
 void writeSeason(const std::filesystem::path& folder, const SeasonContent& content) {
-    std::filesystem::create_directories(folder);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (ec)
+        throw std::runtime_error("cannot make the folder " + folder.string() + ": " + ec.message());
     writeBytes(folder / "dmbpark.dat", encodeParks(content.parks));
     writeBytes(folder / "dmbteam.dat", encodeTeams(content.teams));
     writeBytes(folder / "dmborg.dat", encodeOrgs(content.orgs));

@@ -27,6 +27,10 @@ std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<s
             options.showHelp = true;
             return options;
         }
+        if (argument == "--strict") {
+            options.strict = true;
+            continue;
+        }
         // Both "--json FILE" and "--json=FILE".
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
@@ -57,19 +61,21 @@ std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<s
 }
 
 std::string compareUsageText() {
-    return "Usage: vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
+    return "Usage: vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE] [--strict]\n"
            "\n"
            "Compares the parks of two season folders, matched by park name (blanks at both ends\n"
            "and case ignored): team, fence distances and heights, factors and the eight words.\n"
            "\n"
            "  --text FILE   the changes as UTF-8 text, one line per changed value\n"
            "  --json FILE   the changes as UTF-8 JSON (the schema is in the README)\n"
+           "  --strict      a warning about either season fails the run: exit status 3,\n"
+           "                nothing written\n"
            "\n"
            "FILE - is standard output. With neither option the text goes to standard output.\n"
            "\n"
            "Exit status: 0 the comparison was written, whatever it found; 1 a folder is not a\n"
            "complete season, has no usable park file, or an output failed; 2 the command line\n"
-           "is wrong.\n";
+           "is wrong; 3 --strict and a warning.\n";
 }
 
 int runCompare(const CompareOptions& options) {
@@ -86,6 +92,10 @@ int runCompare(const CompareOptions& options) {
     const std::optional<SeasonTable> newSeason = loadSeason(options.newFolder);
     if (!oldSeason || !newSeason)
         return kExitFailed;
+    if (options.strict && (!oldSeason->warnings.empty() || !newSeason->warnings.empty())) {
+        tell("--strict: nothing written");
+        return kExitWarnings;
+    }
 
     const seasondiff::SeasonComparison comparison =
         seasondiff::compareSeasons(oldSeason->table, newSeason->table);

@@ -16,6 +16,7 @@ inline constexpr std::string_view kCompareCommand = "compare";
 // What `vendrix-export compare` is asked for.
 struct CompareOptions {
     bool showHelp = false;
+    bool strict = false;
     std::string oldFolder;
     std::string newFolder;
     std::optional<std::string> jsonFile;

@@ -4,6 +4,7 @@
 #include "output/outputfile.h"
 #include "printmoduleloader.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -27,13 +28,16 @@ bool writeDiagram(const fs::path& target, std::string_view bytes) {
     fs::path partial = target;
     partial += ".partial";
     {
+        errno = 0;
         std::ofstream out(partial, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         out.close();
         if (!out) {
+            const int error = errno;
             std::error_code ec;
             fs::remove(partial, ec);
-            tell("cannot write " + target.string());
+            tell("cannot write " + target.string() +
+                 (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
             return false;
         }
     }
@@ -48,21 +52,25 @@ bool writeDiagram(const fs::path& target, std::string_view bytes) {
 }
 
 bool makeFolder(const std::string& folder) {
+    // The cause is the making's own error: a later test of the folder would overwrite it.
+    std::error_code made;
+    fs::create_directories(folder, made);
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!fs::is_directory(folder, ec)) {
-        tell("cannot make the folder " + folder +
-             (ec ? ": " + ec.message() : std::string(": a file is in the way")));
-        return false;
-    }
-    return true;
+    if (fs::is_directory(folder, ec))
+        return true;
+    tell("cannot make the folder " + folder + ": " +
+         (made ? made.message()
+          : ec ? ec.message()
+               : std::string("a file is in the way")));
+    return false;
 }
 
 bool deliverSheet(const std::string& file, const std::string& pdf) {
     if (file == "-") {
+        errno = 0;
         std::fwrite(pdf.data(), 1, pdf.size(), stdout);
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-            tell("cannot write standard output");
+            tell("cannot write standard output: " + std::generic_category().message(errno));
             return false;
         }
         return true;

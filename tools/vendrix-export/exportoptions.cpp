@@ -48,10 +48,22 @@ std::optional<UsageError> takeEncoding(const std::vector<std::string_view>& argu
     return std::nullopt;
 }
 
+// The text after "--NAME=" or the next argument; moves i past it. Nothing when there is none.
+std::optional<std::string_view> takeValue(const std::vector<std::string_view>& arguments, std::size_t& i) {
+    const std::string_view argument = arguments[i];
+    const std::size_t equals = argument.find('=');
+    if (equals != std::string_view::npos)
+        return argument.substr(equals + 1);
+    if (i + 1 < arguments.size())
+        return arguments[++i];
+    return std::nullopt;
+}
+
 } // namespace
 
 std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std::string_view>& arguments) {
     ExportOptions options;
+    std::vector<std::string> conditions;
     bool onlyFoldersFollow = false;
     std::vector<std::string_view> folders;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -78,12 +90,23 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
             options.print = true;
             continue;
         }
+        if (argument == "--strict") {
+            options.strict = true;
+            continue;
+        }
         // Both "--csv FILE" and "--csv=FILE".
         const std::size_t equals = argument.find('=');
         const std::string_view name = argument.substr(0, equals);
         if (name == "--encoding") {
             if (const auto error = takeEncoding(arguments, i, options))
                 return *error;
+            continue;
+        }
+        if (name == "--where") {
+            const std::optional<std::string_view> condition = takeValue(arguments, i);
+            if (!condition || condition->empty())
+                return UsageError{"--where needs a CONDITION such as surface=Grass"};
+            conditions.emplace_back(*condition);
             continue;
         }
         const FileOption* option = findFileOption(name);
@@ -110,6 +133,14 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
         return UsageError{"one SEASON_FOLDER only, got " + std::string(folders[1]) + " too"};
     options.seasonFolder = std::string(folders.front());
 
+    if (!conditions.empty()) {
+        if (!options.jsonFile)
+            return UsageError{"--where chooses the parks of the JSON: give --json FILE as well"};
+        auto filter = parkjson::ParkFilter::parse(conditions);
+        if (const auto* message = std::get_if<std::string>(&filter))
+            return UsageError{"--where: " + *message};
+        options.filter = std::move(std::get<parkjson::ParkFilter>(filter));
+    }
     if (options.diagramsFolder == kStandardOutput)
         return UsageError{"--diagrams needs a folder, not standard output"};
     int toStandardOutput = 0;
@@ -123,9 +154,9 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
-           "                     [--json FILE] [--encoding utf-8]\n"
-           "                     [--diagrams FOLDER] [--diagram-sheet FILE]\n"
-           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
+           "                     [--json FILE [--where CONDITION]...] [--encoding utf-8]\n"
+           "                     [--diagrams FOLDER] [--diagram-sheet FILE] [--strict]\n"
+           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE] [--strict]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -137,9 +168,15 @@ std::string usageText() {
            "  --diagrams FOLDER      each park's diagram as \"NNN Park Name.svg\" in FOLDER\n"
            "  --diagram-sheet FILE   every park's diagram, twelve to a landscape PDF page\n"
            "  --json FILE   the season as UTF-8 JSON (the schema is in the README)\n"
+           "  --where CONDITION\n"
+           "                only the parks that meet it in the JSON, e.g. --where surface=Grass\n"
+           "                --where \"factors_lhb.hr>=105\" (KEY=VALUE with the JSON's keys; also\n"
+           "                !=, <, <=, >, >=; words without regard to case; every --where must hold)\n"
            "  --encoding utf-8\n"
            "                the CSV and the text report in UTF-8 instead of the season files'\n"
            "                Windows-1252 (the default, byte for byte the window's files)\n"
+           "  --strict      a warning about the season (a park file cut inside a record, a file\n"
+           "                with no record in use) fails the run: exit status 3, nothing written\n"
            "  --help        show this text\n"
            "  --version     show the version\n"
            "\n"
@@ -149,7 +186,8 @@ std::string usageText() {
            "(or --text FILE) and as JSON (--json FILE); `vendrix-export compare --help` says more.\n"
            "\n"
            "Exit status: 0 done; 1 the folder is not a complete season, has no usable park file,\n"
-           "or an output failed; 2 the command line is wrong.\n";
+           "or an output failed; 2 the command line is wrong; 3 --strict and a warning.\n"
+           "Warnings about the season go to standard error and leave the status at 0.\n";
 }
 
 } // namespace vendrix::exporter

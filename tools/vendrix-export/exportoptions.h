@@ -1,5 +1,7 @@
 #pragma once
 
+#include "parkjson/parkfilter.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +30,10 @@ struct ExportOptions {
     std::optional<std::string> diagramSheetFile; // a PDF of every park's diagram
     TextEncoding encoding = TextEncoding::Windows1252;
     bool print = false;
+    // Any warning about the season fails the run before anything is written.
+    bool strict = false;
+    // --where: the parks the JSON keeps.
+    parkjson::ParkFilter filter;
 
     // With no output asked for, the CSV goes to standard output.
     bool asksForOutput() const {

@@ -87,8 +87,19 @@ bool deliver(const std::string& file, std::string_view bytes) {
 std::optional<SeasonTable> loadSeason(const std::string& folderName) {
     const fs::path folder = native::pathFromText(folderName);
     std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
-        tell(folderName + (fs::exists(folder, ec) ? " is not a folder" : ": no such folder"));
+    const fs::file_status status = fs::status(folder, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory) {
+        tell("cannot read " + folderName + ": " + ec.message());
+        return std::nullopt;
+    }
+    if (!fs::is_directory(status)) {
+        tell(folderName + (fs::exists(status) ? " is not a folder" : ": no such folder"));
+        return std::nullopt;
+    }
+    // A folder that cannot be listed would pass for one without season files.
+    fs::directory_iterator listing(folder, ec);
+    if (ec) {
+        tell("cannot read the folder " + folderName + ": " + ec.message());
         return std::nullopt;
     }
     const season::SeasonScan scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
@@ -105,7 +116,11 @@ std::optional<SeasonTable> loadSeason(const std::string& folderName) {
         tell(folderName + ": " + trimmed(build.message));
         return std::nullopt;
     }
-    return SeasonTable{std::move(*build.table), scan.caption(), scan.leagueName, scan.seasonText};
+    std::vector<season::SeasonWarning> warnings = parktable::seasonWarnings(scan, build);
+    for (const season::SeasonWarning& warning : warnings)
+        tell(folderName + ": warning: " + warning.text);
+    return SeasonTable{std::move(*build.table), scan.caption(), scan.leagueName, scan.seasonText,
+                       std::move(warnings)};
 }
 
 namespace {
@@ -146,6 +161,10 @@ int runExport(const ExportOptions& options) {
     const std::optional<SeasonTable> season = loadSeason(options.seasonFolder);
     if (!season)
         return kExitFailed;
+    if (options.strict && !season->warnings.empty()) {
+        tell("--strict: nothing written");
+        return kExitWarnings;
+    }
 
     bool done = true;
     const std::optional<std::string> csvFile =
@@ -157,7 +176,7 @@ int runExport(const ExportOptions& options) {
                        inEncoding(output::textReport(season->table, season->title), options.encoding)) &&
                done;
     if (options.jsonFile)
-        done = deliver(*options.jsonFile, seasonJsonText(*season)) && done;
+        done = deliver(*options.jsonFile, seasonJsonText(*season, options.filter)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     if (options.diagramsFolder || options.diagramSheetFile)

@@ -9,7 +9,7 @@
 
 namespace vendrix::exporter {
 
-std::string seasonJsonText(const SeasonTable& season) {
+std::string seasonJsonText(const SeasonTable& season, const parkjson::ParkFilter& filter) {
     // Each park's fair territory in square feet, rounded; null for a park whose wall cannot be drawn.
     const auto fairArea = [&](int tableRow, parkjson::JsonWriter& writer) {
         writer.key("fair_area_sqft");
@@ -19,7 +19,10 @@ std::string seasonJsonText(const SeasonTable& season) {
         else
             writer.null();
     };
-    return parkjson::seasonJson(season.table, {season.league, season.season}, fairArea);
+    if (filter.empty())
+        return parkjson::seasonJson(season.table, {season.league, season.season}, fairArea);
+    const std::vector<int> rows = filter.keptRows(season.table);
+    return parkjson::seasonJson(season.table, {season.league, season.season}, rows, fairArea);
 }
 
 std::string inEncoding(std::string windows1252Text, TextEncoding encoding) {

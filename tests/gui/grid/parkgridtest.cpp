@@ -298,16 +298,17 @@ TEST_F(Grid, TooltipsTellMeaningRankAndTheWholeText) {
         EXPECT_FALSE(shown.index(1, column).data(Qt::ToolTipRole).toString().isEmpty()) << column;
     // 112 among 100, 9, 112, 100, 32767, -1; equal values share their rank.
     EXPECT_EQ(shown.index(4, hr).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("HR, LHB: 112, 2nd highest of 6 parks; league mean 5514.5"));
+              QStringLiteral("HR, LHB: 112, 2nd highest of 6 parks; league mean 6617.6"));
     EXPECT_TRUE(shown.index(5, hr).data(Qt::ToolTipRole).toString().contains(QStringLiteral("3rd highest")));
     EXPECT_TRUE(shown.index(2, hr).data(Qt::ToolTipRole).toString().contains(QStringLiteral("3rd highest")));
     EXPECT_FALSE(shown.index(2, col::firstAttribute).data(Qt::ToolTipRole).isValid());
 
-    // The foot row: the mean of every number column with one decimal, nonsense counted as stored.
+    // The foot row: the mean of every number column with one decimal, without the values that cannot
+    // be real (a factor of -1; distances of -1, 0 and 32767).
     const auto& foot = grid->leagueAverage();
     EXPECT_EQ(foot.index(0, 0).data().toString(), QStringLiteral("League average"));
-    EXPECT_EQ(foot.index(0, hr).data().toString(), QStringLiteral("5514.5"));
-    EXPECT_EQ(foot.index(0, col::firstFenceDistance).data().toString(), QStringLiteral("5626.8"));
+    EXPECT_EQ(foot.index(0, hr).data().toString(), QStringLiteral("6617.6"));
+    EXPECT_EQ(foot.index(0, col::firstFenceDistance).data().toString(), QStringLiteral("331.7"));
     EXPECT_FALSE(foot.index(0, col::firstAttribute).data().isValid());
 
     // A narrow column shows its whole text first in the tooltip; a wide one does not.

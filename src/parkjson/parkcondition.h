@@ -1,0 +1,53 @@
+#pragma once
+
+#include "parktable/parktable.h"
+
+#include <string>
+#include <string_view>
+#include <variant>
+
+namespace vendrix::parkjson {
+
+// One condition on a park, written as the JSON export names its values: "surface=Grass",
+// "factors_lhb.hr>=105", "team!=", "park<M". KEY is "row", "park", "team", "year", a group's member
+// with a dot ("fence_distance.cf") or one of the eight words ("surface"); the operator one of
+// = != < <= > >=. Numbers compare as numbers (a cell that holds none meets no condition); texts
+// compare as the JSON shows them (the park trimmed, the team with its blanks made one, no team as an
+// empty text), without regard to case, and in natural order for < and > ("Park 2" < "Park 10").
+// Shared by the exporter's --where and any view that keeps some parks by their values.
+class ParkCondition {
+public:
+    enum class Operator { Equal, NotEqual, Less, LessOrEqual, Greater, GreaterOrEqual };
+    // The park's number (1 for the first park row) rather than a table column.
+    static constexpr int kRowNumber = -1;
+
+    // A condition from its text (UTF-8), or the message saying what is wrong with it.
+    static std::variant<ParkCondition, std::string> parse(std::string_view text);
+    // A condition on a column of the table directly: a number for the number columns and "row", a
+    // text (UTF-8) for the park, the team and the words. Nothing when a number column is given a
+    // value that is not a number.
+    static std::variant<ParkCondition, std::string> on(int column, Operator op, std::string_view value);
+
+    bool holdsFor(const parktable::ParkTable& table, int row) const;
+
+    int column() const { return column_; }
+    Operator op() const { return op_; }
+    const std::string& text() const { return text_; }
+
+    // Every KEY a condition may name, in the JSON export's order, joined by ", ".
+    static std::string knownKeys();
+
+private:
+    bool compares(int order) const;
+
+    int column_ = kRowNumber;
+    Operator op_ = Operator::Equal;
+    bool numeric_ = true;
+    double number_ = 0;
+    std::string word_;         // Windows-1252 bytes, as the table holds texts
+    std::string foldedWord_;   // the same in small letters
+    bool wordWritable_ = true; // false when the value holds characters Windows-1252 lacks
+    std::string text_;         // as written, for messages
+};
+
+} // namespace vendrix::parkjson
