@@ -1,6 +1,9 @@
 // Sorting and finding in the park grid on a season of 32,767 parks, each step up to the grid
 // painted again, on Qt's offscreen platform.
 #include "benchseason.h"
+#include "gui/filters/columnfilter.h"
+#include "gui/filters/filterchips.h"
+#include "gui/filters/parkfilters.h"
 #include "gui/grid/parkgrid.h"
 #include "gui/grid/parkrowproxy.h"
 #include "parktable/parktablebuilder.h"
@@ -138,6 +141,27 @@ BENCHMARK(BM_GridFindKeystroke)
     ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// A filter by column put in place and taken away again: a word of the Surface column, and a
+// range of the HR factor for left-handed batters; the grid shown again after each.
+void BM_GridFilter(benchmark::State& state) {
+    ParkGrid& grid = *sharedGrid();
+    grid.setFindText({});
+    vendrix::gui::FilterChips chips;
+    vendrix::gui::ParkFilters filters(grid, chips);
+    namespace col = vendrix::parktable::col;
+    const auto filter = state.range(0) == 0
+                            ? vendrix::gui::ColumnFilter::words(col::firstAttribute + 1, {QStringLiteral("Grass")})
+                            : vendrix::gui::ColumnFilter::range(col::firstFactorLHB + 3, 105, std::nullopt);
+    for (auto _ : state) {
+        filters.apply(*filter);
+        paint(grid);
+        state.counters["shown"] = grid.shownRows().shownParkCount();
+        filters.removeColumn(filter->column());
+        paint(grid);
+    }
+}
+BENCHMARK(BM_GridFilter)->ArgName("range")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
 

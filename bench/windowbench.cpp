@@ -29,6 +29,7 @@ public:
 class NoPrinter : public vendrix::gui::ReportPrinter {
 public:
     void print(const vendrix::output::PrintedReport&) override {}
+    using ReportPrinter::print;
 };
 class RootOnly : public vendrix::gui::VolumeSource {
 public:

@@ -1,18 +1,21 @@
 #include "comparisoncontroller.h"
 
 #include "gui/bridge/displaytext.h"
+#include "gui/dialogs/namelistdialog.h"
+#include "gui/filters/parkfilters.h"
 #include "gui/grid/cellnotes.h"
 #include "gui/grid/parkgrid.h"
+#include "noticeline.h"
 #include "parkshape/seasonshapes.h"
 #include "parktable/parktablebuilder.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 #include "seasondiff/changenotes.h"
+#include "seasondiff/comparisontext.h"
 #include "seasondiff/seasoncomparison.h"
 
 #include <QAction>
 #include <QFile>
-#include <QLabel>
 #include <QStringList>
 
 namespace vendrix::app {
@@ -65,14 +68,31 @@ std::optional<OtherSeason> readSeason(const std::filesystem::path& folder, QStri
 
 } // namespace
 
-ComparisonController::ComparisonController(gui::ParkGrid& grid, QWidget& window, gui::AppMessageBox& messages)
-    : QObject(&window), grid_(grid), messages_(messages), summary_(new QLabel(&window)),
+ComparisonController::ComparisonController(gui::ParkGrid& grid, gui::ParkFilters& filters, QWidget& window,
+                                           gui::AppMessageBox& messages)
+    : QObject(&window), grid_(grid), filters_(filters), messages_(messages), summary_(new NoticeLine(&window)),
       compareAction_(new QAction(QString::fromLatin1(kCompareActionText), &grid)),
-      stopAction_(new QAction(QString::fromLatin1(kStopComparingText), &grid)) {
+      stopAction_(new QAction(QString::fromLatin1(kStopComparingText), &grid)),
+      onlyDifferingAction_(new QAction(QString::fromLatin1(kOnlyDifferingText), &window)),
+      nextAction_(new QAction(QStringLiteral("Next park that differs"), &window)),
+      previousAction_(new QAction(QStringLiteral("Previous park that differs"), &window)) {
     summary_->setObjectName(QStringLiteral("comparisonSummary"));
-    summary_->setTextFormat(Qt::PlainText);
-    summary_->setWordWrap(false);
-    summary_->hide();
+    connect(summary_, &NoticeLine::clicked, this, &ComparisonController::showOnlyInOther);
+
+    onlyDifferingAction_->setCheckable(true);
+    onlyDifferingAction_->setEnabled(false);
+    onlyDifferingAction_->setToolTip(
+        QStringLiteral("Shows only the parks that differ from the season compared with"));
+    connect(onlyDifferingAction_, &QAction::toggled, this, &ComparisonController::showOnlyDiffering);
+    nextAction_->setShortcut(QKeySequence(Qt::Key_F3));
+    previousAction_->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    for (QAction* action : {nextAction_, previousAction_}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        action->setEnabled(false);
+        window.addAction(action);
+    }
+    connect(nextAction_, &QAction::triggered, this, [this] { goToDifference(true); });
+    connect(previousAction_, &QAction::triggered, this, [this] { goToDifference(false); });
 
     compareAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     compareAction_->setShortcutContext(Qt::WindowShortcut);
@@ -84,6 +104,7 @@ ComparisonController::ComparisonController(gui::ParkGrid& grid, QWidget& window,
     connect(stopAction_, &QAction::triggered, this, &ComparisonController::stop);
     grid_.addAction(compareAction_);
     grid_.addAction(stopAction_);
+    grid_.addAction(onlyDifferingAction_);
 }
 
 void ComparisonController::chooseAndCompare() {
@@ -91,15 +112,19 @@ void ComparisonController::chooseAndCompare() {
         messages_.show(QStringLiteral("There is no park table to compare yet: press Get Park Info first."));
         return;
     }
-    const std::filesystem::path folder = folderDialog_->chooseFolder(
-        QStringLiteral("Compare with season"), otherFolder_.value_or(std::filesystem::path()));
+    // Seasons of a league usually stand side by side: the dialog opens among them.
+    const std::filesystem::path start = otherFolder_ ? *otherFolder_ : shownFolder_.parent_path();
+    const std::filesystem::path folder = folderDialog_->chooseFolder(QStringLiteral("Compare with season"), start);
     if (folder.empty())
         return;
     if (compareWith(folder))
         otherFolder_ = folder;
 }
 
-void ComparisonController::tableShown() {
+void ComparisonController::tableShown(std::string league, std::string season, std::filesystem::path folder) {
+    shownLeague_ = std::move(league);
+    shownSeason_ = std::move(season);
+    shownFolder_ = std::move(folder);
     if (otherFolder_ && grid_.table() != nullptr && !compareWith(*otherFolder_))
         stop();
 }
@@ -107,6 +132,10 @@ void ComparisonController::tableShown() {
 void ComparisonController::stop() {
     otherFolder_.reset();
     stopAction_->setEnabled(false);
+    onlyDifferingAction_->setChecked(false);
+    for (QAction* action : {onlyDifferingAction_, nextAction_, previousAction_})
+        action->setEnabled(false);
+    onlyInOther_.clear();
     grid_.setCellNotes({});
     showSummary({});
     emit previousOutlinesChanged({});
@@ -120,17 +149,26 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
         return false;
     }
     const std::string folderText = folder.string();
+    const std::string shownFolderText = shownFolder_.string();
     const seasondiff::ComparedSeason oldSeason{other->league, other->season, folderText, other->table};
+    const seasondiff::ComparedSeason shown{shownLeague_, shownSeason_, shownFolderText, *grid_.table()};
     const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(other->table, *grid_.table());
-    const seasondiff::ChangeNotes changes = seasondiff::changeNotes(comparison, oldSeason);
+    const seasondiff::ChangeNotes changes = seasondiff::changeNotes(comparison, oldSeason, shown);
+    onlyInOther_.clear();
+    for (const seasondiff::ParkPlace& place : comparison.removed)
+        onlyInOther_ << fromUtf8(seasondiff::parkLabel(other->table, place));
+    otherName_ = fromUtf8(seasondiff::seasonTitle(other->league, other->season));
 
     gui::CellNotes notes;
     for (const seasondiff::ChangeNote& change : changes.notes)
         notes.set(change.row, change.column,
                   {change.newPark ? kNewParkTint : kChangedTint, fromUtf8(change.toolTip), change.newPark});
     grid_.setCellNotes(std::move(notes));
-    stopAction_->setEnabled(true);
+    for (QAction* action : {stopAction_, onlyDifferingAction_, nextAction_, previousAction_})
+        action->setEnabled(true);
     showSummary(fromUtf8(changes.summary));
+    if (onlyDifferingAction_->isChecked())
+        showOnlyDiffering(true);
 
     const QString seasonName = (gui::fromWindows1252(other->league).trimmed() + QLatin1Char(' ') +
                                 gui::fromWindows1252(other->season).trimmed())
@@ -153,10 +191,54 @@ QRect ComparisonController::placeSummaryAbove(const QRect& tableArea) const {
     return tableArea.adjusted(0, height, 0, 0);
 }
 
+void ComparisonController::showOnlyDiffering(bool on) {
+    if (!on || !isComparing()) {
+        filters_.setOtherChoice({});
+        return;
+    }
+    filters_.setOtherChoice([this](int row) { return grid_.parkModel().cellNotes().rowNoted(row); });
+}
+
+void ComparisonController::goToDifference(bool forward) {
+    const gui::ParkRowProxy& rows = grid_.shownRows();
+    const gui::CellNotes& notes = grid_.parkModel().cellNotes();
+    const int count = rows.rowCount();
+    const int first = parktable::kFirstParkRow;
+    if (count <= first)
+        return;
+    const int current = grid_.currentIndex().isValid() ? grid_.currentIndex().row() : (forward ? first - 1 : count);
+    // Round the table once, from the row after (or before) the current one.
+    const int parks = count - first;
+    for (int step = 1; step <= parks; ++step) {
+        const int offset = ((current - first) + (forward ? step : -step)) % parks;
+        const int row = first + (offset + parks) % parks;
+        const int tableRow = rows.mapToSource(rows.index(row, 0)).row();
+        if (notes.rowNoted(tableRow)) {
+            grid_.goToTableRow(tableRow);
+            return;
+        }
+    }
+}
+
+void ComparisonController::showOnlyInOther() {
+    if (onlyInOther_.isEmpty())
+        return;
+    if (list_ != nullptr)
+        list_->close();
+    list_ = new gui::NameListDialog(
+        QStringLiteral("Parks only in %1").arg(otherName_),
+        QStringLiteral("%1 parks are only in %2:").arg(onlyInOther_.size()).arg(otherName_), onlyInOther_,
+        grid_.window());
+    list_->setAttribute(Qt::WA_DeleteOnClose);
+    list_->open();
+}
+
 void ComparisonController::showSummary(const QString& text) {
     const bool wasShown = !summary_->isHidden();
-    summary_->setText(text);
-    summary_->setToolTip(text);
+    summary_->setFullText(text, onlyInOther_.isEmpty() ? QString()
+                                                       : QStringLiteral("Click for the list of the %1 parks only in %2")
+                                                             .arg(onlyInOther_.size())
+                                                             .arg(otherName_));
     summary_->setVisible(!text.isEmpty());
     if (wasShown != !text.isEmpty())
         emit summaryShownChanged();

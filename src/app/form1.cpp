@@ -2,15 +2,20 @@
 
 #include "comparisoncontroller.h"
 #include "firststarthint.h"
+#include "focusframe.h"
 #include "formgeometry.h"
 #include "gui/bridge/displaytext.h"
 #include "gui/bridge/nativepath.h"
 #include "gui/diagram/parkdiagrampanel.h"
 #include "gui/folders/drivelist.h"
 #include "gui/folders/filelist.h"
+#include "gui/filters/filterchips.h"
+#include "gui/filters/nomatchnotice.h"
+#include "gui/filters/parkfilters.h"
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
+#include "noticeline.h"
 #include "parktable/parktablebuilder.h"
 #include "season/foldermemory.h"
 #include "season/seasonfiles.h"
@@ -23,8 +28,11 @@
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -72,7 +80,9 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
-    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableCaptionBytes_);
+    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableCaptionBytes_,
+                                                [this](const QString& note) { showOutputNote(note); });
+    createPrintMenu();
     if (services_.settings)
         UserSettings::rememberToggle(grdParks_->factorColourAction(), *services_.settings,
                                      QStringLiteral("grid/factorColours"), true);
@@ -111,10 +121,29 @@ void Form1::createControls() {
     connect(findBar_, &gui::ParkFindBar::findTextChanged, grdParks_, &gui::ParkGrid::setFindText);
     connect(grdParks_, &gui::ParkGrid::shownParksChanged, findBar_, &gui::ParkFindBar::showCount);
     findLayout->addWidget(findBar_);
+    chips_ = new gui::FilterChips(findArea_);
+    findLayout->addWidget(chips_);
+    filters_ = new gui::ParkFilters(*grdParks_, *chips_, this);
+    new gui::NoMatchNotice(*grdParks_, findBar_->field(), *filters_);
+
+    seasonNotice_ = new NoticeLine(this);
+    seasonNotice_->setObjectName(QStringLiteral("seasonNotice"));
+    outputNote_ = new QLabel(this);
+    outputNote_->setObjectName(QStringLiteral("outputNote"));
+    outputNote_->setTextFormat(Qt::PlainText);
+    outputNote_->setAlignment(Qt::AlignCenter);
+    outputNote_->setAutoFillBackground(true);
+    outputNote_->setFrameShape(QFrame::StyledPanel);
+    outputNote_->hide();
 
     diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
     connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
-    comparison_ = new ComparisonController(*grdParks_, *this, services_.messages);
+    comparison_ = new ComparisonController(*grdParks_, *filters_, *this, services_.messages);
+    auto* onlyDiffering = new QToolButton(findBar_);
+    onlyDiffering->setObjectName(QStringLiteral("onlyDifferingToggle"));
+    onlyDiffering->setDefaultAction(&comparison_->onlyDifferingAction());
+    onlyDiffering->setText(QStringLiteral("Only differing"));
+    findBar_->addBesideField(onlyDiffering);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
             &ParkDiagramPanel::setPreviousOutlines);
@@ -141,6 +170,7 @@ void Form1::createControls() {
     QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
     QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
     QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
+    focusFrame_ = new FocusFrame(*this, {drive1_, dir1_, file1_, grdParks_});
 
     // Before the start-up every list shows the working folder, without a change event.
     const QString workingFolder = QDir::currentPath();
@@ -180,8 +210,18 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    grdParks_->setGeometry(
-        comparison_->placeSummaryAbove(diagramPanel_->placeBeside(geometry.place(design::grdParks, client))));
+    QRect tableArea = diagramPanel_->placeBeside(geometry.place(design::grdParks, client));
+    if (!seasonNotice_->isHidden()) {
+        const int height = seasonNotice_->sizeHint().height();
+        seasonNotice_->setGeometry(tableArea.left(), tableArea.top(), tableArea.width(), height);
+        tableArea.adjust(0, height, 0, 0);
+    }
+    grdParks_->setGeometry(comparison_->placeSummaryAbove(tableArea));
+    outputNote_->adjustSize();
+    outputNote_->resize(outputNote_->width() + 24, outputNote_->height() + 8);
+    outputNote_->move(grdParks_->geometry().center().x() - outputNote_->width() / 2,
+                      grdParks_->geometry().bottom() - outputNote_->height() - 8);
+    outputNote_->raise();
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
     firstStartHint_->setGeometry(grdParks_->geometry());
@@ -189,6 +229,8 @@ void Form1::placeControls() {
     findArea_->setGeometry(geometry.place(design::findArea, client));
     cmdGetParkInfo_->setGeometry(geometry.place(design::cmdGetParkInfo, client));
     cmdPrintInfo_->setGeometry(geometry.place(design::cmdPrintInfo, client));
+    const QRect print = cmdPrintInfo_->geometry();
+    printMore_->setGeometry(print.right() + 1, print.top(), std::max(14, print.height() / 2), print.height());
     cmdWritetoFile_->setGeometry(geometry.place(design::cmdWritetoFile, client));
     cmdWriteCSV_->setGeometry(geometry.place(design::cmdWriteCSV, client));
     cmdExit_->setGeometry(geometry.place(design::cmdExit, client));
@@ -208,6 +250,9 @@ void Form1::runHandler(const std::function<void()>& handler) {
 }
 
 void Form1::setActionButtonsEnabled(bool getParkInfo, bool outputs) {
+    printMore_->setEnabled(outputs);
+    for (QAction* action : printMore_->menu()->actions())
+        action->setEnabled(outputs);
     cmdGetParkInfo_->setEnabled(getParkInfo);
     cmdPrintInfo_->setEnabled(outputs);
     cmdWritetoFile_->setEnabled(outputs);
@@ -269,7 +314,45 @@ void Form1::reload() {
 }
 
 void Form1::showFirstStartHint() {
+    // A folder with some of the season's files says which are missing or unreadable, and why.
+    const bool partSeason = scan_.filesFound != 0 || !scan_.problems.empty();
+    firstStartHint_->setText(partSeason && !scan_.isComplete() ? explainIncomplete(scan_)
+                                                               : QString::fromLatin1(FirstStartHint::kText));
     firstStartHint_->setVisible(!grdParks_->table() && !scan_.isComplete());
+}
+
+void Form1::showOutputNote(const QString& text) {
+    outputNote_->setText(text);
+    outputNote_->show();
+    placeControls();
+    // Only the latest note's timer hides it.
+    const int shown = outputNote_->property("shown").toInt() + 1;
+    outputNote_->setProperty("shown", shown);
+    QTimer::singleShot(kOutputNoteMilliseconds, outputNote_, [this, shown] {
+        if (outputNote_->property("shown").toInt() == shown)
+            outputNote_->hide();
+    });
+}
+
+void Form1::createPrintMenu() {
+    printMore_ = new QToolButton(this);
+    printMore_->setObjectName(QStringLiteral("cmdPrintMore"));
+    printMore_->setArrowType(Qt::DownArrow);
+    printMore_->setToolTip(QStringLiteral("Print with the print dialog, or preview the printed report"));
+    printMore_->setPopupMode(QToolButton::InstantPopup);
+    auto* menu = new QMenu(printMore_);
+    QAction* dialog = menu->addAction(QStringLiteral("Print..."));
+    dialog->setObjectName(QStringLiteral("printDialogAction"));
+    dialog->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P));
+    QAction* preview = menu->addAction(QStringLiteral("Print preview"));
+    preview->setObjectName(QStringLiteral("printPreviewAction"));
+    for (QAction* action : {dialog, preview}) {
+        action->setShortcutContext(Qt::WindowShortcut);
+        addAction(action);
+    }
+    connect(dialog, &QAction::triggered, this, [this] { runHandler([this] { outputs_->printWithDialog(); }); });
+    connect(preview, &QAction::triggered, this, [this] { runHandler([this] { outputs_->previewInfo(); }); });
+    printMore_->setMenu(menu);
 }
 
 void Form1::changeDrive(const QString& root) {
@@ -309,10 +392,16 @@ void Form1::getParkInfo() {
         services_.messages.show(messageText(build.message));
         return;
     }
+    QStringList warnings;
+    for (const season::SeasonWarning& warning : parktable::seasonWarnings(scan_, build))
+        warnings << messageText(warning.text);
+    seasonNotice_->setFullText(warnings.join(QStringLiteral("; ")));
+    seasonNotice_->setVisible(!warnings.isEmpty());
+    placeControls();
     grdParks_->setTable(std::move(*build.table));
     tableCaptionBytes_ = captionBytes_;
     showFirstStartHint();
-    comparison_->tableShown();
+    comparison_->tableShown(scan_.leagueName, scan_.seasonText, parkFilePath_.parent_path());
 }
 
 void Form1::exitProgram() {

@@ -15,11 +15,14 @@
 
 class QLabel;
 class QPushButton;
+class QToolButton;
 
 namespace vendrix::gui {
 class DriveList;
 class FileList;
+class FilterChips;
 class FolderList;
+class ParkFilters;
 class ParkFindBar;
 class ParkGrid;
 } // namespace vendrix::gui
@@ -28,9 +31,13 @@ namespace vendrix::app {
 
 class FirstStartHint;
 class ComparisonController;
+class FocusFrame;
+class NoticeLine;
 class ParkDiagramPanel;
 
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
+// How long the note after a written file stays.
+inline constexpr int kOutputNoteMilliseconds = 5000;
 
 // The one window. It routes each control's event to its job: the drive list to the drive change,
 // the folder list to the season folder scan, Get Park Info to the park table build, the three
@@ -63,6 +70,15 @@ public:
     // The free space at the top right, kept there as the window grows, for a find field.
     QWidget& findArea() const { return *findArea_; }
     ComparisonController& comparison() const { return *comparison_; }
+    gui::ParkFilters& filters() const { return *filters_; }
+    gui::FilterChips& filterChips() const { return *chips_; }
+    // The line above the table that says what is wrong with the season shown.
+    NoticeLine& seasonNotice() const { return *seasonNotice_; }
+    // The short note after a file is written; it goes by itself after a few seconds.
+    QLabel& outputNote() const { return *outputNote_; }
+    FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
+    OutputCommands& outputs() const { return *outputs_; }
+    FocusFrame& focusFrame() const { return *focusFrame_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
@@ -92,6 +108,8 @@ private:
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
     void showFirstStartHint();
     void tellCannotOpen(const QString& folder);
+    void showOutputNote(const QString& text);
+    void createPrintMenu();
 
     Form1Services services_;
     FolderMemoryFile folderMemory_;
@@ -109,6 +127,12 @@ private:
     QPushButton* cmdWriteCSV_ = nullptr;
     QPushButton* cmdExit_ = nullptr;
     QWidget* findArea_ = nullptr;
+    QToolButton* printMore_ = nullptr;
+    gui::ParkFilters* filters_ = nullptr;
+    gui::FilterChips* chips_ = nullptr;
+    NoticeLine* seasonNotice_ = nullptr;
+    QLabel* outputNote_ = nullptr;
+    FocusFrame* focusFrame_ = nullptr;
     FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;

@@ -3,6 +3,7 @@
 #include "gui/dialogs/appmessagebox.h"
 #include "gui/dialogs/filedialog.h"
 #include "gui/folders/volumesource.h"
+#include "gui/print/printdialog.h"
 #include "gui/print/reportprinter.h"
 
 class QSettings;
@@ -18,6 +19,8 @@ struct Form1Services {
     gui::VolumeSource& volumes;
     // Where the window's choices are remembered (the grid's colours); none: they last this run.
     QSettings* settings = nullptr;
+    // "Print..."'s dialog; none: the system's.
+    gui::PrintDialog* printDialog = nullptr;
 };
 
 } // namespace vendrix::app

@@ -4,17 +4,21 @@
 #include "gui/dialogs/savefilechooser.h"
 #include "gui/dialogs/waitcursor.h"
 #include "gui/grid/parkgrid.h"
+#include "gui/print/printdialog.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "season/windows1252.h"
+
+#include <QDir>
 
 namespace vendrix::app {
 
 OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid,
-                               const std::string& titleBytes)
-    : services_(services), grid_(grid), titleBytes_(titleBytes) {}
+                               const std::string& titleBytes, std::function<void(const QString&)> tellDone)
+    : services_(services), grid_(grid), titleBytes_(titleBytes), tellDone_(std::move(tellDone)) {}
 
 bool OutputCommands::hasTableForOutput() {
     if (grid_.table())
@@ -23,19 +27,33 @@ bool OutputCommands::hasTableForOutput() {
     return false;
 }
 
-std::filesystem::path
-OutputCommands::chooseOutputFile(const QString& filter,
-                                 const std::function<bool(const std::filesystem::path&)>& isRefused) {
-    const std::filesystem::path path = gui::SaveFileChooser(services_.fileDialog, services_.messages)
-                                           .choose(gui::FileFilter::parse(filter), isRefused);
-    if (!path.empty() && isRefused(path)) {
+void OutputCommands::writeFile(const QString& kind, const QString& extension,
+                               const std::function<bool(const std::filesystem::path&)>& isRefused,
+                               const std::function<std::string()>& text) {
+    const QString pattern = QStringLiteral("*.") + extension;
+    const std::vector<gui::FileFilter> filters{
+        gui::FileFilter::parse(QStringLiteral("%1 (%2)|%2").arg(kind, pattern)),
+        gui::FileFilter::parse(QStringLiteral("%1 in UTF-8 (%2)|%2").arg(kind, pattern))};
+    const gui::FileChoice choice =
+        gui::SaveFileChooser(services_.fileDialog, services_.messages).chooseOf(filters, isRefused);
+    if (choice.path.empty())
+        return;
+    if (isRefused(choice.path)) {
         services_.messages.show(gui::fromMessageText(output::kRefusedNameMessage));
-        return {};
+        return;
     }
-    return path;
+    const bool utf8 = choice.filterIndex == 1;
+    const bool written = runShowingFailure([&] {
+        const std::string bytes = text();
+        output::writeOutputFile(choice.path, utf8 ? season::windows1252::toUtf8(bytes) : bytes);
+    });
+    if (written && tellDone_)
+        tellDone_(QStringLiteral("%1 parks written to %2")
+                      .arg(grid_.table()->parkCount())
+                      .arg(QDir::toNativeSeparators(gui::fromNativePath(choice.path))));
 }
 
-void OutputCommands::runShowingFailure(const std::function<void()>& work) {
+bool OutputCommands::runShowingFailure(const std::function<void()>& work) {
     std::optional<std::string> failure;
     {
         // The arrow is back before any message shows: the guard ends with this scope.
@@ -51,30 +69,26 @@ void OutputCommands::runShowingFailure(const std::function<void()>& work) {
     // A report that could not be written is said so: a silent end would pass for success.
     if (failure)
         services_.messages.show(gui::fromMessageText(*failure));
+    return !failure;
 }
 
 void OutputCommands::writeCsvFile() {
     if (!hasTableForOutput())
         return;
     // Writing the table over the folder memory would lose the remembered folder.
-    const std::filesystem::path path =
-        chooseOutputFile(QStringLiteral("CSV (*.csv)|*.csv"), [](const std::filesystem::path& chosen) {
-            return output::isFolderMemoryFile(chosen);
-        });
-    if (!path.empty())
-        runShowingFailure([&] { output::writeOutputFile(path, output::csvText(*grid_.table())); });
+    writeFile(
+        QStringLiteral("CSV"), QStringLiteral("csv"),
+        [](const std::filesystem::path& chosen) { return output::isFolderMemoryFile(chosen); },
+        [&] { return output::csvText(*grid_.table()); });
 }
 
 void OutputCommands::writeTextFile() {
     if (!hasTableForOutput())
         return;
-    const std::filesystem::path path =
-        chooseOutputFile(QStringLiteral("Text (*.txt)|*.txt"), [](const std::filesystem::path& chosen) {
-            return output::isRefusedReportName(chosen.string());
-        });
-    if (!path.empty())
-        runShowingFailure(
-            [&] { output::writeOutputFile(path, output::textReport(*grid_.table(), titleBytes_)); });
+    writeFile(
+        QStringLiteral("Text"), QStringLiteral("txt"),
+        [](const std::filesystem::path& chosen) { return output::isRefusedReportName(chosen.string()); },
+        [&] { return output::textReport(*grid_.table(), titleBytes_); });
 }
 
 void OutputCommands::printInfo() {
@@ -82,6 +96,23 @@ void OutputCommands::printInfo() {
         return;
     runShowingFailure(
         [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), titleBytes_)); });
+}
+
+void OutputCommands::printWithDialog() {
+    if (!hasTableForOutput())
+        return;
+    gui::SystemPrintDialog systemDialog;
+    gui::PrintDialog& dialog = services_.printDialog ? *services_.printDialog : systemDialog;
+    const std::optional<gui::PrintSetup> setup = dialog.ask();
+    if (!setup)
+        return;
+    runShowingFailure(
+        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), titleBytes_), *setup); });
+}
+
+void OutputCommands::previewInfo() {
+    if (hasTableForOutput())
+        services_.printer.preview(output::layoutPrintedReport(*grid_.table(), titleBytes_));
 }
 
 } // namespace vendrix::app

@@ -61,41 +61,10 @@ constexpr std::array<std::pair<std::string_view, Operator>, 6> kOperators{{
 // The Windows-1252 bytes of UTF-8 text; false when it is not UTF-8 or holds a character that code
 // page lacks (such a value matches no text of a season).
 bool toWindows1252(std::string_view utf8, std::string& out) {
-    static const std::array<std::pair<char32_t, unsigned char>, 32> high = [] {
-        std::array<std::pair<char32_t, unsigned char>, 32> table{};
-        for (unsigned byte = 0x80; byte <= 0x9F; ++byte)
-            table[byte - 0x80] = {codePointOf(static_cast<unsigned char>(byte)),
-                                  static_cast<unsigned char>(byte)};
-        return table;
-    }();
-    bool writable = true;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size())
-            return false;
-        char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            codePoint =
-                (codePoint << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-            out.push_back(static_cast<char>(codePoint));
-            continue;
-        }
-        bool found = false;
-        for (const auto& [point, byte] : high)
-            if (point == codePoint) {
-                out.push_back(static_cast<char>(byte));
-                found = true;
-            }
-        writable = writable && found;
-    }
-    return writable;
+    const std::optional<std::string> bytes = season::windows1252::fromUtf8(utf8);
+    if (bytes)
+        out = *bytes;
+    return bytes.has_value();
 }
 
 std::string folded(std::string_view text) {

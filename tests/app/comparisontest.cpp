@@ -1,14 +1,19 @@
 // Comparing the shown season with another season folder in the window: what the changed cells and
 // the new parks show, the line of totals, a new table compared again, and the end of it.
 #include "app/comparisoncontroller.h"
+#include "app/noticeline.h"
 #include "gui/diagram/parkdiagrampanel.h"
+#include "gui/dialogs/namelistdialog.h"
+#include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
 #include "seasonkit/changedseason.h"
 #include "windowtest.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
+#include <QListWidget>
 #include <QTest>
 #include <deque>
 
@@ -20,8 +25,9 @@ namespace col = parktable::col;
 // Answers the folder dialog in advance; with no answer left it is a cancel.
 class ScriptedFolderDialog : public gui::FolderDialog {
 public:
-    std::filesystem::path chooseFolder(const QString&, const std::filesystem::path&) override {
+    std::filesystem::path chooseFolder(const QString&, const std::filesystem::path& start) override {
         ++asked;
+        starts.push_back(start);
         if (answers.empty())
             return {};
         std::filesystem::path answer = answers.front();
@@ -30,6 +36,7 @@ public:
     }
 
     std::deque<std::filesystem::path> answers;
+    std::vector<std::filesystem::path> starts;
     int asked = 0;
 };
 
@@ -90,9 +97,9 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
     EXPECT_TRUE(cell("Foxfire Grounds", col::parkName, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(cell("Gullwing Field", col::parkName, Qt::FontRole).value<QFont>().bold());
 
-    const QLabel& summary = window_->comparison().summaryLine();
+    const app::NoticeLine& summary = window_->comparison().summaryLine();
     EXPECT_TRUE(summary.isVisible());
-    EXPECT_EQ(summary.text(), QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
+    EXPECT_EQ(summary.fullText(), QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
                                              "3 only in this season, 1 only in 2031 (Ore Cart Yard)"));
     EXPECT_LE(summary.geometry().bottom(), window_->grid().geometry().top());
 
@@ -106,7 +113,7 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
 
     // Another Get Park Info compares again with the same folder.
     showSeason(oldSeason_);
-    EXPECT_EQ(summary.text(), QStringLiteral("Compared with Northwind Baseball League 2031: 0 parks differ, "
+    EXPECT_EQ(summary.fullText(), QStringLiteral("Compared with Northwind Baseball League 2031: 0 parks differ, "
                                              "0 only in this season, 0 only in 2031"));
     showSeason(newSeason_);
     EXPECT_TRUE(cell("Gullwing Field", cf, Qt::ToolTipRole).toString().startsWith(QStringLiteral("402 in")));
@@ -120,6 +127,52 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
     EXPECT_FALSE(cell("Gullwing Field", cf, Qt::ToolTipRole).toString().contains(QStringLiteral("402 in")));
     EXPECT_FALSE(cell("Foxfire Grounds", col::parkName, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(window_->diagramPanel().diagram()->compared);
+}
+
+TEST_F(Comparison, PlainWordsAListOfTheOtherSeasonsParksAndTheWayFromDifferenceToDifference) {
+    showSeason(newSeason_);
+    folders_.answers.push_back(oldSeason_);
+    QTest::keyClick(window_.get(), Qt::Key_K, Qt::ControlModifier);
+    // The dialog opened among the season folders, where the shown one stands.
+    ASSERT_EQ(folders_.starts.size(), 1u);
+    EXPECT_EQ(folders_.starts[0], newSeason_.parent_path());
+    EXPECT_EQ(cell("Foxfire Grounds", col::parkName, Qt::ToolTipRole).toString(),
+              QStringLiteral("Only in this season"));
+
+    // The line fits the window and says what a click shows; a click lists the parks only in 2031.
+    app::NoticeLine& summary = window_->comparison().summaryLine();
+    window_->resize(700, window_->height());
+    EXPECT_LE(summary.fontMetrics().horizontalAdvance(summary.text()), summary.width());
+    EXPECT_TRUE(summary.text().endsWith(QStringLiteral("\u2026")));
+    EXPECT_EQ(summary.toolTip(), QStringLiteral("Click for the list of the 1 parks only in Northwind Baseball League 2031"));
+    summary.setFocus();
+    QTest::keyClick(&summary, Qt::Key_Return);
+    gui::NameListDialog* list = window_->comparison().openList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->list().count(), 1);
+    EXPECT_EQ(list->list().item(0)->text(), QStringLiteral("Ore Cart Yard"));
+    QTest::keyClick(&list->list(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("Ore Cart Yard\n"));
+    list->close();
+
+    // Only the parks that differ: 5 changed and 3 only in this season; F3 walks them in the order shown.
+    window_->comparison().onlyDifferingAction().trigger();
+    EXPECT_EQ(window_->findBar().countLabel().text(), QStringLiteral("8 of 34 parks"));
+    window_->comparison().onlyDifferingAction().trigger();
+    EXPECT_EQ(window_->findBar().countLabel().text(), QStringLiteral("34 of 34 parks"));
+    gui::ParkGrid& grid = window_->grid();
+    grid.setFocus();
+    grid.setCurrentIndex(grid.shownRows().index(parktable::kColumnCaptionRow, 0));
+    std::vector<int> visited;
+    for (int i = 0; i < 9; ++i) {
+        QTest::keyClick(&grid, Qt::Key_F3);
+        visited.push_back(grid.currentTableRow());
+    }
+    EXPECT_EQ(visited.front(), rowOf("Gullwing Field"));
+    EXPECT_EQ(visited[8], visited[0]); // round the table
+    EXPECT_TRUE(std::is_sorted(visited.begin(), visited.begin() + 8));
+    QTest::keyClick(&grid, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(grid.currentTableRow(), visited[7]);
 }
 
 TEST_F(Comparison, AFolderThatIsNoSeasonIsRefusedAndCancelChangesNothing) {

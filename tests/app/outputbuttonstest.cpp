@@ -4,10 +4,17 @@
 #include "gui/grid/parkgrid.h"
 #include "output/csvexport.h"
 #include "output/outputname.h"
+#include "output/printedreport.h"
 #include "output/textreport.h"
+#include "season/windows1252.h"
 #include "windowtest.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QTest>
 
 namespace vendrix::test {
 namespace {
@@ -141,6 +148,74 @@ TEST_F(OutputButtons, DesignStateHasNothingToWriteOrPrint) {
     EXPECT_TRUE(standIns.fileDialog.filtersAsked.isEmpty());
     EXPECT_TRUE(standIns.printer.hourglassShown.empty());
     EXPECT_FALSE(std::filesystem::exists(workFolder() / "parks.csv"));
+}
+
+} // namespace
+} // namespace vendrix::test
+
+namespace vendrix::test {
+namespace {
+
+TEST_F(OutputButtons, TheSaveDialogOffersUtf8AndAWrittenFileIsNamedInAPassingNote) {
+    auto window = windowWithTable();
+    const auto target = workFolder() / "parks utf8.csv";
+    standIns.fileDialog.setNextFileName(target, 1); // "CSV in UTF-8"
+    button(*window, "cmdWriteCSV").click();
+    EXPECT_EQ(standIns.fileDialog.otherFiltersAsked, QStringList{QStringLiteral("CSV in UTF-8 (*.csv)|*.csv")});
+    EXPECT_EQ(readBytes(target), season::windows1252::toUtf8(output::csvText(*window->grid().table())));
+    QLabel& note = window->outputNote();
+    EXPECT_FALSE(note.isHidden());
+    EXPECT_EQ(note.text(), QStringLiteral("%1 parks written to %2")
+                               .arg(window->grid().table()->parkCount())
+                               .arg(QDir::toNativeSeparators(qpath(target))));
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    QTRY_VERIFY_WITH_TIMEOUT(note.isHidden(), app::kOutputNoteMilliseconds + 2000);
+
+    // The text report keeps Windows-1252 as its first choice; a failed write leaves no note.
+    standIns.fileDialog.setNextFileName(workFolder() / "parks.txt");
+    button(*window, "cmdWritetoFile").click();
+    EXPECT_EQ(readBytes(workFolder() / "parks.txt"),
+              output::textReport(*window->grid().table(), window->captionBytes()));
+    EXPECT_FALSE(note.isHidden());
+    note.hide();
+    standIns.fileDialog.setNextFileName(workFolder() / "no such folder" / "parks.txt");
+    button(*window, "cmdWritetoFile").click();
+    EXPECT_EQ(standIns.messages.texts.size(), 1);
+    EXPECT_TRUE(note.isHidden());
+}
+
+TEST_F(OutputButtons, PrintDialogChoosesPrinterPagesAndCopiesAndPreviewShowsTheSameReport) {
+    auto window = windowWithTable();
+    window->show();
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    // Cancelled: nothing printed.
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(standIns.printDialog.asked, 1);
+    EXPECT_TRUE(standIns.printer.printed.empty());
+
+    standIns.printDialog.answers.push_back({QStringLiteral("Office"), 2, 3, 2});
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    ASSERT_EQ(standIns.printer.setups.size(), 1u);
+    EXPECT_EQ(standIns.printer.setups[0].printer, QStringLiteral("Office"));
+    EXPECT_EQ(standIns.printer.setups[0].firstPage, 2);
+    EXPECT_EQ(standIns.printer.setups[0].copies, 2);
+    const output::PrintedReport expected = output::layoutPrintedReport(*window->grid().table(), window->captionBytes());
+    ASSERT_EQ(standIns.printer.printed.size(), 1u);
+    EXPECT_EQ(standIns.printer.printed[0].sections.size(), expected.sections.size());
+
+    // Alt+P still prints at once, without the dialog.
+    QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);
+    QTest::qWait(150); // a mnemonic clicks its button as an animation
+    EXPECT_EQ(standIns.printDialog.asked, 2);
+    EXPECT_EQ(standIns.printer.printed.size(), 2u);
+
+    auto* preview = window->findChild<QAction*>(QStringLiteral("printPreviewAction"));
+    ASSERT_NE(preview, nullptr);
+    preview->trigger();
+    ASSERT_EQ(standIns.printer.previewed.size(), 1u);
+    EXPECT_EQ(standIns.printer.previewed[0].sections.size(), 4u);
+    EXPECT_EQ(standIns.printer.previewed[0].title, expected.title);
 }
 
 } // namespace

@@ -3,10 +3,13 @@
 // Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--sorted] [--size=WIDTHxHEIGHT] [--diagram]
 // --sorted: a larger window, the parks sorted by the home-run factor for left-handed batters,
 // highest first.
-//        [--compare=OTHER-SEASON-FOLDER]
+//        [--compare=OTHER-SEASON-FOLDER] [--filters]
+// --filters: two filters by column (Surface: Grass; HR, LHB from 105), shown as chips.
 #include "app/comparisoncontroller.h"
 #include "app/form1.h"
 #include "gui/diagram/parkdiagrampanel.h"
+#include "gui/filters/columnfilter.h"
+#include "gui/filters/parkfilters.h"
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkgrid.h"
 #include "standins.h"
@@ -69,6 +72,11 @@ int main(int argc, char** argv) {
     if (!comparedWith.folder.empty()) {
         window.comparison().setFolderDialog(comparedWith);
         window.comparison().chooseAndCompare();
+    }
+    if (args.contains(QStringLiteral("--filters"))) {
+        namespace col = vendrix::parktable::col;
+        window.filters().apply(*vendrix::gui::ColumnFilter::words(col::firstAttribute + 1, {QStringLiteral("Grass")}));
+        window.filters().apply(*vendrix::gui::ColumnFilter::range(col::firstFactorLHB + 3, 105, std::nullopt));
     }
     if (args.contains(QStringLiteral("--scrolled"))) {
         // Halfway both ways: the fixed rows and column must stay.

@@ -24,9 +24,35 @@ std::filesystem::path ScriptedFileDialog::chooseFile(const gui::FileFilter& filt
     suggestions.push_back(suggested);
     if (answers_.empty())
         return {};
-    std::filesystem::path answer = std::move(answers_.front());
+    std::filesystem::path answer = std::move(answers_.front().path);
     answers_.pop_front();
     return answer;
+}
+
+gui::FileChoice ScriptedFileDialog::chooseFileOf(const std::vector<gui::FileFilter>& filters,
+                                                 const std::filesystem::path& suggested) {
+    for (std::size_t i = 1; i < filters.size(); ++i)
+        otherFiltersAsked << filters[i].description + QLatin1Char('|') + filters[i].pattern;
+    const int index = answers_.empty() ? 0 : answers_.front().filterIndex;
+    return {chooseFile(filters.front(), suggested), index};
+}
+
+std::optional<gui::PrintSetup> ScriptedPrintDialog::ask() {
+    ++asked;
+    if (answers.empty())
+        return std::nullopt;
+    gui::PrintSetup answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void RecordingPrinter::print(const output::PrintedReport& report, const gui::PrintSetup& setup) {
+    setups.push_back(setup);
+    print(report);
+}
+
+void RecordingPrinter::preview(const output::PrintedReport& report) {
+    previewed.push_back(report);
 }
 
 void RecordingPrinter::print(const output::PrintedReport& report) {

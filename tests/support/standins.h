@@ -29,24 +29,43 @@ public:
 // Answers the file dialog in advance, one answer per showing; with no answer left it is a cancel.
 class ScriptedFileDialog : public gui::FileDialog {
 public:
-    void setNextFileName(std::filesystem::path path) { answers_.push_back(std::move(path)); }
+    // `filterIndex` answers a dialog with several filters (the encoding of a report: 1 is UTF-8).
+    void setNextFileName(std::filesystem::path path, int filterIndex = 0) {
+        answers_.push_back({std::move(path), filterIndex});
+    }
     std::filesystem::path chooseFile(const gui::FileFilter& filter,
                                      const std::filesystem::path& suggested = {}) override;
+    gui::FileChoice chooseFileOf(const std::vector<gui::FileFilter>& filters,
+                                 const std::filesystem::path& suggested = {}) override;
 
-    QStringList filtersAsked; // "description|pattern"
+    QStringList filtersAsked; // "description|pattern", the first filter of each showing
+    QStringList otherFiltersAsked; // the others
     std::vector<std::filesystem::path> suggestions;
 
 private:
-    std::deque<std::filesystem::path> answers_;
+    std::deque<gui::FileChoice> answers_;
 };
 
 class RecordingPrinter : public gui::ReportPrinter {
 public:
     void print(const output::PrintedReport& report) override;
+    void print(const output::PrintedReport& report, const gui::PrintSetup& setup) override;
+    void preview(const output::PrintedReport& report) override;
 
     std::vector<output::PrintedReport> printed;
+    std::vector<gui::PrintSetup> setups; // of the jobs the print dialog chose
+    std::vector<output::PrintedReport> previewed;
     std::vector<bool> hourglassShown;
     std::optional<std::string> failWith;
+};
+
+// Answers the print dialog in advance; with no answer left it is a cancel.
+class ScriptedPrintDialog : public gui::PrintDialog {
+public:
+    std::optional<gui::PrintSetup> ask() override;
+
+    std::deque<gui::PrintSetup> answers;
+    int asked = 0;
 };
 
 // The drives a test wants: the root always, others as the test names them.
@@ -67,8 +86,9 @@ struct StandIns {
     ScriptedFileDialog fileDialog;
     RecordingPrinter printer;
     FixedVolumes volumes;
+    ScriptedPrintDialog printDialog;
 
-    app::Form1Services services() { return {messages, fileDialog, printer, volumes}; }
+    app::Form1Services services() { return {messages, fileDialog, printer, volumes, nullptr, &printDialog}; }
 };
 
 } // namespace vendrix::test

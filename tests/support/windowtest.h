@@ -6,10 +6,17 @@
 #include "support/tempfolder.h"
 
 #include <QPushButton>
+#include <QString>
+#include <ostream>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
+
+// Tests print a QString as its text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace vendrix::test {
 

@@ -49,6 +49,8 @@ ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDia
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
     connect(&grid_, &gui::ParkGrid::currentTableRowChanged, this, &ParkDiagramPanel::showRow);
+    // A find or filter that leaves no park leaves no park to draw.
+    connect(&grid_, &gui::ParkGrid::shownParksChanged, this, [this] { showRow(grid_.currentTableRow()); });
     connect(grid_.model(), &QAbstractItemModel::modelReset, this, &ParkDiagramPanel::tableChanged);
     tableChanged();
 }
@@ -73,7 +75,7 @@ void ParkDiagramPanel::tableChanged() {
 // Before the user picks a row, the first park is shown.
 void ParkDiagramPanel::showRow(int tableRow) {
     const parktable::ParkTable* table = grid_.table();
-    if (table == nullptr || table->parkCount() == 0) {
+    if (table == nullptr || table->parkCount() == 0 || grid_.shownRows().shownParkCount() == 0) {
         diagram_.reset();
     } else {
         const int row = tableRow < 0 ? parktable::kFirstParkRow : tableRow;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <filesystem>
+#include <vector>
 
 namespace vendrix::gui {
 
@@ -15,6 +16,13 @@ struct FileFilter {
     QString nameFilter() const;
 };
 
+// What a save dialog offering several filters chose: the path, and which filter (0 for the first).
+// The filters may stand for more than the name's ending, e.g. the text encoding of the file.
+struct FileChoice {
+    std::filesystem::path path;
+    int filterIndex = 0;
+};
+
 // Asks for the name of a file to write, as a save dialog: the user may pick an existing file or
 // type a new name. It never asks about replacing a file itself (SaveFileChooser does). Tests answer
 // it in advance.
@@ -25,6 +33,11 @@ public:
     // path opens the dialog on its folder with its name filled in.
     virtual std::filesystem::path chooseFile(const FileFilter& filter,
                                              const std::filesystem::path& suggested = {}) = 0;
+    // The same with several filters to choose from, the first chosen at the start.
+    virtual FileChoice chooseFileOf(const std::vector<FileFilter>& filters,
+                                    const std::filesystem::path& suggested = {}) {
+        return {chooseFile(filters.front(), suggested), 0};
+    }
 };
 
 } // namespace vendrix::gui

@@ -5,15 +5,21 @@
 namespace vendrix::gui {
 
 std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused) {
+    return chooseOf({filter}, isRefused).path;
+}
+
+FileChoice SaveFileChooser::chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused) {
     std::filesystem::path suggested;
     for (;;) {
-        std::filesystem::path path = dialog_.chooseFile(filter, suggested);
+        FileChoice choice = filters.size() == 1 ? FileChoice{dialog_.chooseFile(filters.front(), suggested), 0}
+                                                : dialog_.chooseFileOf(filters, suggested);
+        const std::filesystem::path& path = choice.path;
         if (path.empty() || (isRefused && isRefused(path)))
-            return path;
+            return choice;
         std::error_code error;
         if (!std::filesystem::exists(path, error) || messages_.ask(replaceQuestion(path)))
-            return path;
-        suggested = std::move(path);
+            return choice;
+        suggested = path;
     }
 }
 

@@ -20,6 +20,8 @@ public:
 
     // The path to write, as typed (no extension added); empty when the user cancels.
     std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused = {});
+    // The same with several filters; the choice says which one was chosen.
+    FileChoice chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused = {});
 
     // "NAME already exists.\nReplace it?"
     static QString replaceQuestion(const std::filesystem::path& path);

@@ -9,18 +9,27 @@ namespace vendrix::gui {
 
 std::filesystem::path SystemFileDialog::chooseFile(const FileFilter& filter,
                                                    const std::filesystem::path& suggested) {
+    return chooseFileOf({filter}, suggested).path;
+}
+
+FileChoice SystemFileDialog::chooseFileOf(const std::vector<FileFilter>& filters,
+                                          const std::filesystem::path& suggested) {
     QFileDialog dialog(QApplication::activeWindow(), QStringLiteral("Save"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Save"));
     // The replace question is asked by the caller, in the program's own words.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
-    dialog.setNameFilter(filter.nameFilter());
+    QStringList names;
+    for (const FileFilter& filter : filters)
+        names << filter.nameFilter();
+    dialog.setNameFilters(names);
     if (!suggested.empty())
         dialog.selectFile(fromNativePath(suggested));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
-    return toNativePath(dialog.selectedFiles().constFirst());
+    return {toNativePath(dialog.selectedFiles().constFirst()),
+            static_cast<int>(std::max<qsizetype>(0, names.indexOf(dialog.selectedNameFilter())))};
 }
 
 } // namespace vendrix::gui

@@ -21,6 +21,7 @@ public:
     void set(int tableRow, int column, CellNote note) {
         if (note.marked)
             markedRows_.insert(tableRow);
+        notedRows_.insert(tableRow);
         notes_.insert({tableRow, column}, std::move(note));
     }
     const CellNote* find(int tableRow, int column) const {
@@ -30,10 +31,13 @@ public:
     // True when a note of the row is marked.
     bool rowMarked(int tableRow) const { return markedRows_.contains(tableRow); }
     bool isEmpty() const { return notes_.isEmpty(); }
+    // True when any cell of the row has a note: the parks that differ, while comparing.
+    bool rowNoted(int tableRow) const { return notedRows_.contains(tableRow); }
 
 private:
     QHash<std::pair<int, int>, CellNote> notes_;
     QSet<int> markedRows_;
+    QSet<int> notedRows_;
 };
 
 } // namespace vendrix::gui

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QHash>
+
 class QMouseEvent;
 class QTableView;
 
@@ -9,13 +11,19 @@ class ParkGrid;
 
 // The widths of the grid's columns, alike in the grid and all its panes: each column's design width
 // (twips at the screen's dots per inch), a caption's edge dragged with the mouse, and a column fitted
-// to its longest text by a double-click on that edge.
+// to its longest text by a double-click on that edge. The widths the user gives stay while new tables
+// come, until "Reset column widths".
 class ColumnWidths {
 public:
     explicit ColumnWidths(ParkGrid& grid) : grid_(grid) {}
 
     // A column's design width in pixels, or the default width when no table is shown.
     int designWidth(int column) const;
+    // The width the user gave the column (dragged or fitted), kept for every new table; else the
+    // design width.
+    int width(int column) const { return kept_.value(column, designWidth(column)); }
+    void keep(int column, int pixels) { kept_.insert(column, pixels); }
+    void forget() { kept_.clear(); }
     // The width that shows the column's longest text whole, captions and foot row included.
     int fittingWidth(int column) const;
     // Takes the mouse over a caption pane when it is at, or drags, a column's edge: true when the
@@ -30,6 +38,7 @@ private:
     int dragColumn_ = -1;
     int dragStartX_ = 0;
     int dragStartWidth_ = 0;
+    QHash<int, int> kept_;
 };
 
 } // namespace vendrix::gui

@@ -1,10 +1,13 @@
 #include "gridcelldelegate.h"
 
+#include "parktablemodel.h"
+
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QHelpEvent>
 #include <QPainter>
 #include <QToolTip>
+#include <algorithm>
 
 namespace vendrix::gui {
 
@@ -27,6 +30,17 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     QStyleOptionViewItem plain = option;
     plain.state &= ~QStyle::State_HasFocus;
     QStyledItemDelegate::paint(painter, plain, index);
+    if (index.data(ParkTableModel::kImplausibleRole).toBool()) {
+        // A value that cannot be real: a small red corner, as a spreadsheet marks a cell with a note.
+        const int size = std::max(4, option.rect.height() / 3);
+        const QPoint corner = option.rect.topRight();
+        const QPolygon mark({corner, corner - QPoint(size, 0), corner + QPoint(0, size)});
+        painter->save();
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(QColor(200, 30, 30));
+        painter->drawPolygon(mark);
+        painter->restore();
+    }
     if (!focusView_.hasFocus() || index != focusView_.currentIndex() || index.model() != focusView_.model())
         return;
     painter->save();

@@ -22,7 +22,7 @@ QString GridClipboard::fieldOf(QString text) {
     return text;
 }
 
-QString GridClipboard::textOf(const QItemSelection& selection) const {
+QString GridClipboard::textOf(const QItemSelection& selection, bool withCaptions) const {
     // Rows in the order shown, each with the columns chosen in it.
     std::map<int, std::vector<bool>> rows;
     const int columns = model_.columnCount();
@@ -39,6 +39,13 @@ QString GridClipboard::textOf(const QItemSelection& selection) const {
         }
     }
     QString text;
+    // The two caption rows as the grid shows them: a distance's "LF" apart from a height's.
+    for (int captionRow = 0; withCaptions && captionRow < parktable::kCaptionRowCount; ++captionRow) {
+        QStringList cells;
+        for (int column = firstColumn; column <= lastColumn; ++column)
+            cells << fieldOf(model_.cellText(captionRow, column)).trimmed();
+        text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
     for (const auto& [row, chosen] : rows) {
         const int tableRow = shownRows_.mapToSource(shownRows_.index(row, 0)).row();
         if (!model_.isParkRow(tableRow))
@@ -49,7 +56,7 @@ QString GridClipboard::textOf(const QItemSelection& selection) const {
                                                                : QString());
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
-    return text;
+    return lastColumn < 0 ? QString() : text;
 }
 
 } // namespace vendrix::gui

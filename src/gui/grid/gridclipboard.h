@@ -15,8 +15,9 @@ public:
     GridClipboard(const ParkTableModel& model, const ParkRowProxy& shownRows);
 
     // The cells of `selection` (indexes of the shown rows) from the leftmost chosen column to the
-    // rightmost; a cell not chosen in its row stays an empty field. Caption rows are left out.
-    QString textOf(const QItemSelection& selection) const;
+    // rightmost; a cell not chosen in its row stays an empty field. Caption rows are left out, unless
+    // `withCaptions` puts the two caption rows of those columns above the block.
+    QString textOf(const QItemSelection& selection, bool withCaptions = false) const;
     // A cell's text as one field: line breaks and tabs become blanks and the padding that is not
     // seen goes.
     static QString fieldOf(QString text);

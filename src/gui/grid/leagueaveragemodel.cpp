@@ -27,18 +27,25 @@ QVariant LeagueAverageModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (column == 0)
             return QString::fromLatin1(kCaption);
-        if (const std::optional<double> mean = parks_.stats().mean(column))
+        if (const std::optional<double> mean = parks_.stats().leagueAverage(column).mean)
             return QString::number(*mean, 'f', 1);
         return {};
     case Qt::TextAlignmentRole:
         // As the park cells below their captions stand.
         return parks_.alignment(parktable::kFirstParkRow, column);
-    case Qt::ToolTipRole:
-        if (parks_.stats().mean(column))
-            return QStringLiteral("%1: mean over all %2 parks")
-                .arg(columnShortName(column))
-                .arg(parks_.stats().count(column));
-        return {};
+    case Qt::ToolTipRole: {
+        const parktable::LeagueAverage average = parks_.stats().leagueAverage(column);
+        if (!average.mean)
+            return {};
+        const int all = parks_.stats().count(column);
+        if (average.parks == all)
+            return QStringLiteral("%1: mean over all %2 parks").arg(columnShortName(column)).arg(all);
+        return QStringLiteral("%1: mean over %2 of %3 parks; %4 left out, as their values cannot be real")
+            .arg(columnShortName(column))
+            .arg(average.parks)
+            .arg(all)
+            .arg(all - average.parks);
+    }
     default:
         return {};
     }

@@ -31,6 +31,10 @@ ParkFindBar::ParkFindBar(QWidget* parent)
     connect(field_, &QLineEdit::textChanged, this, &ParkFindBar::findTextChanged);
 }
 
+void ParkFindBar::addBesideField(QWidget* control) {
+    static_cast<QHBoxLayout*>(layout())->insertWidget(1, control);
+}
+
 void ParkFindBar::showCount(int shown, int total) {
     count_->setText(total > 0 ? QStringLiteral("%1 of %2 parks").arg(shown).arg(total) : QString());
 }

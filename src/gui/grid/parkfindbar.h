@@ -17,6 +17,8 @@ public:
 
     QLineEdit& field() const { return *field_; }
     QLabel& countLabel() const { return *count_; }
+    // Puts a control of another feature (a toggle) between the field and the count.
+    void addBesideField(QWidget* control);
 
 public slots:
     void showCount(int shown, int total);

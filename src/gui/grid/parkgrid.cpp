@@ -1,6 +1,7 @@
 #include "parkgrid.h"
 
 #include "gridcelldelegate.h"
+#include "gui/grid/keys/cursorstep.h"
 #include "leagueaveragemodel.h"
 #include "parkrowproxy.h"
 #include "parksortcontroller.h"
@@ -46,7 +47,9 @@ ParkGrid::ParkGrid(QWidget* parent)
     : QTableView(parent), model_(new ParkTableModel(this)), proxy_(new ParkRowProxy(*model_, this)),
       sorter_(new ParkSortController(*proxy_, this)), averages_(new LeagueAverageModel(*model_, this)),
       panes_(*this, *proxy_, *averages_), widths_(*this), clipboard_(*model_, *proxy_),
-      colourAction_(new QAction(QStringLiteral("Colour the park factors"), this)) {
+      colourAction_(new QAction(QStringLiteral("Colour the park factors"), this)),
+      copyCaptionsAction_(new QAction(QStringLiteral("Copy with captions"), this)),
+      resetWidthsAction_(new QAction(QStringLiteral("Reset column widths"), this)) {
     setModel(proxy_);
     setItemDelegate(new GridCellDelegate(*this, false, this));
     for (QTableView* pane : panes_.all())
@@ -61,6 +64,8 @@ ParkGrid::ParkGrid(QWidget* parent)
     setSelectionBehavior(SelectItems);
     setEditTriggers(NoEditTriggers);
     setFocusPolicy(Qt::StrongFocus);
+    // The arrows move between cells; Tab and Shift+Tab go on to the next control, as in a form.
+    setTabKeyNavigation(false);
 
     for (QScrollBar* pane : {panes_.caption().horizontalScrollBar(), panes_.foot().horizontalScrollBar()}) {
         connect(horizontalScrollBar(), &QScrollBar::valueChanged, pane, &QScrollBar::setValue);
@@ -90,6 +95,11 @@ ParkGrid::ParkGrid(QWidget* parent)
     model_->setFactorColours(true);
     connect(colourAction_, &QAction::toggled, this, [this](bool on) { model_->setFactorColours(on); });
     addAction(colourAction_);
+    copyCaptionsAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    copyCaptionsAction_->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyCaptionsAction_, &QAction::triggered, this, [this] { copySelection(true); });
+    addAction(copyCaptionsAction_);
+    connect(resetWidthsAction_, &QAction::triggered, this, &ParkGrid::resetColumnWidths);
 
     connect(proxy_, &ParkRowProxy::shownParksChanged, this, &ParkGrid::shownParksChanged);
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &ParkGrid::noteCurrentTableRow);
@@ -114,6 +124,19 @@ void ParkGrid::setCellNotes(CellNotes notes) {
 
 void ParkGrid::setFindText(const QString& text) {
     reorderKeepingSelection([&] { proxy_->setFindText(text); });
+}
+
+void ParkGrid::setRowChoice(ParkRowProxy::RowChoice choice) {
+    reorderKeepingSelection([&] { proxy_->setRowChoice(std::move(choice)); });
+}
+
+bool ParkGrid::goToTableRow(int tableRow) {
+    const QModelIndex shown = proxy_->mapFromSource(model_->index(tableRow, 0));
+    if (!shown.isValid())
+        return false;
+    const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+    moveCurrent(proxy_->index(shown.row(), column), false);
+    return true;
 }
 
 void ParkGrid::activateCaption(int column) {
@@ -179,7 +202,7 @@ void ParkGrid::applyLayout() {
         FrozenPanes::fixSections(*view, rowHeight_);
         view->clearSpans();
         for (int c = 0; c < columns; ++c)
-            view->setColumnWidth(c, columnWidthPixels(c));
+            view->setColumnWidth(c, widths_.width(c));
     }
 
     // Each view hides what another one shows.
@@ -211,8 +234,15 @@ void ParkGrid::setColumnWidthEverywhere(int column, int width) {
 }
 
 void ParkGrid::fitColumn(int column) {
-    if (column >= 0 && column < model_->columnCount())
+    if (column >= 0 && column < model_->columnCount()) {
         setColumnWidthEverywhere(column, widths_.fittingWidth(column));
+        widths_.keep(column, columnWidth(column));
+    }
+}
+
+void ParkGrid::resetColumnWidths() {
+    widths_.forget();
+    applyLayout();
 }
 
 int ParkGrid::rowsInRoom() const {
@@ -278,49 +308,17 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     if (!table() || action == MoveNext || action == MovePrevious)
         return QTableView::moveCursor(action, modifiers);
     const int rows = proxy_->rowCount();
-    const int lastColumn = model_->columnCount() - 1;
-    const int firstPark = parktable::kFirstParkRow;
-    const int lastRow = std::max(parktable::kColumnCaptionRow, rows - 1);
     const QModelIndex current = currentIndex();
     if (!current.isValid())
-        return proxy_->index(rows > firstPark ? firstPark : parktable::kColumnCaptionRow, 0);
-    int row = current.row();
-    int column = current.column();
-    const int page = rowsInRoom();
-    const bool ctrl = modifiers & Qt::ControlModifier;
-    switch (action) {
-    case MoveUp:
-        // Up from the first park reaches the column captions, where Space or Enter sorts.
-        row = std::max(parktable::kColumnCaptionRow, row - 1);
-        break;
-    case MoveDown:
-        row = std::min(lastRow, row + 1);
-        break;
-    case MoveLeft:
-        column = std::max(0, column - 1);
-        break;
-    case MoveRight:
-        column = std::min(lastColumn, column + 1);
-        break;
-    case MovePageUp:
-        row = row < firstPark ? row : std::max(std::min(firstPark, lastRow), row - page);
-        break;
-    case MovePageDown:
-        row = std::min(lastRow, std::max(row, firstPark - 1) + page);
-        break;
-    case MoveHome:
-        column = 0;
-        if (ctrl)
-            row = std::min(firstPark, lastRow);
-        break;
-    case MoveEnd:
-        column = lastColumn;
-        if (ctrl)
-            row = lastRow;
-        break;
-    default:
-        break;
-    }
+        return proxy_->index(rows > parktable::kFirstParkRow ? parktable::kFirstParkRow
+                                                             : parktable::kColumnCaptionRow,
+                             0);
+    const CursorStep step{rows, model_->columnCount(), rowsInRoom(), parktable::kFirstParkRow,
+                          parktable::kColumnCaptionRow};
+    static_assert(static_cast<int>(CursorStep::Move::Home) == MoveHome &&
+                  static_cast<int>(CursorStep::Move::PageDown) == MovePageDown);
+    const auto move = action <= MovePageDown ? static_cast<CursorStep::Move>(action) : CursorStep::Move::Other;
+    const auto [row, column] = step.from(current.row(), current.column(), move, modifiers & Qt::ControlModifier);
     return proxy_->index(row, column);
 }
 
@@ -345,7 +343,7 @@ void ParkGrid::moveCurrent(const QModelIndex& index, bool extend) {
 
 void ParkGrid::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Copy)) {
-        copySelection();
+        copySelection(false);
         return;
     }
     if (event->matches(QKeySequence::SelectAll)) {
@@ -359,37 +357,13 @@ void ParkGrid::keyPressEvent(QKeyEvent* event) {
         activateCaption(current.column());
         return;
     }
-    CursorAction action{};
-    switch (key) {
-    case Qt::Key_Up:
-        action = MoveUp;
-        break;
-    case Qt::Key_Down:
-        action = MoveDown;
-        break;
-    case Qt::Key_Left:
-        action = MoveLeft;
-        break;
-    case Qt::Key_Right:
-        action = MoveRight;
-        break;
-    case Qt::Key_PageUp:
-        action = MovePageUp;
-        break;
-    case Qt::Key_PageDown:
-        action = MovePageDown;
-        break;
-    case Qt::Key_Home:
-        action = MoveHome;
-        break;
-    case Qt::Key_End:
-        action = MoveEnd;
-        break;
-    default:
+    const std::optional<CursorStep::Move> move = CursorStep::moveOfKey(key);
+    if (!move) {
         QTableView::keyPressEvent(event);
         return;
     }
-    moveCurrent(moveCursor(action, event->modifiers()), event->modifiers() & Qt::ShiftModifier);
+    moveCurrent(moveCursor(static_cast<CursorAction>(*move), event->modifiers()),
+                event->modifiers() & Qt::ShiftModifier);
 }
 
 void ParkGrid::pressCell(const QModelIndex& index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
@@ -440,9 +414,16 @@ bool ParkGrid::captionMouseEvent(QTableView& pane, QMouseEvent* event) {
 }
 
 void ParkGrid::showPaneMenu(const QTableView& pane, const QPoint& at) {
-    if (actions().isEmpty())
-        return;
-    QMenu::exec(actions(), pane.viewport()->mapToGlobal(at), nullptr, this);
+    const QModelIndex index = pane.indexAt(at);
+    QMenu menu(this);
+    if (table() && index.isValid() && index.row() == parktable::kColumnCaptionRow) {
+        emit captionMenuRequested(index.column(), menu);
+        menu.addAction(resetWidthsAction_);
+        menu.addSeparator();
+    }
+    menu.addActions(actions());
+    if (!menu.isEmpty())
+        menu.exec(pane.viewport()->mapToGlobal(at));
 }
 
 bool ParkGrid::eventFilter(QObject* watched, QEvent* event) {
@@ -484,12 +465,12 @@ void ParkGrid::selectAllParks() {
     anchor_ = first;
 }
 
-QString ParkGrid::selectedText() const {
-    return table() ? clipboard_.textOf(selectionModel()->selection()) : QString();
+QString ParkGrid::selectedText(bool withCaptions) const {
+    return table() ? clipboard_.textOf(selectionModel()->selection(), withCaptions) : QString();
 }
 
-void ParkGrid::copySelection() const {
-    const QString text = selectedText();
+void ParkGrid::copySelection(bool withCaptions) const {
+    const QString text = selectedText(withCaptions);
     if (!text.isEmpty())
         QGuiApplication::clipboard()->setText(text);
 }

@@ -4,6 +4,7 @@
 #include "columnwidths.h"
 #include "frozenpanes.h"
 #include "gridclipboard.h"
+#include "parkrowproxy.h"
 #include "parktablemodel.h"
 
 #include <QPersistentModelIndex>
@@ -11,11 +12,11 @@
 #include <functional>
 
 class QAction;
+class QMenu;
 
 namespace vendrix::gui {
 
 class LeagueAverageModel;
-class ParkRowProxy;
 class ParkSortController;
 
 // The park table display. The caption rows and the park-name column are fixed: they stay in view
@@ -47,14 +48,24 @@ public:
     void activateCaption(int column);
     // Keeps the parks whose park or team name contains the text, ignoring case.
     void setFindText(const QString& text);
-    // The selected cells as the grid shows them: tab-separated lines, rows in the order shown.
-    QString selectedText() const;
-    void copySelection() const;
+    // Keeps only the parks the choice keeps (filters by column, the parks that differ); with the find
+    // text. Every output still writes every park.
+    void setRowChoice(ParkRowProxy::RowChoice choice);
+    // Makes the park row current, in the column of the current cell; false when it is not shown.
+    bool goToTableRow(int tableRow);
+    // The selected cells as the grid shows them: tab-separated lines, rows in the order shown; with
+    // captions, the column captions above them (Ctrl+Shift+C).
+    QString selectedText(bool withCaptions = false) const;
+    void copySelection(bool withCaptions = false) const;
     void selectAllParks();
     // Fits a column to its longest text, as a double-click on its caption's edge does.
     void fitColumn(int column);
     void setColumnWidthEverywhere(int column, int width);
+    // Every column back to its design width ("Reset column widths" in a caption's menu).
+    void resetColumnWidths();
     QAction& factorColourAction() const { return *colourAction_; }
+    QAction& copyWithCaptionsAction() const { return *copyCaptionsAction_; }
+    QAction& resetWidthsAction() const { return *resetWidthsAction_; }
 
     // The panes, for tests that look at what the fixed parts show.
     const QTableView& captionPane() const { return panes_.caption(); }
@@ -72,6 +83,8 @@ public:
 signals:
     void currentTableRowChanged(int tableRow);
     void shownParksChanged(int shown, int total);
+    // A column caption's context menu is about to open: a feature adds its entries for the column.
+    void captionMenuRequested(int column, QMenu& menu);
 
 protected:
     void updateGeometries() override;
@@ -104,6 +117,8 @@ private:
     ColumnWidths widths_;
     GridClipboard clipboard_;
     QAction* colourAction_;
+    QAction* copyCaptionsAction_;
+    QAction* resetWidthsAction_;
     int rowHeight_ = 0;
     int footHeight_ = 0;
     QPersistentModelIndex anchor_;

@@ -1,6 +1,8 @@
 #include "parkrowproxy.h"
 
 #include "parktable/parkcolumnstats.h"
+#include "season/letterfold.h"
+#include "season/naturalorder.h"
 
 #include <limits>
 
@@ -46,7 +48,15 @@ void ParkRowProxy::buildSortKeys(int column) const {
             const std::optional<int> value = parktable::ParkColumnStats::number(*table, row, column);
             key.number = value ? *value : std::numeric_limits<long long>::min();
         } else {
-            key.text = source_.cellText(row, column).trimmed().toCaseFolded();
+            std::string_view text = table->cell(row, column);
+            while (!text.empty() && (text.back() == ' ' || text.back() == '\0'))
+                text.remove_suffix(1);
+            while (!text.empty() && text.front() == ' ')
+                text.remove_prefix(1);
+            // Folded beforehand: names alike but for case or accents tie, and stay in file order.
+            key.text.reserve(text.size());
+            for (const char c : text)
+                key.text.push_back(season::plainLetterWindows1252(c));
         }
     }
 }
@@ -81,8 +91,18 @@ void ParkRowProxy::setFindText(const QString& text) {
     emit shownParksChanged(shownParkCount(), parkCount());
 }
 
+void ParkRowProxy::setRowChoice(RowChoice choice) {
+    choice_ = std::move(choice);
+    invalidate();
+    emit shownParksChanged(shownParkCount(), parkCount());
+}
+
 bool ParkRowProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
-    if (sourceParent.isValid() || sourceRow < kCaptionRowCount || findText_.isEmpty() || !source_.table())
+    if (sourceParent.isValid() || sourceRow < kCaptionRowCount || !source_.table())
+        return true;
+    if (choice_ && !choice_(sourceRow))
+        return false;
+    if (findText_.isEmpty())
         return true;
     if (findTexts_.size() != static_cast<std::size_t>(source_.rowCount()))
         buildFindTexts();
@@ -106,7 +126,8 @@ bool ParkRowProxy::lessThan(const QModelIndex& left, const QModelIndex& right) c
         buildSortKeys(left.column());
     const SortKey& a = sortKeys_[static_cast<std::size_t>(l)];
     const SortKey& b = sortKeys_[static_cast<std::size_t>(r)];
-    const int order = a.number != b.number ? (a.number < b.number ? -1 : 1) : a.text.compare(b.text);
+    const int order = a.number != b.number ? (a.number < b.number ? -1 : 1)
+                                                : season::compareNatural(a.text, b.text);
     if (order != 0)
         return order < 0;
     return ascending ? l < r : l > r;

@@ -3,24 +3,31 @@
 #include "parktablemodel.h"
 
 #include <QSortFilterProxyModel>
+#include <functional>
+#include <string>
 #include <vector>
 
 namespace vendrix::gui {
 
 // The park rows in the order and choice the window shows: sorted by one column or in file order,
-// and only the parks whose park or team name holds the find text. The caption rows always stay
+// and only the parks whose park or team name holds the find text and that another view's choice
+// (filters by column, the parks that differ) keeps. The caption rows always stay
 // first; the park table itself, and every output read from it, keeps the file order.
 class ParkRowProxy : public QSortFilterProxyModel {
     Q_OBJECT
 public:
     explicit ParkRowProxy(ParkTableModel& source, QObject* parent = nullptr);
 
-    // Sorts the park rows: numbers as numbers, names and words ignoring case, equal values in file
-    // order. Column -1 returns to file order.
+    // Which parks another view keeps, by park table row; an empty function keeps all.
+    using RowChoice = std::function<bool(int tableRow)>;
+
+    // Sorts the park rows: numbers as numbers, names and words in natural order ("Park 2" before
+    // "Park 10", case and accents aside), equal values in file order. Column -1 returns to file order.
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
     // Keeps the parks whose park or team name contains the text, ignoring case; empty keeps all.
     void setFindText(const QString& text);
     const QString& findText() const { return findText_; }
+    void setRowChoice(RowChoice choice);
 
     int shownParkCount() const;
     int parkCount() const;
@@ -38,7 +45,7 @@ protected:
 private:
     struct SortKey {
         long long number = 0;
-        QString text;
+        std::string text; // the cell's bytes, trimmed
     };
     void forgetKeys();
     void buildSortKeys(int column) const;
@@ -46,6 +53,7 @@ private:
 
     ParkTableModel& source_;
     QString findText_;
+    RowChoice choice_;
     // Built on demand and dropped whenever the table changes.
     mutable std::vector<SortKey> sortKeys_;
     mutable int sortKeysColumn_ = -1;

@@ -3,6 +3,7 @@
 #include "columnmeanings.h"
 #include "factortint.h"
 #include "gui/bridge/displaytext.h"
+#include "parktable/cellplausibility.h"
 
 #include <QFont>
 
@@ -135,6 +136,8 @@ QString ParkTableModel::toolTip(int row, int column) const {
     QStringList lines;
     if (const CellNote* note = notes_.find(row, column); note && !note->toolTip.isEmpty())
         lines << note->toolTip;
+    if (const auto judged = parktable::CellPlausibility::of(*table_, row, column); !judged.plausible())
+        lines << fromWindows1252(judged.reason()) + QStringLiteral("; left out of the League average");
     if (const QString rank = rankText(row, column); !rank.isEmpty())
         lines << rank;
     return lines.join(QLatin1Char('\n'));
@@ -154,6 +157,12 @@ QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
         if (const QString tip = toolTip(index.row(), index.column()); !tip.isEmpty())
             return tip;
         return {};
+    case kImplausibleRole:
+        if (!isParkRow(index.row()) || !parktable::ParkColumnStats::isNumberColumn(index.column()))
+            return false;
+        if (const auto value = parktable::ParkColumnStats::number(*table_, index.row(), index.column()))
+            return !parktable::CellPlausibility::isPlausible(index.column(), *value);
+        return false;
     case Qt::FontRole:
         if (index.column() == col::parkName && isParkRow(index.row()) && notes_.rowMarked(index.row())) {
             QFont font;

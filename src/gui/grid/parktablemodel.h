@@ -19,6 +19,8 @@ class ParkTableModel : public QAbstractTableModel {
 public:
     static constexpr int kDesignRows = 2;
     static constexpr int kDesignColumns = 2;
+    // True for a park cell whose value cannot be real: the grid marks its corner.
+    static constexpr int kImplausibleRole = Qt::UserRole + 1;
 
     using QAbstractTableModel::QAbstractTableModel;
 

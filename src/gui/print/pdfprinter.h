@@ -15,6 +15,7 @@ public:
     // Writes the whole document, replacing the target only once it is complete. Throws PrintError
     // naming the file and the reason.
     void print(const output::PrintedReport& report) override;
+    using ReportPrinter::print;
 
     // The document's bytes. Throws PrintError.
     static QByteArray render(const output::PrintedReport& report);

@@ -11,6 +11,8 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <utility>
+
 namespace vendrix::gui {
 
 QFont reportFont(const output::PrintedReport& report) {
@@ -26,7 +28,7 @@ QFont reportFont(const output::PrintedReport& report) {
 }
 
 void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
-                        const QString& deviceName) {
+                        const QString& deviceName, const PageRange& chosen) {
     const QFont leadingFont = painter.font();
     const QFont bodyFont = reportFont(report);
     const QFontMetricsF leadingMetrics(leadingFont, &device);
@@ -37,8 +39,11 @@ void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const outp
     const ReportGlyphs bodyGlyphs(bodyFont, device);
 
     enum class Face { None, Leading, Body } face = Face::None;
+    bool painted = false;
     for (std::size_t p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !device.newPage())
+        if (!chosen.holds(static_cast<int>(p) + 1))
+            continue;
+        if (std::exchange(painted, true) && !device.newPage())
             throw PrintError(deviceName.toStdString() + ": cannot start a new page");
         for (const output::PageLine& line : pages[p]) {
             const Face wanted = line.inReportFont ? Face::Body : Face::Leading;

@@ -15,8 +15,14 @@ namespace vendrix::gui {
 // the leading lines in the painter's font, the rest in the report font, every section from a new
 // page and a new page whenever the next line would fall below the printable area. Throws PrintError
 // naming the device when it refuses a new page.
+// `pages` chooses the pages to paint, counted from 1 (a print dialog's "Pages from ... to").
+struct PageRange {
+    int first = 1;
+    int last = 0; // 0: to the end
+    bool holds(int page) const { return page >= first && (last == 0 || page <= last); }
+};
 void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
-                        const QString& deviceName);
+                        const QString& deviceName, const PageRange& pages = {});
 
 // The report's font face at its size; where the face is missing, the system's fixed-pitch face, so
 // that the columns stay straight.

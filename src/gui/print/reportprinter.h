@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/printedreport.h"
+#include "printdialog.h"
 
 #include <stdexcept>
 
@@ -18,6 +19,14 @@ public:
     virtual ~ReportPrinter() = default;
     // Prints the whole report as one job, landscape. Throws PrintError.
     virtual void print(const output::PrintedReport& report) = 0;
+    // Prints as the print dialog chose: printer, pages, copies. Where only one printer is at hand
+    // (a PDF file), the whole report goes there.
+    virtual void print(const output::PrintedReport& report, const PrintSetup& setup) {
+        static_cast<void>(setup);
+        print(report);
+    }
+    // Shows the report's pages on screen before printing; nothing where there is no screen.
+    virtual void preview(const output::PrintedReport& report) { static_cast<void>(report); }
 };
 
 } // namespace vendrix::gui
