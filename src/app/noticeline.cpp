@@ -30,7 +30,7 @@ QSize NoticeLine::minimumSizeHint() const {
 }
 
 void NoticeLine::elide() {
-    const QString shown = fontMetrics().elidedText(fullText_, Qt::ElideRight, std::max(0, contentsRect().width() - 2 * margin() - std::max(0, indent()) - 1));
+    const QString shown = fontMetrics().elidedText(fullText_, Qt::ElideRight, std::max(0, contentsRect().width() - 2 * margin() - std::max(0, indent()) - 4));
     setText(shown);
     setToolTip(clickable_ ? clickTip_ : shown != fullText_ ? fullText_ : QString());
 }

@@ -176,6 +176,8 @@ TEST_F(TableFlows, TheNewFlowsWalkedByKeyboard) {
     EXPECT_EQ(window->filterChips().chipTexts(), QStringList{QStringLiteral("Surface: ") + firstWord});
 
     // Tab leaves the grid for the next control; Ctrl+F and a name that is nowhere.
+    QApplication::setActiveWindow(window.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(&grid, Qt::Key_Tab);
     EXPECT_FALSE(grid.hasFocus());
     QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);

@@ -67,7 +67,6 @@ bool ColumnWidths::captionMouseEvent(QTableView& pane, QMouseEvent& event) {
         if (dragColumn_ >= 0) {
             grid_.setColumnWidthEverywhere(
                 dragColumn_, dragStartWidth_ + event.globalPosition().toPoint().x() - dragStartX_);
-            keep(dragColumn_, pane.columnWidth(dragColumn_));
             return true;
         }
         if (edge >= 0)

@@ -225,6 +225,8 @@ void ParkGrid::setColumnWidthEverywhere(int column, int width) {
     if (column < 0 || column >= model_->columnCount())
         return;
     width = std::max(kNarrowestColumn, width);
+    // A width the user gave: it stays for the next tables.
+    widths_.keep(column, width);
     setColumnWidth(column, width);
     for (QTableView* pane : panes_.all())
         pane->setColumnWidth(column, width);
@@ -236,7 +238,6 @@ void ParkGrid::setColumnWidthEverywhere(int column, int width) {
 void ParkGrid::fitColumn(int column) {
     if (column >= 0 && column < model_->columnCount()) {
         setColumnWidthEverywhere(column, widths_.fittingWidth(column));
-        widths_.keep(column, columnWidth(column));
     }
 }
 

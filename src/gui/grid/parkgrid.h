@@ -60,6 +60,7 @@ public:
     void selectAllParks();
     // Fits a column to its longest text, as a double-click on its caption's edge does.
     void fitColumn(int column);
+    // A width the user gives (a dragged edge, a fit): set in every pane and kept for new tables.
     void setColumnWidthEverywhere(int column, int width);
     // Every column back to its design width ("Reset column widths" in a caption's menu).
     void resetColumnWidths();
