@@ -150,9 +150,10 @@ void BM_GridFilter(benchmark::State& state) {
     vendrix::gui::FilterChips chips;
     vendrix::gui::ParkFilters filters(grid, chips);
     namespace col = vendrix::parktable::col;
-    const auto filter = state.range(0) == 0
-                            ? vendrix::gui::ColumnFilter::words(col::firstAttribute + 1, {QStringLiteral("Grass")})
-                            : vendrix::gui::ColumnFilter::range(col::firstFactorLHB + 3, 105, std::nullopt);
+    const auto filter =
+        state.range(0) == 0
+            ? vendrix::gui::ColumnFilter::words(col::firstAttribute + 1, {QStringLiteral("Grass")})
+            : vendrix::gui::ColumnFilter::range(col::firstFactorLHB + 3, 105, std::nullopt);
     for (auto _ : state) {
         filters.apply(*filter);
         paint(grid);

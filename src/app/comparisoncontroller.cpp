@@ -70,7 +70,8 @@ std::optional<OtherSeason> readSeason(const std::filesystem::path& folder, QStri
 
 ComparisonController::ComparisonController(gui::ParkGrid& grid, gui::ParkFilters& filters, QWidget& window,
                                            gui::AppMessageBox& messages)
-    : QObject(&window), grid_(grid), filters_(filters), messages_(messages), summary_(new NoticeLine(&window)),
+    : QObject(&window), grid_(grid), filters_(filters), messages_(messages),
+      summary_(new NoticeLine(&window)),
       compareAction_(new QAction(QString::fromLatin1(kCompareActionText), &grid)),
       stopAction_(new QAction(QString::fromLatin1(kStopComparingText), &grid)),
       onlyDifferingAction_(new QAction(QString::fromLatin1(kOnlyDifferingText), &window)),
@@ -114,7 +115,8 @@ void ComparisonController::chooseAndCompare() {
     }
     // Seasons of a league usually stand side by side: the dialog opens among them.
     const std::filesystem::path start = otherFolder_ ? *otherFolder_ : shownFolder_.parent_path();
-    const std::filesystem::path folder = folderDialog_->chooseFolder(QStringLiteral("Compare with season"), start);
+    const std::filesystem::path folder =
+        folderDialog_->chooseFolder(QStringLiteral("Compare with season"), start);
     if (folder.empty())
         return;
     if (compareWith(folder))
@@ -206,7 +208,8 @@ void ComparisonController::goToDifference(bool forward) {
     const int first = parktable::kFirstParkRow;
     if (count <= first)
         return;
-    const int current = grid_.currentIndex().isValid() ? grid_.currentIndex().row() : (forward ? first - 1 : count);
+    const int current =
+        grid_.currentIndex().isValid() ? grid_.currentIndex().row() : (forward ? first - 1 : count);
     // Round the table once, from the row after (or before) the current one.
     const int parks = count - first;
     for (int step = 1; step <= parks; ++step) {
@@ -235,10 +238,11 @@ void ComparisonController::showOnlyInOther() {
 
 void ComparisonController::showSummary(const QString& text) {
     const bool wasShown = !summary_->isHidden();
-    summary_->setFullText(text, onlyInOther_.isEmpty() ? QString()
-                                                       : QStringLiteral("Click for the list of the %1 parks only in %2")
-                                                             .arg(onlyInOther_.size())
-                                                             .arg(otherName_));
+    summary_->setFullText(text, onlyInOther_.isEmpty()
+                                    ? QString()
+                                    : QStringLiteral("Click for the list of the %1 parks only in %2")
+                                          .arg(onlyInOther_.size())
+                                          .arg(otherName_));
     summary_->setVisible(!text.isEmpty());
     if (wasShown != !text.isEmpty())
         emit summaryShownChanged();

@@ -10,7 +10,8 @@ namespace {
 constexpr int kWidth = 2;
 }
 
-FocusFrame::FocusFrame(QWidget& window, std::vector<QWidget*> framed) : QWidget(&window), framed_(std::move(framed)) {
+FocusFrame::FocusFrame(QWidget& window, std::vector<QWidget*> framed)
+    : QWidget(&window), framed_(std::move(framed)) {
     setObjectName(QStringLiteral("focusFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

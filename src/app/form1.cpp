@@ -7,11 +7,11 @@
 #include "gui/bridge/displaytext.h"
 #include "gui/bridge/nativepath.h"
 #include "gui/diagram/parkdiagrampanel.h"
-#include "gui/folders/drivelist.h"
-#include "gui/folders/filelist.h"
 #include "gui/filters/filterchips.h"
 #include "gui/filters/nomatchnotice.h"
 #include "gui/filters/parkfilters.h"
+#include "gui/folders/drivelist.h"
+#include "gui/folders/filelist.h"
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
@@ -350,7 +350,8 @@ void Form1::createPrintMenu() {
         action->setShortcutContext(Qt::WindowShortcut);
         addAction(action);
     }
-    connect(dialog, &QAction::triggered, this, [this] { runHandler([this] { outputs_->printWithDialog(); }); });
+    connect(dialog, &QAction::triggered, this,
+            [this] { runHandler([this] { outputs_->printWithDialog(); }); });
     connect(preview, &QAction::triggered, this, [this] { runHandler([this] { outputs_->previewInfo(); }); });
     printMore_->setMenu(menu);
 }

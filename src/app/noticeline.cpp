@@ -22,7 +22,8 @@ void NoticeLine::setFullText(const QString& text, const QString& clickTip) {
 }
 
 QSize NoticeLine::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(fullText_) + 2 * margin(), fontMetrics().height() + 2 * margin() + 2};
+    return {fontMetrics().horizontalAdvance(fullText_) + 2 * margin(),
+            fontMetrics().height() + 2 * margin() + 2};
 }
 
 QSize NoticeLine::minimumSizeHint() const {
@@ -30,7 +31,9 @@ QSize NoticeLine::minimumSizeHint() const {
 }
 
 void NoticeLine::elide() {
-    const QString shown = fontMetrics().elidedText(fullText_, Qt::ElideRight, std::max(0, contentsRect().width() - 2 * margin() - std::max(0, indent()) - 4));
+    const QString shown = fontMetrics().elidedText(
+        fullText_, Qt::ElideRight,
+        std::max(0, contentsRect().width() - 2 * margin() - std::max(0, indent()) - 4));
     setText(shown);
     setToolTip(clickable_ ? clickTip_ : shown != fullText_ ? fullText_ : QString());
 }

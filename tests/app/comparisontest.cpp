@@ -99,8 +99,9 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
 
     const app::NoticeLine& summary = window_->comparison().summaryLine();
     EXPECT_TRUE(summary.isVisible());
-    EXPECT_EQ(summary.fullText(), QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
-                                             "3 only in this season, 1 only in 2031 (Ore Cart Yard)"));
+    EXPECT_EQ(summary.fullText(),
+              QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
+                             "3 only in this season, 1 only in 2031 (Ore Cart Yard)"));
     EXPECT_LE(summary.geometry().bottom(), window_->grid().geometry().top());
 
     // The diagram of a changed park draws its outline of the other season behind it.
@@ -113,8 +114,9 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
 
     // Another Get Park Info compares again with the same folder.
     showSeason(oldSeason_);
-    EXPECT_EQ(summary.fullText(), QStringLiteral("Compared with Northwind Baseball League 2031: 0 parks differ, "
-                                             "0 only in this season, 0 only in the other season"));
+    EXPECT_EQ(summary.fullText(),
+              QStringLiteral("Compared with Northwind Baseball League 2031: 0 parks differ, "
+                             "0 only in this season, 0 only in the other season"));
     showSeason(newSeason_);
     EXPECT_TRUE(cell("Gullwing Field", cf, Qt::ToolTipRole).toString().startsWith(QStringLiteral("402 in")));
     EXPECT_EQ(folders_.asked, 1);
@@ -145,7 +147,8 @@ TEST_F(Comparison, PlainWordsAListOfTheOtherSeasonsParksAndTheWayFromDifferenceT
     QTest::qWait(50);
     EXPECT_LE(summary.fontMetrics().horizontalAdvance(summary.text()), summary.width());
     EXPECT_TRUE(summary.text().endsWith(QStringLiteral("\u2026")));
-    EXPECT_EQ(summary.toolTip(), QStringLiteral("Click for the list of the 1 parks only in Northwind Baseball League 2031"));
+    EXPECT_EQ(summary.toolTip(),
+              QStringLiteral("Click for the list of the 1 parks only in Northwind Baseball League 2031"));
     summary.setFocus();
     QTest::keyClick(&summary, Qt::Key_Return);
     gui::NameListDialog* list = window_->comparison().openList();

@@ -161,7 +161,8 @@ TEST_F(OutputButtons, TheSaveDialogOffersUtf8AndAWrittenFileIsNamedInAPassingNot
     const auto target = workFolder() / "parks utf8.csv";
     standIns.fileDialog.setNextFileName(target, 1); // "CSV in UTF-8"
     button(*window, "cmdWriteCSV").click();
-    EXPECT_EQ(standIns.fileDialog.otherFiltersAsked, QStringList{QStringLiteral("CSV in UTF-8 (*.csv)|*.csv")});
+    EXPECT_EQ(standIns.fileDialog.otherFiltersAsked,
+              QStringList{QStringLiteral("CSV in UTF-8 (*.csv)|*.csv")});
     EXPECT_EQ(readBytes(target), season::windows1252::toUtf8(output::csvText(*window->grid().table())));
     QLabel& note = window->outputNote();
     EXPECT_FALSE(note.isHidden());
@@ -200,7 +201,8 @@ TEST_F(OutputButtons, PrintDialogChoosesPrinterPagesAndCopiesAndPreviewShowsTheS
     EXPECT_EQ(standIns.printer.setups[0].printer, QStringLiteral("Office"));
     EXPECT_EQ(standIns.printer.setups[0].firstPage, 2);
     EXPECT_EQ(standIns.printer.setups[0].copies, 2);
-    const output::PrintedReport expected = output::layoutPrintedReport(*window->grid().table(), window->captionBytes());
+    const output::PrintedReport expected =
+        output::layoutPrintedReport(*window->grid().table(), window->captionBytes());
     ASSERT_EQ(standIns.printer.printed.size(), 1u);
     EXPECT_EQ(standIns.printer.printed[0].sections.size(), expected.sections.size());
 

@@ -58,7 +58,8 @@ TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     button(*window, "cmdGetParkInfo").click();
     EXPECT_GT(window->grid().table()->parkCount(), 0);
     EXPECT_FALSE(notice.isHidden());
-    EXPECT_EQ(notice.fullText(), QStringLiteral("dmbpark.dat ends 77 bytes into record 16; those bytes were not read"));
+    EXPECT_EQ(notice.fullText(),
+              QStringLiteral("dmbpark.dat ends 77 bytes into record 16; those bytes were not read"));
     EXPECT_LE(notice.geometry().bottom(), window->grid().geometry().top());
     EXPECT_TRUE(standIns.messages.texts.isEmpty());
 
@@ -71,7 +72,8 @@ TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     openFolder(*window, noise);
     button(*window, "cmdGetParkInfo").click();
     EXPECT_EQ(window->grid().table()->parkCount(), 0);
-    EXPECT_TRUE(notice.fullText().contains(QStringLiteral("none of them a park in use; the table has no parks")));
+    EXPECT_TRUE(
+        notice.fullText().contains(QStringLiteral("none of them a park in use; the table has no parks")));
     EXPECT_TRUE(button(*window, "cmdWriteCSV").isEnabled());
     EXPECT_TRUE(button(*window, "cmdPrintInfo").isEnabled());
     standIns.fileDialog.setNextFileName(workFolder() / "empty.csv");

@@ -75,8 +75,10 @@ int main(int argc, char** argv) {
     }
     if (args.contains(QStringLiteral("--filters"))) {
         namespace col = vendrix::parktable::col;
-        window.filters().apply(*vendrix::gui::ColumnFilter::words(col::firstAttribute + 1, {QStringLiteral("Grass")}));
-        window.filters().apply(*vendrix::gui::ColumnFilter::range(col::firstFactorLHB + 3, 105, std::nullopt));
+        window.filters().apply(
+            *vendrix::gui::ColumnFilter::words(col::firstAttribute + 1, {QStringLiteral("Grass")}));
+        window.filters().apply(
+            *vendrix::gui::ColumnFilter::range(col::firstFactorLHB + 3, 105, std::nullopt));
     }
     if (args.contains(QStringLiteral("--scrolled"))) {
         // Halfway both ways: the fixed rows and column must stay.

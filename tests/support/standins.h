@@ -38,7 +38,7 @@ public:
     gui::FileChoice chooseFileOf(const std::vector<gui::FileFilter>& filters,
                                  const std::filesystem::path& suggested = {}) override;
 
-    QStringList filtersAsked; // "description|pattern", the first filter of each showing
+    QStringList filtersAsked;      // "description|pattern", the first filter of each showing
     QStringList otherFiltersAsked; // the others
     std::vector<std::filesystem::path> suggestions;
 

@@ -7,10 +7,10 @@
 
 #include <QPushButton>
 #include <QString>
-#include <ostream>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
+#include <ostream>
 #include <string>
 
 // Tests print a QString as its text.

@@ -11,8 +11,9 @@ std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const Re
 FileChoice SaveFileChooser::chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused) {
     std::filesystem::path suggested;
     for (;;) {
-        FileChoice choice = filters.size() == 1 ? FileChoice{dialog_.chooseFile(filters.front(), suggested), 0}
-                                                : dialog_.chooseFileOf(filters, suggested);
+        FileChoice choice = filters.size() == 1
+                                ? FileChoice{dialog_.chooseFile(filters.front(), suggested), 0}
+                                : dialog_.chooseFileOf(filters, suggested);
         const std::filesystem::path& path = choice.path;
         if (path.empty() || (isRefused && isRefused(path)))
             return choice;

@@ -36,11 +36,13 @@ std::optional<ColumnFilter> ColumnFilter::words(int column, const QStringList& w
     if (filter.conditions_.empty())
         return std::nullopt;
     filter.words_ = words;
-    filter.chipText_ = QStringLiteral("%1: %2").arg(columnShortName(column), words.join(QStringLiteral(", ")));
+    filter.chipText_ =
+        QStringLiteral("%1: %2").arg(columnShortName(column), words.join(QStringLiteral(", ")));
     return filter;
 }
 
-std::optional<ColumnFilter> ColumnFilter::range(int column, std::optional<double> from, std::optional<double> to) {
+std::optional<ColumnFilter> ColumnFilter::range(int column, std::optional<double> from,
+                                                std::optional<double> to) {
     if ((!from && !to) || (from && to && *from > *to))
         return std::nullopt;
     ColumnFilter filter;
@@ -64,7 +66,9 @@ std::optional<ColumnFilter> ColumnFilter::range(int column, std::optional<double
 }
 
 bool ColumnFilter::keeps(const parktable::ParkTable& table, int row) const {
-    const auto holds = [&](const parkjson::ParkCondition& c) { return c.holdsFor(table, row); };
+    const auto holds = [&](const parkjson::ParkCondition& c) {
+        return c.holdsFor(table, row);
+    };
     return anyOf_ ? std::any_of(conditions_.begin(), conditions_.end(), holds)
                   : std::all_of(conditions_.begin(), conditions_.end(), holds);
 }

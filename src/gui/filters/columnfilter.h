@@ -19,7 +19,8 @@ public:
     static std::optional<ColumnFilter> words(int column, const QStringList& words);
     // The parks whose number lies in the range, ends included; a cell without a number is not kept.
     // None when both ends are open or the range is empty.
-    static std::optional<ColumnFilter> range(int column, std::optional<double> from, std::optional<double> to);
+    static std::optional<ColumnFilter> range(int column, std::optional<double> from,
+                                             std::optional<double> to);
 
     int column() const { return column_; }
     bool keeps(const parktable::ParkTable& table, int row) const;

@@ -65,8 +65,8 @@ ColumnFilterDialog::ColumnFilterDialog(const parktable::ParkTable& table, int co
         form->addRow(QStringLiteral("&To"), to_);
         layout->addLayout(form);
     } else {
-        layout->addWidget(new QLabel(QStringLiteral("Show the parks whose %1 is one of:").arg(columnShortName(column)),
-                                     this));
+        layout->addWidget(new QLabel(
+            QStringLiteral("Show the parks whose %1 is one of:").arg(columnShortName(column)), this));
         words_ = new QListWidget(this);
         words_->setObjectName(QStringLiteral("filterWords"));
         const QStringList chosen = current ? current->chosenWords() : QStringList();

@@ -311,15 +311,16 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     const int rows = proxy_->rowCount();
     const QModelIndex current = currentIndex();
     if (!current.isValid())
-        return proxy_->index(rows > parktable::kFirstParkRow ? parktable::kFirstParkRow
-                                                             : parktable::kColumnCaptionRow,
-                             0);
+        return proxy_->index(
+            rows > parktable::kFirstParkRow ? parktable::kFirstParkRow : parktable::kColumnCaptionRow, 0);
     const CursorStep step{rows, model_->columnCount(), rowsInRoom(), parktable::kFirstParkRow,
                           parktable::kColumnCaptionRow};
     static_assert(static_cast<int>(CursorStep::Move::Home) == MoveHome &&
                   static_cast<int>(CursorStep::Move::PageDown) == MovePageDown);
-    const auto move = action <= MovePageDown ? static_cast<CursorStep::Move>(action) : CursorStep::Move::Other;
-    const auto [row, column] = step.from(current.row(), current.column(), move, modifiers & Qt::ControlModifier);
+    const auto move =
+        action <= MovePageDown ? static_cast<CursorStep::Move>(action) : CursorStep::Move::Other;
+    const auto [row, column] =
+        step.from(current.row(), current.column(), move, modifiers & Qt::ControlModifier);
     return proxy_->index(row, column);
 }
 

@@ -126,8 +126,8 @@ bool ParkRowProxy::lessThan(const QModelIndex& left, const QModelIndex& right) c
         buildSortKeys(left.column());
     const SortKey& a = sortKeys_[static_cast<std::size_t>(l)];
     const SortKey& b = sortKeys_[static_cast<std::size_t>(r)];
-    const int order = a.number != b.number ? (a.number < b.number ? -1 : 1)
-                                                : season::compareNatural(a.text, b.text);
+    const int order =
+        a.number != b.number ? (a.number < b.number ? -1 : 1) : season::compareNatural(a.text, b.text);
     if (order != 0)
         return order < 0;
     return ascending ? l < r : l > r;

@@ -10,7 +10,6 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-
 #include <utility>
 
 namespace vendrix::gui {

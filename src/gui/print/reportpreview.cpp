@@ -15,17 +15,18 @@ ReportPreview::ReportPreview(output::PrintedReport report, QWidget* parent)
     dialog_ = std::make_unique<QPrintPreviewDialog>(printer_.get(), parent);
     dialog_->setObjectName(QStringLiteral("printPreview"));
     dialog_->setWindowTitle(QStringLiteral("Print preview"));
-    QObject::connect(dialog_.get(), &QPrintPreviewDialog::paintRequested, dialog_.get(), [this](QPrinter* printer) {
-        QPainter painter;
-        if (!painter.begin(printer))
-            return;
-        // A page the preview cannot start is left out of it; printing says why.
-        try {
-            paintPrintedReport(painter, *printer, report_, QStringLiteral("Print preview"));
-        } catch (const std::exception&) {
-        }
-        painter.end();
-    });
+    QObject::connect(dialog_.get(), &QPrintPreviewDialog::paintRequested, dialog_.get(),
+                     [this](QPrinter* printer) {
+                         QPainter painter;
+                         if (!painter.begin(printer))
+                             return;
+                         // A page the preview cannot start is left out of it; printing says why.
+                         try {
+                             paintPrintedReport(painter, *printer, report_, QStringLiteral("Print preview"));
+                         } catch (const std::exception&) {
+                         }
+                         painter.end();
+                     });
 }
 
 int ReportPreview::pageCount() const {

@@ -5,7 +5,6 @@
 #include "reportpreview.h"
 
 #include <QApplication>
-
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -31,8 +30,8 @@ void SystemPrinter::print(const output::PrintedReport& report) {
 }
 
 void SystemPrinter::print(const output::PrintedReport& report, const PrintSetup& setup) {
-    const QPrinterInfo chosen = setup.printer.isEmpty() ? QPrinterInfo::defaultPrinter()
-                                                        : QPrinterInfo::printerInfo(setup.printer);
+    const QPrinterInfo chosen =
+        setup.printer.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(setup.printer);
     if (chosen.isNull())
         throw PrintError("Printer " + setup.printer.toStdString() + ": no such printer is set up");
     printOn(chosen, report, setup);
@@ -56,7 +55,8 @@ void SystemPrinter::printOn(const QPrinterInfo& info, const output::PrintedRepor
     QPainter painter;
     if (!painter.begin(&printer))
         fail(printerName_, "the print job cannot be started");
-    paintPrintedReport(painter, printer, report, "Printer " + printerName_, {setup.firstPage, setup.lastPage});
+    paintPrintedReport(painter, printer, report, "Printer " + printerName_,
+                       {setup.firstPage, setup.lastPage});
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         fail(printerName_, "the printer did not take the job");
 }

@@ -26,7 +26,12 @@ using gui::ParkGrid;
 // that cannot be real.
 seasonkit::SeasonContent habitSeason() {
     auto content = seasonkit::syntheticSeason(6);
-    const std::array<const char*, 6> names{"Park 10", "park 2", "\xC9" "cole Field", "Park 1", "Echo Yard",
+    const std::array<const char*, 6> names{"Park 10",
+                                           "park 2",
+                                           "\xC9"
+                                           "cole Field",
+                                           "Park 1",
+                                           "Echo Yard",
                                            "MAMMOTH WHARF      WOLVERINES"};
     for (std::size_t i = 0; i < names.size(); ++i) {
         std::string name(names[i]);
@@ -63,9 +68,12 @@ protected:
 TEST_F(GridHabits, NamesSortInNaturalOrderBesideTheirAccentedSpellings) {
     auto grid = gridOf(habitSeason());
     grid->activateCaption(col::parkName);
-    EXPECT_EQ(shownNames(*grid), (QStringList{QStringLiteral("Echo Yard"), QString::fromLatin1("\xC9" "cole Field"),
-                                              QStringLiteral("MAMMOTH WHARF      WOLVERINES"), QStringLiteral("Park 1"),
-                                              QStringLiteral("park 2"), QStringLiteral("Park 10")}));
+    EXPECT_EQ(shownNames(*grid),
+              (QStringList{QStringLiteral("Echo Yard"),
+                           QString::fromLatin1("\xC9"
+                                               "cole Field"),
+                           QStringLiteral("MAMMOTH WHARF      WOLVERINES"), QStringLiteral("Park 1"),
+                           QStringLiteral("park 2"), QStringLiteral("Park 10")}));
 }
 
 TEST_F(GridHabits, TabLeavesTheGridWhileArrowsMoveBetweenCells) {
@@ -148,19 +156,24 @@ TEST_F(GridHabits, ValuesThatCannotBeRealAreMarkedAndLeftOutOfTheLeagueAverage) 
     const int cf = col::firstFenceDistance + 3;
     const QModelIndex far = model.index(parktable::kFirstParkRow, cf);
     EXPECT_TRUE(far.data(gui::ParkTableModel::kImplausibleRole).toBool());
-    EXPECT_TRUE(far.data(Qt::ToolTipRole).toString().contains(
-        QStringLiteral("A fence distance of 1200 ft is outside 1 to 999 ft; left out of the League average")));
+    EXPECT_TRUE(
+        far.data(Qt::ToolTipRole)
+            .toString()
+            .contains(QStringLiteral(
+                "A fence distance of 1200 ft is outside 1 to 999 ft; left out of the League average")));
     EXPECT_TRUE(model.index(parktable::kFirstParkRow + 1, col::firstFenceHeight)
                     .data(gui::ParkTableModel::kImplausibleRole)
                     .toBool());
     EXPECT_TRUE(model.index(parktable::kFirstParkRow + 2, col::firstFactorLHB + 3)
                     .data(gui::ParkTableModel::kImplausibleRole)
                     .toBool());
-    EXPECT_FALSE(model.index(parktable::kFirstParkRow + 3, cf).data(gui::ParkTableModel::kImplausibleRole).toBool());
+    EXPECT_FALSE(
+        model.index(parktable::kFirstParkRow + 3, cf).data(gui::ParkTableModel::kImplausibleRole).toBool());
 
     const auto& foot = grid->leagueAverage();
-    EXPECT_EQ(foot.index(0, cf).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("CF, distance: mean over 5 of 6 parks; 1 left out, as their values cannot be real"));
+    EXPECT_EQ(
+        foot.index(0, cf).data(Qt::ToolTipRole).toString(),
+        QStringLiteral("CF, distance: mean over 5 of 6 parks; 1 left out, as their values cannot be real"));
     EXPECT_FALSE(foot.index(0, col::year).data().isValid());
 }
 

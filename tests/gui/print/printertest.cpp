@@ -4,12 +4,14 @@
 #include "gui/print/pdfprinter.h"
 #include "gui/print/reportglyphs.h"
 #include "gui/print/reportpainter.h"
+#include "gui/print/reportpreview.h"
 #include "output/printedreport.h"
 #include "support/tempfolder.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFontInfo>
-#include <QGuiApplication>
+#include <QPainter>
 #include <QPdfWriter>
 #include <gtest/gtest.h>
 
@@ -66,9 +68,32 @@ TEST(PdfPrinter, UnwritableTargetIsAPrintErrorNamingTheFile) {
     EXPECT_GT(std::filesystem::file_size(folder / "parks.pdf"), 1000u);
 }
 
+// Pages of a PDF document: its page objects.
+static int pdfPages(const QByteArray& pdf) {
+    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r") +
+                            pdf.count("/Type /Page>>") + pdf.count("/Type /Page/"));
+}
+
+TEST(ReportPreview, ShowsThePagesThePrinterGetsAndAPageRangeKeepsItsPages) {
+    const auto fixture = test::fixtureSeason();
+    const auto report = output::layoutPrintedReport(fixture.table, fixture.title);
+    const int printed = pdfPages(gui::PdfPrinter::render(report));
+    ASSERT_GE(printed, 4); // a page at least for each of the four sections
+    EXPECT_EQ(gui::ReportPreview(report).pageCount(), printed);
+
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setPageOrientation(QPageLayout::Landscape);
+    QPainter painter(&writer);
+    gui::paintPrintedReport(painter, writer, report, QStringLiteral("test"), {2, 3});
+    painter.end();
+    EXPECT_EQ(pdfPages(buffer.data()), 2);
+}
+
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
