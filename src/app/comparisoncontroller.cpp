@@ -81,6 +81,8 @@ ComparisonController::ComparisonController(gui::ParkGrid& grid, gui::ParkFilters
     connect(summary_, &NoticeLine::clicked, this, &ComparisonController::showOnlyInOther);
 
     onlyDifferingAction_->setCheckable(true);
+    // The button beside the find field says it shorter.
+    onlyDifferingAction_->setIconText(QStringLiteral("Only differing"));
     onlyDifferingAction_->setEnabled(false);
     onlyDifferingAction_->setToolTip(
         QStringLiteral("Shows only the parks that differ from the season compared with"));

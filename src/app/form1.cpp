@@ -142,7 +142,6 @@ void Form1::createControls() {
     auto* onlyDiffering = new QToolButton(findBar_);
     onlyDiffering->setObjectName(QStringLiteral("onlyDifferingToggle"));
     onlyDiffering->setDefaultAction(&comparison_->onlyDifferingAction());
-    onlyDiffering->setText(QStringLiteral("Only differing"));
     findBar_->addBesideField(onlyDiffering);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
