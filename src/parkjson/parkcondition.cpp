@@ -3,7 +3,7 @@
 #include "parkvalues.h"
 #include "season/letterfold.h"
 #include "season/naturalorder.h"
-#include "windows1252utf8.h"
+#include "season/windows1252.h"
 
 #include <array>
 #include <charconv>
@@ -57,46 +57,6 @@ constexpr std::array<std::pair<std::string_view, Operator>, 6> kOperators{{
     {">", Operator::Greater},
     {"=", Operator::Equal},
 }};
-
-// The Windows-1252 bytes of UTF-8 text; false when it is not UTF-8 or holds a character that code
-// page lacks (such a value matches no text of a season).
-bool toWindows1252(std::string_view utf8, std::string& out) {
-    static const std::array<std::pair<char32_t, unsigned char>, 32> high = [] {
-        std::array<std::pair<char32_t, unsigned char>, 32> table{};
-        for (unsigned byte = 0x80; byte <= 0x9F; ++byte)
-            table[byte - 0x80] = {codePointOf(static_cast<unsigned char>(byte)),
-                                  static_cast<unsigned char>(byte)};
-        return table;
-    }();
-    bool writable = true;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto lead = static_cast<unsigned char>(utf8[i]);
-        const int length = lead < 0x80           ? 1
-                           : (lead >> 5) == 0x6  ? 2
-                           : (lead >> 4) == 0xE  ? 3
-                           : (lead >> 3) == 0x1E ? 4
-                                                 : 0;
-        if (length == 0 || i + static_cast<std::size_t>(length) > utf8.size())
-            return false;
-        char32_t codePoint = length == 1 ? lead : lead & (0x7F >> length);
-        for (int k = 1; k < length; ++k)
-            codePoint =
-                (codePoint << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(length);
-        if (codePoint < 0x80 || (codePoint >= 0xA0 && codePoint <= 0xFF)) {
-            out.push_back(static_cast<char>(codePoint));
-            continue;
-        }
-        bool found = false;
-        for (const auto& [point, byte] : high)
-            if (point == codePoint) {
-                out.push_back(static_cast<char>(byte));
-                found = true;
-            }
-        writable = writable && found;
-    }
-    return writable;
-}
 
 std::string folded(std::string_view text) {
     std::string lower(text);
@@ -153,7 +113,10 @@ std::variant<ParkCondition, std::string> ParkCondition::on(int column, Operator 
         if (value.empty() || error != std::errc() || end != value.data() + value.size())
             return "not a number: " + std::string(value);
     } else {
-        condition.wordWritable_ = toWindows1252(value, condition.word_);
+        // A value with a character the code page lacks matches no text of a season.
+        const std::optional<std::string> bytes = season::windows1252::fromUtf8(value);
+        condition.wordWritable_ = bytes.has_value();
+        condition.word_ = bytes.value_or(std::string());
         condition.foldedWord_ = folded(condition.word_);
     }
     return condition;
@@ -188,9 +151,11 @@ bool ParkCondition::holdsFor(const parktable::ParkTable& table, int row) const {
         }
         return compares(value < number_ ? -1 : value > number_ ? 1 : 0);
     }
+    if (!wordWritable_)
+        return op_ == Operator::NotEqual;
     const std::string shown = shownText(table, row, column_);
     if (folded(shown) == foldedWord_)
-        return wordWritable_ ? compares(0) : compares(1);
+        return compares(0);
     return compares(season::compareNatural(shown, word_));
 }
 

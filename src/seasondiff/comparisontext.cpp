@@ -1,7 +1,7 @@
 #include "comparisontext.h"
 
 #include "parkjson/parkvalues.h"
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 
 #include <array>
 
@@ -10,7 +10,7 @@ namespace vendrix::seasondiff {
 namespace {
 
 namespace col = parktable::col;
-using parkjson::utf8FromWindows1252;
+using season::windows1252::toUtf8;
 
 constexpr std::array<std::string_view, 7> kFencePoints{"LFL", "LF", "LCF", "CF", "RCF", "RF", "RFL"};
 constexpr std::array<std::string_view, 7> kHeights{"LFL height", "LF height", "LCF height", "CF height",
@@ -41,7 +41,7 @@ std::string rowOf(int tableRow) {
 std::string shownValue(int column, const std::string& text) {
     if (column == col::teamName && text.empty())
         return "(no team)";
-    return utf8FromWindows1252(text);
+    return toUtf8(text);
 }
 
 } // namespace
@@ -49,14 +49,14 @@ std::string shownValue(int column, const std::string& text) {
 std::string seasonTitle(std::string_view league, std::string_view season) {
     const std::string_view trimmedLeague = parkjson::trimBlanks(league);
     const std::string_view trimmedSeason = parkjson::trimBlanks(season);
-    std::string title = utf8FromWindows1252(trimmedLeague);
+    std::string title = toUtf8(trimmedLeague);
     if (!title.empty() && !trimmedSeason.empty())
         title += ' ';
-    return title + utf8FromWindows1252(trimmedSeason);
+    return title + toUtf8(trimmedSeason);
 }
 
 std::string parkLabel(const parktable::ParkTable& table, const ParkPlace& place) {
-    std::string label = utf8FromWindows1252(parkjson::trimBlanks(table.cell(place.row, col::parkName)));
+    std::string label = toUtf8(parkjson::trimBlanks(table.cell(place.row, col::parkName)));
     if (label.empty())
         label = "(unnamed park)";
     if (place.namesakes > 1)
@@ -93,7 +93,7 @@ std::string comparisonSentence(const SeasonComparison& comparison, const Compare
     const std::string_view otherSeason = parkjson::trimBlanks(other.season);
     const std::string otherName = otherSeason.empty() || otherSeason == parkjson::trimBlanks(shown.season)
                                       ? std::string("the other season")
-                                      : utf8FromWindows1252(otherSeason);
+                                      : toUtf8(otherSeason);
     const std::size_t differ = comparison.changed.size();
     std::string sentence = "Compared with " + seasonTitle(other.league, other.season) + ": " +
                            countOf(differ, differ == 1 ? "park differs" : "parks differ") + ", " +

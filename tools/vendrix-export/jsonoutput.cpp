@@ -1,9 +1,9 @@
 #include "jsonoutput.h"
 
 #include "parkjson/seasonjson.h"
-#include "parkjson/windows1252utf8.h"
 #include "parkshape/parkshape.h"
 #include "parkshape/seasonshapes.h"
+#include "season/windows1252.h"
 
 #include <cmath>
 
@@ -27,7 +27,7 @@ std::string seasonJsonText(const SeasonTable& season, const parkjson::ParkFilter
 
 std::string inEncoding(std::string windows1252Text, TextEncoding encoding) {
     if (encoding == TextEncoding::Utf8)
-        return parkjson::utf8FromWindows1252(windows1252Text);
+        return season::windows1252::toUtf8(windows1252Text);
     return windows1252Text;
 }
 
