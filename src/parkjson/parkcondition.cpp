@@ -58,15 +58,6 @@ constexpr std::array<std::pair<std::string_view, Operator>, 6> kOperators{{
     {"=", Operator::Equal},
 }};
 
-// The Windows-1252 bytes of UTF-8 text; false when it is not UTF-8 or holds a character that code
-// page lacks (such a value matches no text of a season).
-bool toWindows1252(std::string_view utf8, std::string& out) {
-    const std::optional<std::string> bytes = season::windows1252::fromUtf8(utf8);
-    if (bytes)
-        out = *bytes;
-    return bytes.has_value();
-}
-
 std::string folded(std::string_view text) {
     std::string lower(text);
     for (char& c : lower)
@@ -122,7 +113,10 @@ std::variant<ParkCondition, std::string> ParkCondition::on(int column, Operator 
         if (value.empty() || error != std::errc() || end != value.data() + value.size())
             return "not a number: " + std::string(value);
     } else {
-        condition.wordWritable_ = toWindows1252(value, condition.word_);
+        // A value with a character the code page lacks matches no text of a season.
+        const std::optional<std::string> bytes = season::windows1252::fromUtf8(value);
+        condition.wordWritable_ = bytes.has_value();
+        condition.word_ = bytes.value_or(std::string());
         condition.foldedWord_ = folded(condition.word_);
     }
     return condition;
@@ -157,9 +151,11 @@ bool ParkCondition::holdsFor(const parktable::ParkTable& table, int row) const {
         }
         return compares(value < number_ ? -1 : value > number_ ? 1 : 0);
     }
+    if (!wordWritable_)
+        return op_ == Operator::NotEqual;
     const std::string shown = shownText(table, row, column_);
     if (folded(shown) == foldedWord_)
-        return wordWritable_ ? compares(0) : compares(1);
+        return compares(0);
     return compares(season::compareNatural(shown, word_));
 }
 

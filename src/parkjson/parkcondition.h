@@ -13,7 +13,8 @@ namespace vendrix::parkjson {
 // with a dot ("fence_distance.cf") or one of the eight words ("surface"); the operator one of
 // = != < <= > >=. Numbers compare as numbers (a cell that holds none meets no condition); texts
 // compare as the JSON shows them (the park trimmed, the team with its blanks made one, no team as an
-// empty text), without regard to case, and in natural order for < and > ("Park 2" < "Park 10").
+// empty text), without regard to case, and in natural order for < and > ("Park 2" < "Park 10"); a
+// text with a character Windows-1252 lacks equals no park's, so only != holds for it.
 // Shared by the exporter's --where and any view that keeps some parks by their values.
 class ParkCondition {
 public:

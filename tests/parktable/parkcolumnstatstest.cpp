@@ -1,8 +1,8 @@
-#include "parktable/cellplausibility.h"
 #include "parktable/parkcolumnstats.h"
 
-#include <gtest/gtest.h>
+#include "parktable/cellplausibility.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -25,13 +25,22 @@ TEST(ParkColumnStats, LeagueAverageLeavesOutWhatCannotBeReal) {
     const std::vector<Case> cases{
         {cf,
          {"400", "0", "1000", "-1", "32767", "1", "999", "x"},
-         {"", "A fence distance of 0 ft is outside 1 to 999 ft", "A fence distance of 1000 ft is outside 1 to 999 ft",
-          "A fence distance of -1 ft is outside 1 to 999 ft", "A fence distance of 32767 ft is outside 1 to 999 ft",
-          "", "", ""},
+         {"", "A fence distance of 0 ft is outside 1 to 999 ft",
+          "A fence distance of 1000 ft is outside 1 to 999 ft",
+          "A fence distance of -1 ft is outside 1 to 999 ft",
+          "A fence distance of 32767 ft is outside 1 to 999 ft", "", "", ""},
          (400 + 1 + 999) / 3.0,
          3},
-        {wall, {"0", "100", "101", "255"}, {"", "", "A wall of 101 ft is higher than 100 ft", "A wall of 255 ft is higher than 100 ft"}, 50.0, 2},
-        {hr, {"0", "-5", "1", "120"}, {"A park factor of 0 is not above 0", "A park factor of -5 is not above 0", "", ""}, 60.5, 2},
+        {wall,
+         {"0", "100", "101", "255"},
+         {"", "", "A wall of 101 ft is higher than 100 ft", "A wall of 255 ft is higher than 100 ft"},
+         50.0,
+         2},
+        {hr,
+         {"0", "-5", "1", "120"},
+         {"A park factor of 0 is not above 0", "A park factor of -5 is not above 0", "", ""},
+         60.5,
+         2},
         {hr, {"0"}, {"A park factor of 0 is not above 0"}, std::nullopt, 0},
         {col::year, {"2031", "-1"}, {"", ""}, std::nullopt, 2},
     };
@@ -44,7 +53,8 @@ TEST(ParkColumnStats, LeagueAverageLeavesOutWhatCannotBeReal) {
         }
         const ParkColumnStats stats(table);
         for (std::size_t i = 0; i < c.cells.size(); ++i)
-            EXPECT_EQ(CellPlausibility::of(table, kFirstParkRow + static_cast<int>(i), c.column).reason(), c.reasons[i])
+            EXPECT_EQ(CellPlausibility::of(table, kFirstParkRow + static_cast<int>(i), c.column).reason(),
+                      c.reasons[i])
                 << c.column << " " << c.cells[i];
         const LeagueAverage average = stats.leagueAverage(c.column);
         EXPECT_EQ(average.mean, c.mean) << c.column;

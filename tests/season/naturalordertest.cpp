@@ -1,8 +1,7 @@
 #include "season/naturalorder.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <random>
 #include <string>
 #include <vector>
@@ -14,10 +13,15 @@ TEST(NaturalOrder, SortsNamesAsPeopleExpect) {
     // Each list is in the expected order.
     const std::vector<std::vector<std::string>> orders{
         {"Park 2", "park 3", "Park 10", "Park 10a", "Park 100"},
-        {"\xC1lamo", "Alder", "alley", "Bay", "\xC9" "clair", "eclairs", "Euclid", "Zeta"},
-        {"Pe\xF1" "a Field", "Penn Field", "Perez Field"}, // n with tilde beside n
-        {"Aft", "\xC6rie", "\xE6sir"},                      // the ligature with the a's
-        {"Field 9", "Field 00010", "Field 011"},            // leading zeros do not count
+        {"\xC1lamo", "Alder", "alley", "Bay",
+         "\xC9"
+         "clair",
+         "eclairs", "Euclid", "Zeta"},
+        {"Pe\xF1"
+         "a Field",
+         "Penn Field", "Perez Field"},           // n with tilde beside n
+        {"Aft", "\xC6rie", "\xE6sir"},           // the ligature with the a's
+        {"Field 9", "Field 00010", "Field 011"}, // leading zeros do not count
         {"2nd Park", "A Park", "\x8Atadion", "Stadium", "\x9Atadt"},
         {"", " ", "A"},
         {"Park", "Park 1", "Park1"},
