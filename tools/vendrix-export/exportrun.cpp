@@ -53,7 +53,8 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
+    for (const auto* file :
+         {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -159,9 +160,19 @@ int runExport(const ExportOptions& options) {
         done = deliver(*options.jsonFile, seasonJsonText(*season)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
-    if (options.diagramsFolder || options.diagramSheetFile)
-        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table, season->title) &&
-               done;
+    if (options.diagramsFolder || options.diagramSheetFile) {
+        const DiagramFormat format = options.diagramFormat == "png" ? DiagramFormat::Png : DiagramFormat::Svg;
+        switch (exportDiagrams({options.diagramsFolder, format, options.diagramSheetFile}, season->table,
+                               season->title)) {
+        case DiagramOutcome::Written:
+            break;
+        case DiagramOutcome::Failed:
+            done = false;
+            break;
+        case DiagramOutcome::Interrupted:
+            return kExitInterrupted;
+        }
+    }
     return done ? kExitDone : kExitFailed;
 }
 
