@@ -13,8 +13,7 @@ std::string seasonJsonText(const SeasonTable& season) {
     // Each park's fair territory in square feet, rounded; null for a park whose wall cannot be drawn.
     const auto fairArea = [&](int tableRow, parkjson::JsonWriter& writer) {
         writer.key("fair_area_sqft");
-        if (const auto area =
-                parkshape::ParkShape::fairAreaOf(parkshape::measuresOfRow(season.table, tableRow)))
+        if (const auto area = parkshape::ParkShape::fairAreaOf(parkshape::measuresOfRow(season.table, tableRow)))
             writer.integer(std::llround(*area));
         else
             writer.null();

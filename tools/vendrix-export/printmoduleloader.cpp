@@ -50,8 +50,7 @@ PrintEntry loadPrintModule(std::string& error) {
 DiagramEntry loadDiagramModule(std::string& error) {
     if (loadPrintModule(error) == nullptr)
         return nullptr;
-    const auto entry =
-        reinterpret_cast<DiagramEntry>(native::moduleFunction(loadedModule, kDiagramEntryName));
+    const auto entry = reinterpret_cast<DiagramEntry>(native::moduleFunction(loadedModule, kDiagramEntryName));
     if (entry == nullptr)
         error = "the print module beside vendrix-export draws no diagrams";
     return entry;
