@@ -158,7 +158,12 @@ Stroke wallStroke(double textSize, double feet) {
 
 void drawField(Drawing& drawing, const Box& box, const DiagramContent& content, double textSize,
                bool showAverage) {
-    const double extent = std::max(1.0, content.extentFeet);
+    // The season's scale, unless a park drawn here reaches beyond it (an outline of another season).
+    double extent = std::max(1.0, content.extentFeet);
+    for (const auto* measures : {&content.measures, content.compared ? &content.compared->measures : nullptr})
+        for (const int feet : measures ? measures->distance : std::array<int, parkshape::kFencePointCount>{})
+            if (feet <= parkshape::kLongestDistance)
+                extent = std::max(extent, static_cast<double>(feet));
     const FieldMap map = FieldMap::fitted(box, extent, textSize * 3.2);
     const ParkShape shape(content.measures);
     drawGround(drawing, map, shape, extent);
