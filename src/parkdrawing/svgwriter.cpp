@@ -17,20 +17,21 @@ void appendNumber(std::string& out, double value) {
         return;
     }
     auto whole = static_cast<long long>(hundredths);
+    std::array<char, 24> buffer{};
+    char* end = buffer.data();
     if (whole < 0) {
-        out += '-';
+        *end++ = '-';
         whole = -whole;
     }
-    std::array<char, 24> buffer{};
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), whole / 100).ptr;
-    out.append(buffer.data(), end);
+    end = std::to_chars(end, buffer.data() + buffer.size(), whole / 100).ptr;
     const auto fraction = static_cast<int>(whole % 100);
     if (fraction != 0) {
-        out += '.';
-        out += static_cast<char>('0' + fraction / 10);
+        *end++ = '.';
+        *end++ = static_cast<char>('0' + fraction / 10);
         if (fraction % 10 != 0)
-            out += static_cast<char>('0' + fraction % 10);
+            *end++ = static_cast<char>('0' + fraction % 10);
     }
+    out.append(buffer.data(), end);
 }
 
 void appendColour(std::string& out, Colour colour) {
