@@ -10,7 +10,7 @@
 // characters XML cannot carry are replaced by U+FFFD.
 //
 //   std::string file = SvgWriter::write(drawing, {.title = name});                  // a .svg file
-//   std::string inline = SvgWriter::write(drawing, {.title = name, .fragment = true}); // inside HTML
+//   std::string onPage = SvgWriter::write(drawing, {.title = name, .fragment = true}); // inside HTML
 namespace vendrix::parkdrawing {
 
 struct SvgOptions {

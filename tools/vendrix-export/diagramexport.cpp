@@ -2,16 +2,18 @@
 
 #include "diagramfilename.h"
 #include "interruption.h"
+#include "native/nativefile.h"
 #include "output/outputfile.h"
 #include "parkdrawing/parkdrawing.h"
 #include "parkdrawing/svgwriter.h"
 #include "parkfilewriter.h"
-#include "native/nativefile.h"
 #include "printmoduleloader.h"
+#include "progressline.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <system_error>
 
 namespace vendrix::exporter {
@@ -111,7 +113,11 @@ DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::Pa
         tell(loadError);
         return DiagramOutcome::Failed;
     }
-    DiagramRequest request{&table, title, {}, targets.sheetFile.has_value(), [](int, int) {
+    std::optional<ProgressLine> sheetProgress;
+    DiagramRequest request{&table, title, {}, targets.sheetFile.has_value(), [&](int done, int parks) {
+                               if (!sheetProgress)
+                                   sheetProgress.emplace("parks on the diagram sheet", parks);
+                               sheetProgress->show(done);
                                return !Interruption::requested();
                            }};
     ParkFileOutcome pngOutcome = ParkFileOutcome::Written;
@@ -127,6 +133,7 @@ DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::Pa
     }
     DiagramResult result;
     draw(request, result);
+    sheetProgress.reset(); // the line cleared before any message
     if (!result.error.empty()) {
         tell("cannot draw the diagrams: " + result.error);
         return DiagramOutcome::Failed;
@@ -134,7 +141,7 @@ DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::Pa
     if (pngOutcome != ParkFileOutcome::Written)
         return outcomeOf(pngOutcome);
     if (targets.sheetFile) {
-        if (Interruption::requested()) {
+        if (Interruption::requested() || result.sheet.empty()) {
             tell("interrupted; the diagram sheet was not written");
             return DiagramOutcome::Interrupted;
         }

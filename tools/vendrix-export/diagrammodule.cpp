@@ -26,7 +26,8 @@ void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& resu
             return;
     }
     if (request.renderSheet) {
-        const QByteArray pdf = gui::ParkDiagramFiles::sheet(*request.table, request.title);
+        const QByteArray pdf =
+            gui::ParkDiagramFiles::sheet(*request.table, request.title, request.sheetProgress);
         result.sheet.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     }
 }
