@@ -7,14 +7,55 @@ import pty
 import re
 import signal
 import subprocess
+import shutil
 import time
 import unittest
+import zlib
 import xml.etree.ElementTree as ElementTree
 
 from e2esupport import (EXPORTER, TempFolderTest, environment_without_display, run_exporter, table_cells,
                         write_season)
 
 SVG = "{http://www.w3.org/2000/svg}"
+
+
+def png_pixels(data):
+    """(width, height, rows of RGB byte triples) of an 8-bit RGB or RGBA PNG, unfiltered."""
+    assert data[:8] == b"\x89PNG\r\n\x1a\n"
+    at, idat = 8, b""
+    while at < len(data):
+        length = int.from_bytes(data[at:at + 4], "big")
+        kind, body = data[at + 4:at + 8], data[at + 8:at + 8 + length]
+        if kind == b"IHDR":
+            width, height = int.from_bytes(body[0:4], "big"), int.from_bytes(body[4:8], "big")
+            depth, colour = body[8], body[9]
+            assert depth == 8 and colour in (2, 6), (depth, colour)
+            step = 3 if colour == 2 else 4
+        elif kind == b"IDAT":
+            idat += body
+        at += 12 + length
+    raw = zlib.decompress(idat)
+    stride = width * step
+    rows, previous = [], bytearray(stride)
+    for y in range(height):
+        kind, line = raw[y * (stride + 1)], bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for x in range(stride):
+            left = line[x - step] if x >= step else 0
+            up, corner = previous[x], previous[x - step] if x >= step else 0
+            if kind == 1:
+                line[x] = (line[x] + left) & 255
+            elif kind == 2:
+                line[x] = (line[x] + up) & 255
+            elif kind == 3:
+                line[x] = (line[x] + (left + up) // 2) & 255
+            elif kind == 4:
+                p = left + up - corner
+                pa, pb, pc = abs(p - left), abs(p - up), abs(p - corner)
+                line[x] = (line[x] + (left if pa <= pb and pa <= pc else up if pb <= pc else corner)) & 255
+        rows.append(bytes(line) if step == 3 else bytes(b for i, b in enumerate(line) if i % 4 != 3))
+        previous = line
+    return width, height, rows
+
 
 REFUSED_IN_FILE_NAMES = set('<>:"/\\|?*') | {chr(c) for c in range(32)}
 
@@ -87,6 +128,26 @@ class Diagrams(TempFolderTest):
         result = run_exporter(season, "--format", "png")
         self.assertEqual(result.returncode, 2)
         self.assertIn(b"--format", result.stderr)
+
+    def test_svg_and_png_of_a_park_are_the_same_picture(self):
+        """Both renderers replay one drawing: the SVG rasterised by rsvg-convert and Qt's PNG differ only
+        where two rasterisers smooth edges and glyphs differently."""
+        if shutil.which("rsvg-convert") is None:
+            self.skipTest("rsvg-convert is not installed")
+        season = write_season(self.path("season"), "xmlnames")
+        self.export(season, "--diagrams", self.path("svg"))
+        self.export(season, "--diagrams", self.path("png"), "--format", "png")
+        for file in sorted(os.listdir(self.path("svg")))[:2]:
+            with self.subTest(file=file):
+                raster = subprocess.run(["rsvg-convert", os.path.join(self.path("svg"), file)], check=True,
+                                        capture_output=True).stdout
+                with open(os.path.join(self.path("png"), file[:-4] + ".png"), "rb") as png:
+                    ours = png_pixels(png.read())
+                theirs = png_pixels(raster)
+                self.assertEqual(ours[:2], theirs[:2])
+                differing = sum(1 for a, b in zip(ours[2], theirs[2]) for x in range(0, len(a), 3)
+                                if max(abs(a[x + c] - b[x + c]) for c in range(3)) > 64)
+                self.assertLess(differing / (ours[0] * ours[1]), 0.005, f"{differing} pixels differ")
 
     def test_progress_shows_on_a_terminal_only(self):
         season = write_season(self.path("season"), "synthetic:300")
