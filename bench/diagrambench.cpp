@@ -3,9 +3,6 @@
 #include "benchseason.h"
 #include "gui/diagram/parkdiagrampainter.h"
 #include "parkshape/seasonshapes.h"
-#include "parktable/parktablebuilder.h"
-#include "season/seasonfiles.h"
-#include "season/seasonscan.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -17,18 +14,8 @@ namespace {
 
 using namespace vendrix;
 
-const parktable::ParkTable* benchTable() {
-    static const std::optional<parktable::ParkTable> table = [] {
-        const auto& folder = bench::benchSeason();
-        const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
-        auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-        return build.built() ? std::move(build.table) : std::nullopt;
-    }();
-    return table ? &*table : nullptr;
-}
-
 template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw) {
-    const parktable::ParkTable* table = benchTable();
+    const parktable::ParkTable* table = bench::benchTable();
     if (table == nullptr || table->parkCount() != bench::kBenchParks) {
         state.SkipWithError("the table was not built whole");
         return;
