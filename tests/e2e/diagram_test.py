@@ -115,6 +115,23 @@ class Diagrams(TempFolderTest):
             if number == 1:
                 self.assertTrue(texts[1].startswith("R&D <Bees>"), texts[1])
 
+    def test_every_windows_1252_byte_in_a_name_gives_a_well_formed_svg(self):
+        season = write_season(self.path("season"), "allbytes")
+        folder = self.path("diagrams")
+        self.export(season, "--diagrams", folder)
+        # XML cannot carry most control characters even escaped; they stand as U+FFFD, all else as is.
+        def expected(name):
+            return "".join("\ufffd" if (ord(c) < 0x20 and c not in "\t\n\r") or 0x7F <= ord(c) <= 0x9F else c
+                           for c in name.decode("cp1252", errors="replace"))
+        cells = [row[0] for row in table_cells(season)[2:]]
+        width = len(str(len(cells)))
+        for number, cell in enumerate(cells, start=1):
+            file = next(f for f in os.listdir(folder) if f.startswith(f"{number:0{width}} "))
+            root = ElementTree.parse(os.path.join(folder, file)).getroot()
+            name = bytes(b for b in cell).strip(b" \0")
+            if name.startswith(b"P") and name.endswith(b"Q"):
+                self.assertEqual(root.find(SVG + "title").text, expected(name), file)
+
     def test_png_format_writes_one_png_per_park(self):
         season = write_season(self.path("season"))
         folder = self.path("pngs")

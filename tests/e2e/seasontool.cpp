@@ -1,5 +1,5 @@
 // Writes season folders and prints what the program makes of them, for the end-to-end tests:
-//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|changed|synthetic:N
+//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|changed|synthetic:N
 //   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
 //   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
 #include "output/printedreport.h"
@@ -49,6 +49,21 @@ seasonkit::SeasonContent xmlNamesSeason() {
     return content;
 }
 
+// Park names that hold every byte from 0x01 to 0xFF between them, 25 to a name.
+seasonkit::SeasonContent allBytesSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    int next = 1;
+    for (auto& park : content.parks) {
+        if (!park.record.isInUse() || park.record.seasonYear <= 0 || next > 0xFF)
+            continue;
+        std::string name = "P";
+        for (int i = 0; i < 25 && next <= 0xFF; ++i)
+            name += static_cast<char>(next++);
+        park.record.parkName = name + "Q";
+    }
+    return content;
+}
+
 std::string hex(std::string_view bytes) {
     static const char* digits = "0123456789abcdef";
     std::string text;
@@ -87,6 +102,8 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             seasonkit::writeSeason(folder, awkwardSeason());
         else if (kind == "xmlnames")
             seasonkit::writeSeason(folder, xmlNamesSeason());
+        else if (kind == "allbytes")
+            seasonkit::writeSeason(folder, allBytesSeason());
         else if (kind == "changed")
             seasonkit::writeSeason(folder, seasonkit::changedSampleSeason());
         else if (kind.starts_with("synthetic:"))
