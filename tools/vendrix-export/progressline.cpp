@@ -1,5 +1,6 @@
 #include "progressline.h"
 
+#include <algorithm>
 #include <cstdio>
 #ifdef _WIN32
 #include <io.h>
@@ -28,7 +29,7 @@ ProgressLine::~ProgressLine() {
     if (!shown_)
         return;
     // Blanks over the line (a console without escape sequences understands these too).
-    std::fprintf(stderr, "\r%*s\r", 60, "");
+    std::fprintf(stderr, "\r%*s\r", width_, "");
     std::fflush(stderr);
 }
 
@@ -40,7 +41,8 @@ void ProgressLine::show(int done) {
         return;
     last_ = now;
     shown_ = true;
-    std::fprintf(stderr, "\rvendrix-export: %s %d of %d", what_.c_str(), done, total_);
+    width_ =
+        std::max(width_, std::fprintf(stderr, "\rvendrix-export: %s %d of %d", what_.c_str(), done, total_));
     std::fflush(stderr);
 }
 

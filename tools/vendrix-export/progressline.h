@@ -22,6 +22,7 @@ private:
     int total_;
     bool onTerminal_;
     bool shown_ = false;
+    int width_ = 0; // of the longest line shown, to blank it out at the end
     std::chrono::steady_clock::time_point last_{};
 };
 
