@@ -25,6 +25,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QShortcut>
+#include <QActionGroup>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
@@ -73,9 +74,22 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
     outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableCaptionBytes_);
-    if (services_.settings)
-        UserSettings::rememberToggle(grdParks_->factorColourAction(), *services_.settings,
-                                     QStringLiteral("grid/factorColours"), true);
+    if (services_.settings) {
+        QSettings& settings = *services_.settings;
+        UserSettings::rememberToggle(grdParks_->factorColourAction(), settings, QStringLiteral("grid/factorColours"),
+                                     true);
+        // The diagram panel's place beside the table, its league-average outline and its PNG size.
+        UserSettings::rememberToggle(diagramPanel_->averageAction(), settings,
+                                     QStringLiteral("diagram/leagueAverage"), true);
+        diagramPanel_->setWidthShare(
+            settings.value(QStringLiteral("diagram/widthShare"), diagramPanel_->widthShare()).toDouble());
+        connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this,
+                [&settings](double share) { settings.setValue(QStringLiteral("diagram/widthShare"), share); });
+        diagramPanel_->setPngScale(settings.value(QStringLiteral("diagram/pngScale"), 1).toInt());
+        connect(&diagramPanel_->pngScaleGroup(), &QActionGroup::triggered, this, [this, &settings] {
+            settings.setValue(QStringLiteral("diagram/pngScale"), diagramPanel_->pngScale());
+        });
+    }
     const FormGeometry geometry(logicalDpiX());
     int buttonWidthNeeded = 0;
     for (const QPushButton* button :
@@ -114,6 +128,7 @@ void Form1::createControls() {
 
     diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
     connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
+    connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this, &Form1::placeControls);
     comparison_ = new ComparisonController(*grdParks_, *this, services_.messages);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
@@ -310,6 +325,7 @@ void Form1::getParkInfo() {
         return;
     }
     grdParks_->setTable(std::move(*build.table));
+    diagramPanel_->setSeasonFolder(parkFilePath_.parent_path());
     tableCaptionBytes_ = captionBytes_;
     showFirstStartHint();
     comparison_->tableShown();

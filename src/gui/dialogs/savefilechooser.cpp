@@ -5,9 +5,20 @@
 namespace vendrix::gui {
 
 std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused) {
-    std::filesystem::path suggested;
+    return choose(filter, isRefused, {});
+}
+
+std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const Suggestion& suggestion) {
+    return choose(filter, {}, suggestion);
+}
+
+std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused,
+                                              const Suggestion& suggestion) {
+    std::filesystem::path suggested = suggestion.path;
     for (;;) {
         std::filesystem::path path = dialog_.chooseFile(filter, suggested);
+        if (!path.empty() && !suggestion.extension.empty() && !path.has_extension())
+            path += suggestion.extension;
         if (path.empty() || (isRefused && isRefused(path)))
             return path;
         std::error_code error;
