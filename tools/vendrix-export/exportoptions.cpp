@@ -14,6 +14,7 @@ constexpr FileOption kFileOptions[] = {
     {"--text", &ExportOptions::textFile},
     {"--pdf", &ExportOptions::pdfFile},
     {"--json", &ExportOptions::jsonFile},
+    {"--html", &ExportOptions::htmlFile},
     {"--diagrams", &ExportOptions::diagramsFolder},
     {"--diagram-sheet", &ExportOptions::diagramSheetFile},
 };
@@ -123,9 +124,9 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
-           "                     [--json FILE] [--encoding utf-8]\n"
+           "                     [--json FILE] [--html FILE] [--encoding utf-8]\n"
            "                     [--diagrams FOLDER] [--diagram-sheet FILE]\n"
-           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
+           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE] [--html FILE]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -137,6 +138,7 @@ std::string usageText() {
            "  --diagrams FOLDER      each park's diagram as \"NNN Park Name.svg\" in FOLDER\n"
            "  --diagram-sheet FILE   every park's diagram, twelve to a landscape PDF page\n"
            "  --json FILE   the season as UTF-8 JSON (the schema is in the README)\n"
+           "  --html FILE   the season as one self-contained web page (table, diagrams)\n"
            "  --encoding utf-8\n"
            "                the CSV and the text report in UTF-8 instead of the season files'\n"
            "                Windows-1252 (the default, byte for byte the window's files)\n"

@@ -7,6 +7,7 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "pageoutput.h"
 #include "parktable/parktablebuilder.h"
 #include "platform/native/nativefile.h"
 #include "printmoduleloader.h"
@@ -53,7 +54,8 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
+    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.htmlFile,
+                             &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -157,10 +159,13 @@ int runExport(const ExportOptions& options) {
                done;
     if (options.jsonFile)
         done = deliver(*options.jsonFile, seasonJsonText(*season)) && done;
+    if (options.htmlFile)
+        done = deliver(*options.htmlFile, seasonPageText(*season, nullptr)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     if (options.diagramsFolder || options.diagramSheetFile)
-        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table, season->title) &&
+        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table,
+                              season->title) &&
                done;
     return done ? kExitDone : kExitFailed;
 }

@@ -1,0 +1,110 @@
+#include "pagestyle.h"
+
+#include "pagetexts.h"
+#include "parktable/parkcolumns.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace vendrix::parkpage {
+
+namespace {
+
+// Column widths follow the window's (in twips), at the table's type size of 12 px.
+constexpr double kTwipsPerEm = 15.0 * 12.0;
+
+constexpr const char* kFixed = R"css(
+body{font:14px/1.35 system-ui,"Segoe UI",Arial,sans-serif;margin:12px;color:#111;background:#fff}
+h1{font-size:20px;margin:0 0 6px}
+h2{font-size:17px;margin:18px 0 6px}
+p{margin:4px 0}
+.tools{display:flex;flex-wrap:wrap;gap:6px 18px;align-items:center;margin:6px 0}
+#find{font:inherit;width:16em}
+.legend span{display:inline-block;min-width:2.6em;padding:0 4px;text-align:center;border:1px solid #c8c8c8}
+.scroll{overflow-x:auto}
+#parks{border-collapse:collapse;table-layout:fixed;font-size:12px;font-variant-numeric:tabular-nums}
+#parks caption{text-align:left;font-weight:bold;font-size:14px;padding:4px 0}
+#parks th,#parks td{border:1px solid #c8c8c8;padding:1px 3px;overflow-wrap:anywhere;vertical-align:top}
+#parks thead th,#parks thead td{background:#eef0f3;text-align:center;vertical-align:middle}
+#parks thead{position:sticky;top:0}
+#parks thead button{font:inherit;font-weight:bold;color:inherit;background:none;border:0;padding:2px 0;width:100%;cursor:pointer}
+#parks thead button:focus-visible{outline:2px solid #1a5fb4}
+#parks th[aria-sort=ascending] button::after{content:" \25B2"}
+#parks th[aria-sort=descending] button::after{content:" \25BC"}
+#parks tbody th{text-align:left;font-weight:normal}
+#parks td:nth-child(3),#parks td:nth-child(n+26){text-align:center}
+#parks td:nth-child(n+4):nth-child(-n+25){text-align:right}
+#parks tfoot th,#parks tfoot td{font-weight:bold;border-top:2px solid #888;background:#f6f6f6}
+#parks tfoot th{text-align:left}
+#parks tr[hidden]{display:none}
+#parks .chg{background:rgba(204,121,167,.667);text-decoration:underline dotted}
+#parks .new{background:rgba(0,158,115,.47);font-weight:bold;font-style:italic}
+a{color:#1a5fb4}
+.cards{display:flex;flex-wrap:wrap;gap:12px}
+.card{margin:0;width:300px;border:1px solid #c8c8c8;padding:6px}
+.card svg{width:100%;height:auto}
+.card figcaption{font-weight:bold}
+@media print{
+@page{size:A4 landscape;margin:8mm}
+body{margin:0;font-size:10px}
+.tools .find,.scroll{overflow:visible}
+#findbar{display:none}
+#parks{font-size:8.4px}
+#parks thead{position:static}
+#parks tr{break-inside:avoid}
+#diagrams{break-before:page}
+.cards{display:block}
+.card{display:inline-block;vertical-align:top;width:31%;height:88mm;margin:0 1% 4mm 0;break-inside:avoid;overflow:hidden}
+.card svg{max-height:78mm}
+a{color:inherit;text-decoration:none}
+}
+)css";
+
+void appendTint(std::string& style, char name, int distance, const char* rgb) {
+    const int alpha = factorTintAlpha(100 + distance);
+    char line[80];
+    std::snprintf(line, sizeof line, ".%c%d{background:rgba(%s,%d.%03d)}\n", name, distance, rgb,
+                  alpha * 1000 / 255 / 1000, alpha * 1000 / 255 % 1000);
+    style += line;
+}
+
+} // namespace
+
+std::string pageStyle() {
+    std::string style = kFixed;
+    // A class per column width ("w450"): the columns stand in several column groups, so a
+    // position would not name them. to_chars, not printf: the window's locale may write "11,11".
+    std::vector<int> widths;
+    for (int column = 0; column <= parktable::col::lastCaptioned; ++column) {
+        const int twips = columnWidthTwips(column);
+        if (std::find(widths.begin(), widths.end(), twips) != widths.end())
+            continue;
+        widths.push_back(twips);
+        char number[32];
+        const auto written =
+            std::to_chars(number, number + sizeof number, twips / kTwipsPerEm, std::chars_format::fixed, 2);
+        style += ".w" + std::to_string(twips) + "{width:" + std::string(number, written.ptr) + "em}\n";
+    }
+    for (int distance = 1; distance <= kFactorTintSpan; ++distance) {
+        appendTint(style, 'b', distance, "0,114,178");
+        appendTint(style, 'a', distance, "230,159,0");
+    }
+    return style;
+}
+
+int columnWidthTwips(int column) {
+    const int twips = parktable::kParkColumns[static_cast<std::size_t>(column)].widthTwips;
+    return twips > 0 ? twips : 800;
+}
+
+std::string factorClass(int factor) {
+    const int distance = std::min(std::abs(factor - 100), kFactorTintSpan);
+    if (distance == 0)
+        return {};
+    return (factor < 100 ? "b" : "a") + std::to_string(distance);
+}
+
+} // namespace vendrix::parkpage
