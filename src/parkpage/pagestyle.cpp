@@ -4,17 +4,12 @@
 #include "parktable/parkcolumns.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cstdio>
 #include <cstdlib>
-#include <vector>
 
 namespace vendrix::parkpage {
 
 namespace {
-
-// Column widths follow the window's (in twips), at the table's type size of 12 px.
-constexpr double kTwipsPerEm = 15.0 * 12.0;
 
 constexpr const char* kFixed = R"css(
 body{font:14px/1.35 system-ui,"Segoe UI",Arial,sans-serif;margin:12px;color:#111;background:#fff}
@@ -25,9 +20,10 @@ p{margin:4px 0}
 #find{font:inherit;width:16em}
 .legend span{display:inline-block;min-width:2.6em;padding:0 4px;text-align:center;border:1px solid #c8c8c8}
 .scroll{overflow-x:auto}
-#parks{border-collapse:collapse;table-layout:fixed;font-size:12px;font-variant-numeric:tabular-nums}
+#parks{border-collapse:collapse;font-size:12px;font-variant-numeric:tabular-nums}
 #parks caption{text-align:left;font-weight:bold;font-size:14px;padding:4px 0}
-#parks th,#parks td{border:1px solid #c8c8c8;padding:1px 3px;overflow-wrap:anywhere;vertical-align:top}
+#parks th,#parks td{border:1px solid #c8c8c8;padding:1px 4px;white-space:nowrap;vertical-align:top}
+#parks tbody th,#parks tbody td:nth-child(2){white-space:normal;min-width:10em}
 #parks thead th,#parks thead td{background:#eef0f3;text-align:center;vertical-align:middle}
 #parks thead{position:sticky;top:0}
 #parks thead button{font:inherit;font-weight:bold;color:inherit;background:none;border:0;padding:2px 0;width:100%;cursor:pointer}
@@ -75,29 +71,11 @@ void appendTint(std::string& style, char name, int distance, const char* rgb) {
 
 std::string pageStyle() {
     std::string style = kFixed;
-    // A class per column width ("w450"): the columns stand in several column groups, so a
-    // position would not name them. to_chars, not printf: the window's locale may write "11,11".
-    std::vector<int> widths;
-    for (int column = 0; column <= parktable::col::lastCaptioned; ++column) {
-        const int twips = columnWidthTwips(column);
-        if (std::find(widths.begin(), widths.end(), twips) != widths.end())
-            continue;
-        widths.push_back(twips);
-        char number[32];
-        const auto written =
-            std::to_chars(number, number + sizeof number, twips / kTwipsPerEm, std::chars_format::fixed, 2);
-        style += ".w" + std::to_string(twips) + "{width:" + std::string(number, written.ptr) + "em}\n";
-    }
     for (int distance = 1; distance <= kFactorTintSpan; ++distance) {
         appendTint(style, 'b', distance, "0,114,178");
         appendTint(style, 'a', distance, "230,159,0");
     }
     return style;
-}
-
-int columnWidthTwips(int column) {
-    const int twips = parktable::kParkColumns[static_cast<std::size_t>(column)].widthTwips;
-    return twips > 0 ? twips : 800;
 }
 
 std::string factorClass(int factor) {

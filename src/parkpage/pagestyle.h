@@ -9,9 +9,6 @@ namespace vendrix::parkpage {
 // printed form (landscape, no find box, six diagrams to a page).
 std::string pageStyle();
 
-// A column's width in twips as the window gives it; the class "w" + it sets it on the page.
-int columnWidthTwips(int column);
-
 // The class of a factor's tint; empty for 100.
 std::string factorClass(int factor);
 

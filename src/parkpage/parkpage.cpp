@@ -56,18 +56,22 @@ std::string seasonTitle(const parkjson::SeasonNames& names) {
     return title;
 }
 
+// How many columns from this one share its group caption; 1 for a column without one.
+int groupSpan(int column) {
+    const std::string_view group = parktable::kParkColumns[static_cast<std::size_t>(column)].groupCaption;
+    int span = 1;
+    while (!group.empty() && column + span <= kLastColumn &&
+           parktable::kParkColumns[static_cast<std::size_t>(column + span)].groupCaption == group)
+        ++span;
+    return span;
+}
+
 void appendColumns(std::string& out) {
     // One column group per caption of the first row, so that a group caption's scope is its columns.
-    out += "<colgroup><col class=\"w" + std::to_string(columnWidthTwips(col::parkName)) + "\"></colgroup>";
-    for (int column = 1; column <= kLastColumn;) {
-        const std::string_view group = parktable::kParkColumns[static_cast<std::size_t>(column)].groupCaption;
-        out += "<colgroup>";
-        do {
-            out += "<col class=\"w" + std::to_string(columnWidthTwips(column)) + "\">";
-            ++column;
-        } while (column <= kLastColumn && !group.empty() &&
-                 parktable::kParkColumns[static_cast<std::size_t>(column)].groupCaption == group);
-        out += "</colgroup>";
+    for (int column = 0; column <= kLastColumn; column += groupSpan(column)) {
+        const int span = groupSpan(column);
+        out += span == 1 ? "<colgroup></colgroup>"
+                         : "<colgroup span=\"" + std::to_string(span) + "\"></colgroup>";
     }
     out += '\n';
 }
@@ -76,10 +80,7 @@ void appendCaptions(std::string& out) {
     out += "<thead>\n<tr>";
     for (int column = 0; column <= kLastColumn;) {
         const std::string_view group = parktable::kParkColumns[static_cast<std::size_t>(column)].groupCaption;
-        int span = 1;
-        while (!group.empty() && column + span <= kLastColumn &&
-               parktable::kParkColumns[static_cast<std::size_t>(column + span)].groupCaption == group)
-            ++span;
+        const int span = groupSpan(column);
         if (group.empty()) {
             out += "<td></td>";
         } else {
