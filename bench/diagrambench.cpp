@@ -1,10 +1,8 @@
-// One park's diagram drawn as the window's panel draws it when the current row moves, and as
-// vendrix-export --diagrams writes it, on Qt's offscreen platform; parks taken in turn from the
-// 32,767-park season.
+// One park's diagram drawn as the window's panel draws it when the current row moves, on Qt's
+// offscreen platform; parks taken in turn from the 32,767-park season. The SVG is drawingbench's.
 #include "benchseason.h"
 #include "parkshape/seasonshapes.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/parkdiagramfiles.h"
 #include "platform/parkdiagrampainter.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
@@ -53,15 +51,6 @@ void BM_DrawParkDiagram(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_DrawParkDiagram)->Unit(benchmark::kMillisecond);
-
-void BM_ParkDiagramSvg(benchmark::State& state) {
-    std::size_t bytes = 0;
-    drawParksInTurn(state, [&](const platform::ParkDiagram& diagram) {
-        bytes = static_cast<std::size_t>(platform::ParkDiagramFiles::svg(diagram).size());
-    });
-    state.counters["size"] = static_cast<double>(bytes);
-}
-BENCHMARK(BM_ParkDiagramSvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,13 +1,20 @@
-"""vendrix-export --diagrams and --diagram-sheet without a display: one well-formed SVG per park under a
-safe name, and a landscape PDF sheet of twelve parks a page."""
+"""vendrix-export --diagrams and --diagram-sheet without a display: one well-formed SVG (or PNG) per park
+under a safe name, names read back exactly, progress only on a terminal, Ctrl+C leaving only whole files,
+and a landscape PDF sheet of twelve parks a page."""
 import math
 import os
+import pty
 import re
+import signal
 import subprocess
+import time
 import unittest
 import xml.etree.ElementTree as ElementTree
 
-from e2esupport import TempFolderTest, environment_without_display, run_exporter, table_cells, write_season
+from e2esupport import (EXPORTER, TempFolderTest, environment_without_display, run_exporter, table_cells,
+                        write_season)
+
+SVG = "{http://www.w3.org/2000/svg}"
 
 REFUSED_IN_FILE_NAMES = set('<>:"/\\|?*') | {chr(c) for c in range(32)}
 
@@ -50,6 +57,76 @@ class Diagrams(TempFolderTest):
             ElementTree.parse(os.path.join(folder, file))
         self.assertTrue(any("Caf\u00e9 \u20acuro Park" in file for file in files), files)
         self.assertTrue(any(re.fullmatch(r"\d+ Line__Break Park\.svg", file) for file in files), files)
+
+    def test_names_xml_must_escape_read_back_exactly(self):
+        season = write_season(self.path("season"), "xmlnames")
+        names = [row[0].decode("cp1252").strip() for row in table_cells(season)[2:]]
+        for name in ("Pine & Oak Park", '<Angle> | "Park"', "Pe\u00f1asco", "M\u00fcller's", "\u20acuro \u201cField\u201d \u0160\u0178"):
+            self.assertIn(name, names)
+        folder = self.path("diagrams")
+        self.export(season, "--diagrams", folder)
+        for number, name in enumerate(names, start=1):
+            file = next(f for f in os.listdir(folder) if f.startswith(f"{number:0{len(str(len(names)))}} "))
+            root = ElementTree.parse(os.path.join(folder, file)).getroot()
+            self.assertEqual(root.find(SVG + "title").text, name, file)
+            texts = [t.text for t in root.iter(SVG + "text")]
+            self.assertEqual(texts[0], name, file)
+            if number == 1:
+                self.assertTrue(texts[1].startswith("R&D <Bees>"), texts[1])
+
+    def test_png_format_writes_one_png_per_park(self):
+        season = write_season(self.path("season"))
+        folder = self.path("pngs")
+        self.export(season, "--diagrams", folder, "--format", "png")
+        files = sorted(os.listdir(folder))
+        self.assertEqual(len(files), len(table_cells(season)) - 2)
+        for file in files:
+            self.assertTrue(file.endswith(".png"), file)
+            with open(os.path.join(folder, file), "rb") as png:
+                self.assertEqual(png.read(8), b"\x89PNG\r\n\x1a\n", file)
+        result = run_exporter(season, "--format", "png")
+        self.assertEqual(result.returncode, 2)
+        self.assertIn(b"--format", result.stderr)
+
+    def test_progress_shows_on_a_terminal_only(self):
+        season = write_season(self.path("season"), "synthetic:300")
+        leader, follower = pty.openpty()
+        process = subprocess.Popen([EXPORTER, season, "--diagrams", self.path("d")], stdout=subprocess.DEVNULL,
+                                   stderr=follower, env=environment_without_display())
+        os.close(follower)
+        shown = b""
+        while True:
+            try:
+                chunk = os.read(leader, 4096)
+            except OSError:  # the terminal closes with the process
+                break
+            if not chunk:
+                break
+            shown += chunk
+        os.close(leader)
+        self.assertEqual(process.wait(timeout=60), 0)
+        self.assertIn(b"diagrams 300 of 300", shown)
+        self.assertNotIn(b"\n", shown.replace(b"\r\n", b""))  # one line, rewritten in place
+
+    def test_ctrl_c_leaves_only_whole_files(self):
+        season = write_season(self.path("season"), "synthetic:20000")
+        folder = self.path("d")
+        process = subprocess.Popen([EXPORTER, season, "--diagrams", folder], stderr=subprocess.PIPE,
+                                   env=environment_without_display())
+        deadline = time.monotonic() + 30
+        while time.monotonic() < deadline and len(os.listdir(folder) if os.path.isdir(folder) else []) < 50:
+            time.sleep(0.01)
+        process.send_signal(signal.SIGINT)
+        _, errors = process.communicate(timeout=60)
+        files = os.listdir(folder)
+        if process.returncode == 0:
+            self.skipTest("the run ended before the interruption")
+        self.assertEqual(process.returncode, 130, errors)
+        self.assertIn(b"interrupted", errors)
+        self.assertLess(len(files), 20000)
+        for file in files:
+            self.assertTrue(file.endswith(".svg"), file)
+            ElementTree.parse(os.path.join(folder, file))
 
     def test_sheet_has_twelve_parks_a_landscape_page(self):
         for parks in (30, 25):

@@ -25,7 +25,8 @@ struct ExportOptions {
     std::optional<std::string> pdfFile;
     std::optional<std::string> jsonFile;
     std::optional<std::string> htmlFile;         // the season as a self-contained web page
-    std::optional<std::string> diagramsFolder;   // one SVG diagram per park
+    std::optional<std::string> diagramsFolder;   // one diagram per park
+    std::optional<std::string> diagramFormat;    // "svg" (when not given) or "png"
     std::optional<std::string> diagramSheetFile; // a PDF of every park's diagram
     TextEncoding encoding = TextEncoding::Windows1252;
     bool print = false;

@@ -163,10 +163,19 @@ int runExport(const ExportOptions& options) {
         done = deliver(*options.htmlFile, seasonPageText(*season, nullptr)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
-    if (options.diagramsFolder || options.diagramSheetFile)
-        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table,
-                              season->title) &&
-               done;
+    if (options.diagramsFolder || options.diagramSheetFile) {
+        const DiagramFormat format = options.diagramFormat == "png" ? DiagramFormat::Png : DiagramFormat::Svg;
+        switch (exportDiagrams({options.diagramsFolder, format, options.diagramSheetFile}, season->table,
+                               season->title)) {
+        case DiagramOutcome::Written:
+            break;
+        case DiagramOutcome::Failed:
+            done = false;
+            break;
+        case DiagramOutcome::Interrupted:
+            return kExitInterrupted;
+        }
+    }
     return done ? kExitDone : kExitFailed;
 }
 
