@@ -36,12 +36,12 @@ p{margin:4px 0}
 #parks tfoot th,#parks tfoot td{font-weight:bold;border-top:2px solid #888;background:#f6f6f6}
 #parks tfoot th{text-align:left}
 #parks tr[hidden]{display:none}
-#parks .chg{background:rgba(204,121,167,.667);text-decoration:underline dotted}
-#parks .new{background:rgba(0,158,115,.47);font-weight:bold;font-style:italic}
+.chg{background:rgba(204,121,167,.667);text-decoration:underline dotted}
+.new{background:rgba(0,158,115,.47);font-weight:bold;font-style:italic}
 a{color:#1a5fb4}
 .cards{display:flex;flex-wrap:wrap;gap:12px}
 .card{margin:0;width:300px;border:1px solid #c8c8c8;padding:6px}
-.card svg{width:100%;height:auto}
+.card svg{width:100%;height:auto;white-space:pre}
 .card figcaption{font-weight:bold}
 @media print{
 @page{size:A4 landscape;margin:8mm}

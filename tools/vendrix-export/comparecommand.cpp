@@ -109,7 +109,8 @@ int runCompare(const CompareOptions& options) {
         done = deliver(*options.jsonFile, seasondiff::comparisonJson(comparison, before, after)) && done;
     if (options.htmlFile) {
         const seasondiff::ChangeNotes notes = seasondiff::changeNotes(comparison, before);
-        done = deliver(*options.htmlFile, seasonPageText(*newSeason, &notes)) && done;
+        done =
+            deliver(*options.htmlFile, comparedPageText(*oldSeason, *newSeason, comparison, notes)) && done;
     }
     return done ? kExitDone : kExitFailed;
 }

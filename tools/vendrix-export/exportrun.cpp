@@ -160,7 +160,7 @@ int runExport(const ExportOptions& options) {
     if (options.jsonFile)
         done = deliver(*options.jsonFile, seasonJsonText(*season)) && done;
     if (options.htmlFile)
-        done = deliver(*options.htmlFile, seasonPageText(*season, nullptr)) && done;
+        done = deliver(*options.htmlFile, seasonPageText(*season)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     if (options.diagramsFolder || options.diagramSheetFile) {
