@@ -23,7 +23,7 @@ p{margin:4px 0}
 #parks{border-collapse:collapse;font-size:12px;font-variant-numeric:tabular-nums}
 #parks caption{text-align:left;font-weight:bold;font-size:14px;padding:4px 0}
 #parks th,#parks td{border:1px solid #c8c8c8;padding:1px 4px;white-space:nowrap;vertical-align:top}
-#parks tbody th,#parks tbody td:nth-child(2){white-space:normal;min-width:10em}
+#parks tbody th,#parks tbody td:nth-child(2){white-space:normal;min-width:11em}
 #parks thead th,#parks thead td{background:#eef0f3;text-align:center;vertical-align:middle}
 #parks thead{position:sticky;top:0}
 #parks thead button{font:inherit;font-weight:bold;color:inherit;background:none;border:0;padding:2px 0;width:100%;cursor:pointer}
@@ -45,10 +45,11 @@ a{color:#1a5fb4}
 .card figcaption{font-weight:bold}
 @media print{
 @page{size:A4 landscape;margin:8mm}
-body{margin:0;font-size:10px}
+body{margin:0;font-size:10px;-webkit-print-color-adjust:exact;print-color-adjust:exact}
 .tools .find,.scroll{overflow:visible}
 #findbar{display:none}
-#parks{font-size:8.4px}
+#parks{font-size:8px}
+#parks tbody th,#parks tbody td:nth-child(2){min-width:7em}
 #parks thead{position:static}
 #parks tr{break-inside:avoid}
 #diagrams{break-before:page}

@@ -49,6 +49,23 @@ seasonkit::SeasonContent xmlNamesSeason() {
     return content;
 }
 
+// Names a web page must escape and still show exactly: markup, character references, quotes,
+// Windows-1252 letters, and numbers that sort in natural order.
+seasonkit::SeasonContent hostileSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    const char* parkNames[] = {"<script>alert(1)</script>", "Tom & Jerry's <Park>", "\"Quoted\" Field",
+                               "Caf\xE9 \x80uro \x9Cuvre Park", "</td></tr><!-- Park", "Park 10",
+                               "Park 9", "park 2", "A&amp;B Grounds"};
+    int name = 0;
+    for (auto& park : content.parks)
+        if (park.record.isInUse() && park.record.seasonYear > 0 &&
+            name < static_cast<int>(std::size(parkNames)))
+            park.record.parkName = parkNames[name++];
+    content.teams[0].record.nameFirst = "<b>Bold</b>";
+    content.teams[1].record.nameSecond = "&lt; \xC6ther";
+    return content;
+}
+
 std::string hex(std::string_view bytes) {
     static const char* digits = "0123456789abcdef";
     std::string text;
@@ -87,6 +104,8 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             seasonkit::writeSeason(folder, awkwardSeason());
         else if (kind == "xmlnames")
             seasonkit::writeSeason(folder, xmlNamesSeason());
+        else if (kind == "hostile")
+            seasonkit::writeSeason(folder, hostileSeason());
         else if (kind == "changed")
             seasonkit::writeSeason(folder, seasonkit::changedSampleSeason());
         else if (kind.starts_with("synthetic:"))

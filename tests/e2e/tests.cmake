@@ -23,6 +23,10 @@ endfunction()
 vendrix_e2e_test(e2e.exporter exporter_test.py)
 vendrix_e2e_test(e2e.json json_test.py)
 vendrix_e2e_test(e2e.compare compare_test.py)
+# The web page in headless Chromium, through Debian's Selenium, which only Debian's own Python has.
+add_test(NAME e2e.page COMMAND /usr/bin/python3 ${CMAKE_CURRENT_SOURCE_DIR}/e2e/page_test.py)
+set_tests_properties(e2e.page PROPERTIES ENVIRONMENT "${vendrix_e2e_environment}"
+    WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR} SKIP_RETURN_CODE 77 TIMEOUT 300)
 if(TARGET vendrix-export-print)
     vendrix_e2e_test(e2e.pdf pdf_test.py)
     vendrix_e2e_test(e2e.diagrams diagram_test.py)
