@@ -1,6 +1,6 @@
 #include "diagramcontent.h"
 
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 
 namespace vendrix::parkdrawing {
 
@@ -11,7 +11,7 @@ std::string trimmedUtf8(std::string_view cell) {
     if (first == std::string_view::npos)
         return {};
     const std::size_t last = cell.find_last_not_of(" \t\r\n\0", std::string_view::npos, 5);
-    return parkjson::utf8FromWindows1252(cell.substr(first, last - first + 1));
+    return season::windows1252::toUtf8(cell.substr(first, last - first + 1));
 }
 
 } // namespace

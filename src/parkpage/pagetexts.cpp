@@ -1,7 +1,7 @@
 #include "pagetexts.h"
 
 #include "parkjson/parkvalues.h"
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 #include "parktable/parkcolumns.h"
 
 #include <algorithm>
@@ -61,7 +61,7 @@ void appendEscaped(std::string& out, char32_t c) {
     default:
         break;
     }
-    parkjson::appendUtf8(out, isControl(c) ? char32_t{0xFFFD} : c);
+    season::windows1252::appendUtf8(out, isControl(c) ? char32_t{0xFFFD} : c);
 }
 
 } // namespace
@@ -145,7 +145,7 @@ std::string displayText(std::string_view cell) {
 
 void appendHtml(std::string& out, std::string_view windows1252) {
     for (const char byte : windows1252)
-        appendEscaped(out, parkjson::codePointOf(static_cast<unsigned char>(byte)));
+        appendEscaped(out, season::windows1252::toUnicode(static_cast<unsigned char>(byte)));
 }
 
 void appendHtmlUtf8(std::string& out, std::string_view utf8) {

@@ -6,7 +6,7 @@
 #include "parkdrawing/parkdrawing.h"
 #include "parkdrawing/svgwriter.h"
 #include "parkfilewriter.h"
-#include "platform/native/nativefile.h"
+#include "native/nativefile.h"
 #include "printmoduleloader.h"
 
 #include <cstdio>

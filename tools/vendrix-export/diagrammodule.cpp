@@ -2,8 +2,8 @@
 // window's painter, with Qt started on its offscreen platform, which needs no display.
 #include "diagrammodule.h"
 
+#include "gui/diagram/parkdiagramfiles.h"
 #include "moduleapplication.h"
-#include "platform/parkdiagramfiles.h"
 
 #include <exception>
 #include <type_traits>
@@ -20,14 +20,14 @@ void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& resu
         // A QPainter on an image of its own is safe off the GUI thread.
         const auto pngOf = [&](int row) {
             const QByteArray png =
-                platform::ParkDiagramFiles::png(platform::ParkDiagram::ofRow(table, row, season));
+                gui::ParkDiagramFiles::png(gui::ParkDiagram::ofRow(table, row, season));
             return std::string(png.constData(), static_cast<std::size_t>(png.size()));
         };
         if (!request.writePngs(pngOf))
             return;
     }
     if (request.renderSheet) {
-        const QByteArray pdf = platform::ParkDiagramFiles::sheet(*request.table, request.title);
+        const QByteArray pdf = gui::ParkDiagramFiles::sheet(*request.table, request.title);
         result.sheet.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     }
 }

@@ -2,6 +2,7 @@
 
 #include "diagramexport.h"
 #include "jsonoutput.h"
+#include "native/nativefile.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/outputname.h"
@@ -9,7 +10,6 @@
 #include "output/textreport.h"
 #include "pageoutput.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/native/nativefile.h"
 #include "printmoduleloader.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"

@@ -2,7 +2,7 @@
 
 #include "parkdrawing/diagramcontent.h"
 #include "parkjson/parkvalues.h"
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 #include "parkpage/diagramcards.h"
 #include "parkpage/parkpage.h"
 #include "parkshape/seasonshapes.h"
@@ -18,7 +18,7 @@ std::string comparedPageText(const SeasonTable& oldSeason, const SeasonTable& ne
                              const seasondiff::SeasonComparison& comparison,
                              const seasondiff::ChangeNotes& changes) {
     const std::string oldName =
-        parkjson::utf8FromWindows1252(std::string(parkjson::trimBlanks(oldSeason.league)) + ' ' +
+        season::windows1252::toUtf8(std::string(parkjson::trimBlanks(oldSeason.league)) + ' ' +
                                       std::string(parkjson::trimBlanks(oldSeason.season)));
     parkpage::PreviousOutlines outlines;
     for (const seasondiff::ParkChange& change : comparison.changed)
