@@ -1,6 +1,6 @@
 #include "pagestyle.h"
 
-#include "pagetexts.h"
+#include "parktable/columntexts.h"
 #include "parktable/parkcolumns.h"
 
 #include <algorithm>
@@ -60,11 +60,11 @@ a{color:inherit;text-decoration:none}
 }
 )css";
 
-void appendTint(std::string& style, char name, int distance, const char* rgb) {
-    const int alpha = factorTintAlpha(100 + distance);
+void appendTint(std::string& style, char name, int distance, const parktable::Rgb& rgb) {
+    const int alpha = parktable::factorTintAlpha(100 + distance);
     char line[80];
-    std::snprintf(line, sizeof line, ".%c%d{background:rgba(%s,%d.%03d)}\n", name, distance, rgb,
-                  alpha * 1000 / 255 / 1000, alpha * 1000 / 255 % 1000);
+    std::snprintf(line, sizeof line, ".%c%d{background:rgba(%d,%d,%d,%d.%03d)}\n", name, distance, rgb.red,
+                  rgb.green, rgb.blue, alpha * 1000 / 255 / 1000, alpha * 1000 / 255 % 1000);
     style += line;
 }
 
@@ -72,15 +72,15 @@ void appendTint(std::string& style, char name, int distance, const char* rgb) {
 
 std::string pageStyle() {
     std::string style = kFixed;
-    for (int distance = 1; distance <= kFactorTintSpan; ++distance) {
-        appendTint(style, 'b', distance, "0,114,178");
-        appendTint(style, 'a', distance, "230,159,0");
+    for (int distance = 1; distance <= parktable::kFactorTintSpan; ++distance) {
+        appendTint(style, 'b', distance, parktable::kFactorBelow);
+        appendTint(style, 'a', distance, parktable::kFactorAbove);
     }
     return style;
 }
 
 std::string factorClass(int factor) {
-    const int distance = std::min(std::abs(factor - 100), kFactorTintSpan);
+    const int distance = std::min(std::abs(factor - 100), parktable::kFactorTintSpan);
     if (distance == 0)
         return {};
     return (factor < 100 ? "b" : "a") + std::to_string(distance);

@@ -4,6 +4,7 @@
 #include "pagestyle.h"
 #include "pagetexts.h"
 #include "parkjson/parkvalues.h"
+#include "parktable/columntexts.h"
 #include "parktable/parkcolumnstats.h"
 #include "sha256.h"
 
@@ -96,7 +97,7 @@ void appendCaptions(std::string& out) {
         if (ParkColumnStats::isNumberColumn(column))
             out += " data-number";
         out += " title=\"";
-        appendHtml(out, columnMeaning(column));
+        appendHtml(out, parktable::columnMeaning(column));
         out += "\"><button type=\"button\">";
         appendHtml(out, displayText(parktable::kParkColumns[static_cast<std::size_t>(column)].caption));
         out += "</button></th>";
@@ -153,7 +154,7 @@ void appendAverages(std::string& out, const ParkTable& table) {
             continue;
         }
         out += "<td title=\"";
-        appendHtml(out, columnShortName(column));
+        appendHtml(out, parktable::columnShortName(column));
         out += ": mean over all " + std::to_string(stats.count(column)) + " parks\">";
         char digits[48];
         const auto written =

@@ -4,6 +4,7 @@
 
 #include "parkpage/pagetexts.h"
 #include "parkpage/sha256.h"
+#include "parktable/columntexts.h"
 #include "parktable/parktable.h"
 
 #include <gtest/gtest.h>
@@ -85,9 +86,9 @@ TEST(PageTexts, DisplayTextAndKeys) {
     EXPECT_EQ(columnKey(parktable::col::firstFenceDistance + 3), "fence_distance.cf");
     EXPECT_EQ(columnKey(parktable::col::firstFactorRHB + 3), "factors_rhb.hr");
     EXPECT_EQ(columnKey(parktable::col::firstAttribute + 7), "rain_freq");
-    EXPECT_EQ(factorTintAlpha(100), 0);
-    EXPECT_EQ(factorTintAlpha(99), 12);
-    EXPECT_EQ(factorTintAlpha(60), 150);
+    EXPECT_EQ(parktable::factorTintAlpha(100), 0);
+    EXPECT_EQ(parktable::factorTintAlpha(99), 12);
+    EXPECT_EQ(parktable::factorTintAlpha(60), 150);
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 
 namespace vendrix::gui {
 
-std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused) {
+std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused,
+                                              const std::filesystem::path& addedExtension) {
     std::filesystem::path suggested;
     for (;;) {
         std::filesystem::path path = dialog_.chooseFile(filter, suggested);
+        if (!path.empty() && !addedExtension.empty() && !path.has_extension())
+            path += addedExtension;
         if (path.empty() || (isRefused && isRefused(path)))
             return path;
         std::error_code error;

@@ -18,8 +18,10 @@ public:
 
     SaveFileChooser(FileDialog& dialog, AppMessageBox& messages) : dialog_(dialog), messages_(messages) {}
 
-    // The path to write, as typed (no extension added); empty when the user cancels.
-    std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused = {});
+    // The path to write, as typed; empty when the user cancels. With an extension (".html"), a name
+    // typed without one gets it before the replace question is asked about it.
+    std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused = {},
+                                 const std::filesystem::path& addedExtension = {});
 
     // "NAME already exists.\nReplace it?"
     static QString replaceQuestion(const std::filesystem::path& path);
