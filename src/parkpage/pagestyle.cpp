@@ -4,6 +4,7 @@
 #include "parktable/parkcolumns.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 
@@ -79,11 +80,19 @@ std::string pageStyle() {
     return style;
 }
 
-std::string factorClass(int factor) {
-    const int distance = std::min(std::abs(factor - 100), parktable::kFactorTintSpan);
-    if (distance == 0)
-        return {};
-    return (factor < 100 ? "b" : "a") + std::to_string(distance);
+std::string_view factorClass(int factor) {
+    static const std::array<std::string, 2 * parktable::kFactorTintSpan + 1> classes = [] {
+        std::array<std::string, 2 * parktable::kFactorTintSpan + 1> names;
+        for (int distance = 1; distance <= parktable::kFactorTintSpan; ++distance) {
+            names[static_cast<std::size_t>(parktable::kFactorTintSpan - distance)] =
+                "b" + std::to_string(distance);
+            names[static_cast<std::size_t>(parktable::kFactorTintSpan + distance)] =
+                "a" + std::to_string(distance);
+        }
+        return names;
+    }();
+    const int offset = std::clamp(factor - 100, -parktable::kFactorTintSpan, parktable::kFactorTintSpan);
+    return classes[static_cast<std::size_t>(offset + parktable::kFactorTintSpan)];
 }
 
 } // namespace vendrix::parkpage

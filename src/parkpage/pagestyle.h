@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vendrix::parkpage {
 
@@ -10,6 +11,6 @@ namespace vendrix::parkpage {
 std::string pageStyle();
 
 // The class of a factor's tint; empty for 100.
-std::string factorClass(int factor);
+std::string_view factorClass(int factor);
 
 } // namespace vendrix::parkpage

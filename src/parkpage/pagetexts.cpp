@@ -69,8 +69,37 @@ std::string displayText(std::string_view cell) {
 }
 
 void appendHtml(std::string& out, std::string_view windows1252) {
-    for (const char byte : windows1252)
-        appendEscaped(out, season::windows1252::toUnicode(static_cast<unsigned char>(byte)));
+    for (const char byte : windows1252) {
+        // Most of a season is plain ASCII that needs no reference: a million cells pass here.
+        const auto b = static_cast<unsigned char>(byte);
+        if (b >= 0x20 && b < 0x7F && b != '&' && b != '<' && b != '>' && b != '"' && b != '\'')
+            out.push_back(byte);
+        else
+            appendEscaped(out, season::windows1252::toUnicode(b));
+    }
+}
+
+void appendDisplayHtml(std::string& out, std::string_view cell) {
+    const auto isBlank = [](char c) {
+        return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+    };
+    while (!cell.empty() && isBlank(cell.front()))
+        cell.remove_prefix(1);
+    while (!cell.empty() && isBlank(cell.back()))
+        cell.remove_suffix(1);
+    // Whole runs between blanks at once; each run of blanks becomes one.
+    while (!cell.empty()) {
+        std::size_t word = 0;
+        while (word < cell.size() && !isBlank(cell[word]))
+            ++word;
+        appendHtml(out, cell.substr(0, word));
+        cell.remove_prefix(word);
+        if (cell.empty())
+            break;
+        out.push_back(' ');
+        while (!cell.empty() && isBlank(cell.front()))
+            cell.remove_prefix(1);
+    }
 }
 
 void appendHtmlUtf8(std::string& out, std::string_view utf8) {

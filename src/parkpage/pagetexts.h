@@ -18,6 +18,8 @@ std::string displayText(std::string_view cell);
 // attribute: & < > " ' as character references; control characters, which a page may not hold, as
 // U+FFFD.
 void appendHtml(std::string& out, std::string_view windows1252);
+// displayText(cell) appended as appendHtml appends it, without a text in between.
+void appendDisplayHtml(std::string& out, std::string_view cell);
 // The same for text that is UTF-8 already (the comparison's notes).
 void appendHtmlUtf8(std::string& out, std::string_view utf8);
 

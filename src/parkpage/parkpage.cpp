@@ -8,6 +8,7 @@
 #include "parktable/parkcolumnstats.h"
 #include "sha256.h"
 
+#include <array>
 #include <charconv>
 #include <vector>
 
@@ -51,9 +52,9 @@ private:
 
 std::string seasonTitle(const parkjson::SeasonNames& names) {
     std::string title;
-    appendHtml(title, displayText(names.league));
+    appendDisplayHtml(title, names.league);
     title += ' ';
-    appendHtml(title, displayText(names.season));
+    appendDisplayHtml(title, names.season);
     return title;
 }
 
@@ -99,7 +100,7 @@ void appendCaptions(std::string& out) {
         out += " title=\"";
         appendHtml(out, parktable::columnMeaning(column));
         out += "\"><button type=\"button\">";
-        appendHtml(out, displayText(parktable::kParkColumns[static_cast<std::size_t>(column)].caption));
+        appendDisplayHtml(out, parktable::kParkColumns[static_cast<std::size_t>(column)].caption);
         out += "</button></th>";
     }
     out += "</tr>\n</thead>\n";
@@ -107,8 +108,7 @@ void appendCaptions(std::string& out) {
 
 // The opening tag of a park cell with its class and tooltip: a change note wins over the factor
 // colour, as in the window.
-void openCell(std::string& out, const char* tag, const seasondiff::ChangeNote* note,
-              const std::string& tint) {
+void openCell(std::string& out, const char* tag, const seasondiff::ChangeNote* note, std::string_view tint) {
     out += '<';
     out += tag;
     if (note != nullptr) {
@@ -116,7 +116,9 @@ void openCell(std::string& out, const char* tag, const seasondiff::ChangeNote* n
         appendHtmlUtf8(out, note->toolTip);
         out += '"';
     } else if (!tint.empty()) {
-        out += " class=\"" + tint + '"';
+        out += " class=\"";
+        out += tint;
+        out += '"';
     }
     if (tag[1] == 'h')
         out += " scope=\"row\"";
@@ -129,36 +131,44 @@ void appendParkRow(std::string& out, const ParkTable& table, int row, const Note
     openCell(out, "th", notes.find(row, col::parkName), {});
     if (cards)
         out += "<a href=\"#d" + number + "\">";
-    appendHtml(out, displayText(table.cell(row, col::parkName)));
+    appendDisplayHtml(out, table.cell(row, col::parkName));
     out += cards ? "</a></th>" : "</th>";
     for (int column = 1; column <= kLastColumn; ++column) {
         const std::string_view cell = table.cell(row, column);
-        std::string tint;
+        std::string_view tint;
         if (isFactorColumn(column))
             if (const std::optional<int> value = parkjson::cellNumber(cell))
                 tint = factorClass(*value);
         openCell(out, "td", notes.find(row, column), tint);
-        appendHtml(out, displayText(cell));
+        appendDisplayHtml(out, cell);
         out += "</td>";
     }
     out += "</tr>\n";
 }
 
 void appendAverages(std::string& out, const ParkTable& table) {
-    const ParkColumnStats stats(table);
+    // The window's League average: the mean over the parks that hold a number, shown to one decimal.
+    std::array<double, parktable::kParkColumnCount> sums{};
+    std::array<int, parktable::kParkColumnCount> counts{};
+    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
+        for (int column = col::year; column < col::firstAttribute; ++column)
+            if (const std::optional<int> value = ParkColumnStats::number(table, row, column)) {
+                sums[static_cast<std::size_t>(column)] += *value;
+                ++counts[static_cast<std::size_t>(column)];
+            }
     out += "<tfoot>\n<tr><th scope=\"row\">League average</th>";
     for (int column = 1; column <= kLastColumn; ++column) {
-        const std::optional<double> mean = stats.mean(column);
-        if (!mean) {
+        const auto at = static_cast<std::size_t>(column);
+        if (counts[at] == 0) {
             out += "<td></td>";
             continue;
         }
         out += "<td title=\"";
         appendHtml(out, parktable::columnShortName(column));
-        out += ": mean over all " + std::to_string(stats.count(column)) + " parks\">";
+        out += ": mean over all " + std::to_string(counts[at]) + " parks\">";
         char digits[48];
         const auto written =
-            std::to_chars(digits, digits + sizeof digits, *mean, std::chars_format::fixed, 1);
+            std::to_chars(digits, digits + sizeof digits, sums[at] / counts[at], std::chars_format::fixed, 1);
         out.append(digits, written.ptr);
         out += "</td>";
     }
@@ -183,7 +193,7 @@ void appendChanges(std::string& out, const ParkTable& table, const seasondiff::C
     for (const seasondiff::ChangeNote& note : changes.notes)
         if (note.newPark) {
             added += added.empty() ? ". New: " : ", ";
-            appendHtml(added, displayText(table.cell(note.row, col::parkName)));
+            appendDisplayHtml(added, table.cell(note.row, col::parkName));
         }
     out += added + "</p>\n";
 }
@@ -195,7 +205,7 @@ void appendCards(std::string& out, const ParkTable& table, const DiagramSource& 
         out += "<figure class=\"card\" id=\"d" + number + "\">\n";
         out += diagrams(row);
         out += "\n<figcaption><a href=\"#r" + number + "\">";
-        appendHtml(out, displayText(table.cell(row, col::parkName)));
+        appendDisplayHtml(out, table.cell(row, col::parkName));
         out += "</a></figcaption>\n</figure>\n";
     }
     out += "</div>\n</section>\n";
@@ -209,8 +219,8 @@ std::string parkPage(const ParkPageContent& content) {
     const std::string_view script = kPageScript;
     const std::string title = "Park Factors for " + [&] {
         std::string league, season;
-        appendHtml(league, displayText(content.names.league));
-        appendHtml(season, displayText(content.names.season));
+        appendDisplayHtml(league, content.names.league);
+        appendDisplayHtml(season, content.names.season);
         return league + " in " + season;
     }();
     const int parks = table.parkCount() > 0 ? table.parkCount() : 0;
