@@ -41,7 +41,7 @@ p{margin:4px 0}
 .new{background:rgba(0,158,115,.47);font-weight:bold;font-style:italic}
 a{color:#1a5fb4}
 .cards{display:flex;flex-wrap:wrap;gap:12px}
-.card{margin:0;width:300px;border:1px solid #c8c8c8;padding:6px}
+.card{margin:0;width:420px;border:1px solid #c8c8c8;padding:6px}
 .card svg{width:100%;height:auto;white-space:pre}
 .card figcaption{font-weight:bold}
 @media print{
