@@ -17,6 +17,7 @@
 #include "seasondrop.h"
 #include "usersettings.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -73,7 +74,13 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
-    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableCaptionBytes_);
+    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableNames_);
+    // Beside the table's other views in its context menu: a page of it for the league's web site.
+    auto* saveWebPage = new QAction(QStringLiteral("Save as web page..."), this);
+    saveWebPage->setObjectName(QStringLiteral("saveWebPage"));
+    connect(saveWebPage, &QAction::triggered, this,
+            [this] { runHandler([this] { outputs_->writeWebPage(); }); });
+    grdParks_->addAction(saveWebPage);
     if (services_.settings) {
         QSettings& settings = *services_.settings;
         UserSettings::rememberToggle(grdParks_->factorColourAction(), settings, QStringLiteral("grid/factorColours"),
@@ -326,7 +333,7 @@ void Form1::getParkInfo() {
     }
     grdParks_->setTable(std::move(*build.table));
     diagramPanel_->setSeasonFolder(parkFilePath_.parent_path());
-    tableCaptionBytes_ = captionBytes_;
+    tableNames_ = {captionBytes_, scan_.leagueName, scan_.seasonText};
     showFirstStartHint();
     comparison_->tableShown();
 }

@@ -9,12 +9,13 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "parkpage/diagramcards.h"
+#include "parkpage/parkpage.h"
 
 namespace vendrix::app {
 
-OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid,
-                               const std::string& titleBytes)
-    : services_(services), grid_(grid), titleBytes_(titleBytes) {}
+OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid, const TableNames& names)
+    : services_(services), grid_(grid), names_(names) {}
 
 bool OutputCommands::hasTableForOutput() {
     if (grid_.table())
@@ -25,9 +26,10 @@ bool OutputCommands::hasTableForOutput() {
 
 std::filesystem::path
 OutputCommands::chooseOutputFile(const QString& filter,
-                                 const std::function<bool(const std::filesystem::path&)>& isRefused) {
+                                 const std::function<bool(const std::filesystem::path&)>& isRefused,
+                                 const std::filesystem::path& extension) {
     const std::filesystem::path path = gui::SaveFileChooser(services_.fileDialog, services_.messages)
-                                           .choose(gui::FileFilter::parse(filter), isRefused);
+                                           .choose(gui::FileFilter::parse(filter), isRefused, {{}, extension.string()});
     if (!path.empty() && isRefused(path)) {
         services_.messages.show(gui::fromMessageText(output::kRefusedNameMessage));
         return {};
@@ -74,14 +76,29 @@ void OutputCommands::writeTextFile() {
         });
     if (!path.empty())
         runShowingFailure(
-            [&] { output::writeOutputFile(path, output::textReport(*grid_.table(), titleBytes_)); });
+            [&] { output::writeOutputFile(path, output::textReport(*grid_.table(), names_.caption)); });
 }
 
 void OutputCommands::printInfo() {
     if (!hasTableForOutput())
         return;
     runShowingFailure(
-        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), titleBytes_)); });
+        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption)); });
+}
+
+void OutputCommands::writeWebPage() {
+    if (!hasTableForOutput())
+        return;
+    const std::filesystem::path path = chooseOutputFile(
+        QStringLiteral("Web page (*.html)|*.html"),
+        [](const std::filesystem::path& chosen) { return output::isFolderMemoryFile(chosen); }, ".html");
+    if (!path.empty())
+        runShowingFailure([&] {
+            const parktable::ParkTable& table = *grid_.table();
+            output::writeOutputFile(
+                path, parkpage::parkPage(
+                          {table, {names_.league, names_.season}, nullptr, parkpage::seasonDiagrams(table)}));
+        });
 }
 
 } // namespace vendrix::app

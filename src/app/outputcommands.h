@@ -14,35 +14,45 @@ class ParkGrid;
 
 namespace vendrix::app {
 
+// What the shown table was built from, as the scan read it (Windows-1252 bytes).
+struct TableNames {
+    std::string caption; // "Park Factors for LEAGUE in SEASON"
+    std::string league;
+    std::string season;
+};
+
 inline constexpr const char* kNoTableMessage =
     "There is no park table yet: open a season folder and press Get Park Info first.";
 
-// The three outputs of the table the grid shows: Write CSV file, Write text file and Print Park
-// Info. Each asks for its target where it has one, works under the hourglass and tells the user of a
-// failure; none of them changes the table.
+// The outputs of the table the grid shows: Write CSV file, Write text file, Print Park Info and
+// Save as web page. Each asks for its target where it has one, works under the hourglass and tells the user
+// of a failure; none of them changes the table.
 class OutputCommands {
 public:
-    // The reports are titled with `titleBytes`, the caption of the scan the table was built from;
-    // both it and the grid outlive the commands.
-    OutputCommands(Form1Services services, const gui::ParkGrid& grid, const std::string& titleBytes);
+    // The reports are titled with `names.caption`, the caption of the scan the table was built from,
+    // the web page with its league and season; the names and the grid outlive the commands.
+    OutputCommands(Form1Services services, const gui::ParkGrid& grid, const TableNames& names);
 
     void writeCsvFile();
     void writeTextFile();
     void printInfo();
+    // The table as one self-contained web page with each park's diagram; ".html" is added to a name
+    // typed without an extension.
+    void writeWebPage();
 
 private:
     // False, after telling the user, while no park table has been built.
     bool hasTableForOutput();
     // The file the user chose, or an empty path when they cancelled or chose a refused name.
-    std::filesystem::path
-    chooseOutputFile(const QString& filter,
-                     const std::function<bool(const std::filesystem::path&)>& isRefused);
+    std::filesystem::path chooseOutputFile(const QString& filter,
+                                           const std::function<bool(const std::filesystem::path&)>& isRefused,
+                                           const std::filesystem::path& extension = {});
     // Runs an output's work under the hourglass; the failure it reports, if any, is shown.
     void runShowingFailure(const std::function<void()>& work);
 
     Form1Services services_;
     const gui::ParkGrid& grid_;
-    const std::string& titleBytes_;
+    const TableNames& names_;
 };
 
 } // namespace vendrix::app

@@ -1,5 +1,5 @@
 // Writes season folders and prints what the program makes of them, for the end-to-end tests:
-//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|changed|synthetic:N
+//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|hostile|changed|synthetic:N
 //   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
 //   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
 #include "output/printedreport.h"
@@ -64,6 +64,23 @@ seasonkit::SeasonContent allBytesSeason() {
     return content;
 }
 
+// Names a web page must escape and still show exactly: markup, character references, quotes,
+// Windows-1252 letters, and numbers that sort in natural order.
+seasonkit::SeasonContent hostileSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    const char* parkNames[] = {"<script>alert(1)</script>", "Tom & Jerry's <Park>", "\"Quoted\" Field",
+                               "Caf\xE9 \x80uro \x9Cuvre Park", "</td></tr><!-- Park", "Park 10",
+                               "Park 9", "park 2", "A&amp;B Grounds"};
+    int name = 0;
+    for (auto& park : content.parks)
+        if (park.record.isInUse() && park.record.seasonYear > 0 &&
+            name < static_cast<int>(std::size(parkNames)))
+            park.record.parkName = parkNames[name++];
+    content.teams[0].record.nameFirst = "<b>Bold</b>";
+    content.teams[1].record.nameSecond = "&lt; \xC6ther";
+    return content;
+}
+
 std::string hex(std::string_view bytes) {
     static const char* digits = "0123456789abcdef";
     std::string text;
@@ -104,6 +121,8 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             seasonkit::writeSeason(folder, xmlNamesSeason());
         else if (kind == "allbytes")
             seasonkit::writeSeason(folder, allBytesSeason());
+        else if (kind == "hostile")
+            seasonkit::writeSeason(folder, hostileSeason());
         else if (kind == "changed")
             seasonkit::writeSeason(folder, seasonkit::changedSampleSeason());
         else if (kind.starts_with("synthetic:"))

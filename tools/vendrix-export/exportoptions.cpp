@@ -14,6 +14,7 @@ constexpr FileOption kFileOptions[] = {
     {"--text", &ExportOptions::textFile},
     {"--pdf", &ExportOptions::pdfFile},
     {"--json", &ExportOptions::jsonFile},
+    {"--html", &ExportOptions::htmlFile},
     {"--diagrams", &ExportOptions::diagramsFolder},
     {"--diagram-sheet", &ExportOptions::diagramSheetFile},
     {"--format", &ExportOptions::diagramFormat},
@@ -161,9 +162,10 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
-           "                     [--json FILE [--where CONDITION]...] [--encoding utf-8]\n"
+           "                     [--json FILE [--where CONDITION]...] [--html FILE] [--encoding utf-8]\n"
            "                     [--diagrams FOLDER [--format svg|png]] [--diagram-sheet FILE] [--strict]\n"
-           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE] [--strict]\n"
+           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
+           "                      [--html FILE] [--strict]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -180,6 +182,7 @@ std::string usageText() {
            "                only the parks that meet it in the JSON, e.g. --where surface=Grass\n"
            "                --where \"factors_lhb.hr>=105\" (KEY=VALUE with the JSON's keys; also\n"
            "                !=, <, <=, >, >=; words without regard to case; every --where must hold)\n"
+           "  --html FILE   the season as one self-contained web page (table, diagrams)\n"
            "  --encoding utf-8\n"
            "                the CSV and the text report in UTF-8 instead of the season files'\n"
            "                Windows-1252 (the default, byte for byte the window's files)\n"

@@ -30,14 +30,14 @@ public:
     std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused = {});
     // The same, opening on the suggested path and adding its extension to a name typed without one.
     std::filesystem::path choose(const FileFilter& filter, const Suggestion& suggestion);
+    // The same with both: a name the caller refuses, and where to open with what extension to add.
+    std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused,
+                                 const Suggestion& suggestion);
 
     // "NAME already exists.\nReplace it?"
     static QString replaceQuestion(const std::filesystem::path& path);
 
 private:
-    std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused,
-                                 const Suggestion& suggestion);
-
     FileDialog& dialog_;
     AppMessageBox& messages_;
 };
