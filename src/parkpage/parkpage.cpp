@@ -182,7 +182,7 @@ void appendLegend(std::string& out, bool compared) {
            "blue below 100, orange above, stronger up to 25 points away.";
     if (compared)
         out += " <span class=\"chg\">changed</span> a changed value (the old one in its tooltip); "
-               "<span class=\"new\">new</span> a park that is new.";
+               "<span class=\"new\">new</span> a park only in this season.";
     out += "</p>\n";
 }
 
@@ -192,7 +192,7 @@ void appendChanges(std::string& out, const ParkTable& table, const seasondiff::C
     std::string added;
     for (const seasondiff::ChangeNote& note : changes.notes)
         if (note.newPark) {
-            added += added.empty() ? ". New: " : ", ";
+            added += added.empty() ? ". Only in this season: " : ", ";
             appendDisplayHtml(added, table.cell(note.row, col::parkName));
         }
     out += added + "</p>\n";

@@ -201,7 +201,9 @@ class PageTest(TempFolderTest):
         self.assertIn(["", "Glen Haven Foxes in Northwind Baseball League 2031"], changed)
         self.assertEqual(len(changed), 5)
         self.assertEqual(len(driver.find_elements(By.CSS_SELECTOR, "#parks th.new")), 3)
-        self.assertIn("Gone: Ore Cart Yard", driver.find_element(By.ID, "changes").text)
+        changes = driver.find_element(By.ID, "changes").text
+        self.assertIn("1 only in 2031 (Ore Cart Yard)", changes)
+        self.assertIn("Only in this season: Ore Cart Ballpark", changes)
         # The changed park's old outline is named in its diagram's legend.
         legend = " ".join(driver.find_element(By.ID, "d1").get_attribute("textContent").split())
         self.assertIn("Gullwing Field in Northwind Baseball League 2031", legend)
