@@ -2,10 +2,10 @@
 // vendrix-export --diagrams writes it, on Qt's offscreen platform; parks taken in turn from the
 // 32,767-park season.
 #include "benchseason.h"
+#include "gui/diagram/parkdiagramfiles.h"
+#include "gui/diagram/parkdiagrampainter.h"
 #include "parkshape/seasonshapes.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/parkdiagramfiles.h"
-#include "platform/parkdiagrampainter.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -38,7 +38,7 @@ template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw
     const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(*table);
     int row = parktable::kFirstParkRow;
     for (auto _ : state) {
-        draw(platform::ParkDiagram::ofRow(*table, row, season));
+        draw(gui::ParkDiagram::ofRow(*table, row, season));
         row = row + 1 < table->rowCount() ? row + 1 : parktable::kFirstParkRow;
     }
 }
@@ -46,18 +46,18 @@ template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw
 // The panel's size in a window of 1500 by 760 pixels.
 void BM_DrawParkDiagram(benchmark::State& state) {
     QImage image(680, 560, QImage::Format_RGB32);
-    drawParksInTurn(state, [&](const platform::ParkDiagram& diagram) {
+    drawParksInTurn(state, [&](const gui::ParkDiagram& diagram) {
         QPainter painter(&image);
-        platform::ParkDiagramPainter::paint(painter, QRectF(image.rect()), diagram,
-                                            platform::ParkDiagramPainter::Detail::Full);
+        gui::ParkDiagramPainter::paint(painter, QRectF(image.rect()), diagram,
+                                       gui::ParkDiagramPainter::Detail::Full);
     });
 }
 BENCHMARK(BM_DrawParkDiagram)->Unit(benchmark::kMillisecond);
 
 void BM_ParkDiagramSvg(benchmark::State& state) {
     std::size_t bytes = 0;
-    drawParksInTurn(state, [&](const platform::ParkDiagram& diagram) {
-        bytes = static_cast<std::size_t>(platform::ParkDiagramFiles::svg(diagram).size());
+    drawParksInTurn(state, [&](const gui::ParkDiagram& diagram) {
+        bytes = static_cast<std::size_t>(gui::ParkDiagramFiles::svg(diagram).size());
     });
     state.counters["size"] = static_cast<double>(bytes);
 }

@@ -1,9 +1,9 @@
 // Sorting and finding in the park grid on a season of 32,767 parks, each step up to the grid
 // painted again, on Qt's offscreen platform.
 #include "benchseason.h"
+#include "gui/grid/parkgrid.h"
+#include "gui/grid/parkrowproxy.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/parkgrid.h"
-#include "platform/parkrowproxy.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -14,7 +14,7 @@
 
 namespace {
 
-using vendrix::platform::ParkGrid;
+using vendrix::gui::ParkGrid;
 
 // Counts the paintings of the grid's scrolling part, so a benchmark can show it painted once a step.
 class PaintCounter : public QObject {

@@ -1,10 +1,10 @@
 // The printed report of a 32,767-park season drawn into a PDF document in memory, every page, as
 // Print Park Info's PDF printer and vendrix-export --pdf do, on Qt's offscreen platform.
 #include "benchseason.h"
+#include "gui/print/pdfprinter.h"
 #include "heapcounter.h"
 #include "output/printedreport.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/pdfprinter.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -23,14 +23,14 @@ void BM_RenderPdf(benchmark::State& state) {
     }
     const auto report = vendrix::output::layoutPrintedReport(*build.table, scan.caption());
     // The first document loads the fonts; a one-page one keeps that out of the measurement.
-    vendrix::platform::PdfPrinter::render(
+    vendrix::gui::PdfPrinter::render(
         vendrix::output::layoutPrintedReport(vendrix::parktable::ParkTable::withCaptions(), scan.caption()));
 
     std::size_t peak = 0;
     std::size_t bytes = 0;
     for (auto _ : state) {
         vendrix::bench::HeapPeakScope heap;
-        const QByteArray pdf = vendrix::platform::PdfPrinter::render(report);
+        const QByteArray pdf = vendrix::gui::PdfPrinter::render(report);
         peak = heap.peakGrowth();
         bytes = static_cast<std::size_t>(pdf.size());
     }

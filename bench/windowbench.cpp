@@ -2,9 +2,9 @@
 // painted in the grid, on Qt's offscreen platform.
 #include "app/form1.h"
 #include "benchseason.h"
+#include "gui/folders/folderlist.h"
+#include "gui/grid/parkgrid.h"
 #include "heapcounter.h"
-#include "platform/folderlist.h"
-#include "platform/parkgrid.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -14,26 +14,25 @@
 
 namespace {
 
-class SilentMessages : public vendrix::platform::AppMessageBox {
+class SilentMessages : public vendrix::gui::AppMessageBox {
 public:
     void show(const QString& text) override { last = text; }
     bool ask(const QString&) override { return false; }
     QString last;
 };
-class NoDialog : public vendrix::platform::FileDialog {
+class NoDialog : public vendrix::gui::FileDialog {
 public:
-    std::filesystem::path chooseFile(const vendrix::platform::FileFilter&,
-                                     const std::filesystem::path&) override {
+    std::filesystem::path chooseFile(const vendrix::gui::FileFilter&, const std::filesystem::path&) override {
         return {};
     }
 };
-class NoPrinter : public vendrix::platform::ReportPrinter {
+class NoPrinter : public vendrix::gui::ReportPrinter {
 public:
     void print(const vendrix::output::PrintedReport&) override {}
 };
-class RootOnly : public vendrix::platform::VolumeSource {
+class RootOnly : public vendrix::gui::VolumeSource {
 public:
-    std::vector<vendrix::platform::Volume> readyVolumes() override { return {{QStringLiteral("/"), {}}}; }
+    std::vector<vendrix::gui::Volume> readyVolumes() override { return {{QStringLiteral("/"), {}}}; }
     bool isReady(const QString&) override { return true; }
 };
 

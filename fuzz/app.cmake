@@ -1,7 +1,3 @@
-# The folder memory's format and reader, built alone: they need the standard library only.
-vendrix_fuzz_target(fuzz_foldermemory
-    fuzz_foldermemory.cpp
-    ${PROJECT_SOURCE_DIR}/src/app/foldermemory.cpp
-    ${PROJECT_SOURCE_DIR}/src/platform/windows1252.cpp
-)
-target_include_directories(fuzz_foldermemory PRIVATE ${PROJECT_SOURCE_DIR}/src)
+# The folder memory's format and reader: standard library only.
+vendrix_fuzz_target(fuzz_foldermemory fuzz_foldermemory.cpp)
+target_link_libraries(fuzz_foldermemory PRIVATE vendrix_season)

@@ -1,7 +1,7 @@
 // Reads ParkDir.txt from arbitrary bytes, and checks that every folder comes back unchanged from the
 // line that Exit writes for it.
-#include "app/foldermemory.h"
-#include "platform/windows1252.h"
+#include "season/foldermemory.h"
+#include "season/windows1252.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -18,8 +18,8 @@ void check(bool holds) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    namespace foldermemory = vendrix::app::foldermemory;
-    namespace windows1252 = vendrix::platform::windows1252;
+    namespace foldermemory = vendrix::season::foldermemory;
+    namespace windows1252 = vendrix::season::windows1252;
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     // The input as a file: whatever folder it names is remembered again as it was read.

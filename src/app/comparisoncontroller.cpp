@@ -1,10 +1,10 @@
 #include "comparisoncontroller.h"
 
+#include "gui/bridge/displaytext.h"
+#include "gui/grid/cellnotes.h"
+#include "gui/grid/parkgrid.h"
 #include "parkshape/seasonshapes.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/cellnotes.h"
-#include "platform/displaytext.h"
-#include "platform/parkgrid.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 #include "seasondiff/changenotes.h"
@@ -65,8 +65,7 @@ std::optional<OtherSeason> readSeason(const std::filesystem::path& folder, QStri
 
 } // namespace
 
-ComparisonController::ComparisonController(platform::ParkGrid& grid, QWidget& window,
-                                           platform::AppMessageBox& messages)
+ComparisonController::ComparisonController(gui::ParkGrid& grid, QWidget& window, gui::AppMessageBox& messages)
     : QObject(&window), grid_(grid), messages_(messages), summary_(new QLabel(&window)),
       compareAction_(new QAction(QString::fromLatin1(kCompareActionText), &grid)),
       stopAction_(new QAction(QString::fromLatin1(kStopComparingText), &grid)) {
@@ -125,7 +124,7 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
     const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(other->table, *grid_.table());
     const seasondiff::ChangeNotes changes = seasondiff::changeNotes(comparison, oldSeason);
 
-    platform::CellNotes notes;
+    gui::CellNotes notes;
     for (const seasondiff::ChangeNote& change : changes.notes)
         notes.set(change.row, change.column,
                   {change.newPark ? kNewParkTint : kChangedTint, fromUtf8(change.toolTip), change.newPark});
@@ -133,14 +132,14 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
     stopAction_->setEnabled(true);
     showSummary(fromUtf8(changes.summary));
 
-    const QString seasonName = (platform::fromWindows1252(other->league).trimmed() + QLatin1Char(' ') +
-                                platform::fromWindows1252(other->season).trimmed())
+    const QString seasonName = (gui::fromWindows1252(other->league).trimmed() + QLatin1Char(' ') +
+                                gui::fromWindows1252(other->season).trimmed())
                                    .trimmed();
-    platform::PreviousOutlines outlines;
+    gui::PreviousOutlines outlines;
     for (const seasondiff::ParkChange& change : comparison.changed)
         outlines.insert(change.place.row,
                         {QStringLiteral("%1 in %2")
-                             .arg(platform::ParkDiagram::nameOfRow(other->table, change.oldRow), seasonName),
+                             .arg(gui::ParkDiagram::nameOfRow(other->table, change.oldRow), seasonName),
                          parkshape::measuresOfRow(other->table, change.oldRow)});
     emit previousOutlinesChanged(outlines);
     return true;

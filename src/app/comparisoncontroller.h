@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/appmessagebox.h"
-#include "platform/folderdialog.h"
-#include "platform/parkdiagram.h"
+#include "gui/diagram/parkdiagram.h"
+#include "gui/dialogs/appmessagebox.h"
+#include "gui/dialogs/folderdialog.h"
 
 #include <QObject>
 #include <QRect>
@@ -14,7 +14,7 @@ class QAction;
 class QLabel;
 class QWidget;
 
-namespace vendrix::platform {
+namespace vendrix::gui {
 class ParkGrid;
 }
 
@@ -32,7 +32,7 @@ inline constexpr const char* kStopComparingText = "Stop comparing";
 class ComparisonController : public QObject {
     Q_OBJECT
 public:
-    ComparisonController(platform::ParkGrid& grid, QWidget& window, platform::AppMessageBox& messages);
+    ComparisonController(gui::ParkGrid& grid, QWidget& window, gui::AppMessageBox& messages);
 
     // The line of totals above the table; the window places it, and it shows only while comparing.
     QLabel& summaryLine() const { return *summary_; }
@@ -42,7 +42,7 @@ public:
     QAction& compareAction() const { return *compareAction_; }
     QAction& stopAction() const { return *stopAction_; }
     // The dialog that asks for the other season; the system's unless a test answers in its place.
-    void setFolderDialog(platform::FolderDialog& dialog) { folderDialog_ = &dialog; }
+    void setFolderDialog(gui::FolderDialog& dialog) { folderDialog_ = &dialog; }
 
     bool isComparing() const { return otherFolder_.has_value(); }
     const std::optional<std::filesystem::path>& otherFolder() const { return otherFolder_; }
@@ -57,7 +57,7 @@ signals:
     // The summary line appeared or went: the window places its controls again.
     void summaryShownChanged();
     // The outline each changed park had in the other season; empty when the comparison ends.
-    void previousOutlinesChanged(const platform::PreviousOutlines& outlines);
+    void previousOutlinesChanged(const gui::PreviousOutlines& outlines);
 
 private:
     // Reads the other season and puts the notes on the grid; false, after telling the user, when
@@ -65,10 +65,10 @@ private:
     bool compareWith(const std::filesystem::path& folder);
     void showSummary(const QString& text);
 
-    platform::ParkGrid& grid_;
-    platform::AppMessageBox& messages_;
-    platform::SystemFolderDialog systemFolderDialog_;
-    platform::FolderDialog* folderDialog_ = &systemFolderDialog_;
+    gui::ParkGrid& grid_;
+    gui::AppMessageBox& messages_;
+    gui::SystemFolderDialog systemFolderDialog_;
+    gui::FolderDialog* folderDialog_ = &systemFolderDialog_;
     QLabel* summary_;
     QAction* compareAction_;
     QAction* stopAction_;

@@ -1,8 +1,8 @@
 #include "foldermemoryfile.h"
 
-#include "foldermemory.h"
-#include "platform/nativepath.h"
+#include "gui/bridge/nativepath.h"
 #include "season/exists.h"
+#include "season/foldermemory.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -15,7 +15,7 @@ constexpr qint64 kReadLimit = 64 * 1024;
 } // namespace
 
 bool FolderMemoryFile::holdsFolder() const {
-    return season::Exists(platform::toNativePath(fileName_));
+    return season::Exists(gui::toNativePath(fileName_));
 }
 
 std::optional<QString> FolderMemoryFile::read() const {
@@ -25,8 +25,8 @@ std::optional<QString> FolderMemoryFile::read() const {
     const QByteArray bytes = file.read(kReadLimit);
     if (bytes.isEmpty() && file.error() != QFileDevice::NoError)
         return std::nullopt;
-    const std::string folder = foldermemory::parse(std::string_view(bytes.constData(), bytes.size()));
-    return platform::fromRememberedFolder(folder);
+    const std::string folder = season::foldermemory::parse(std::string_view(bytes.constData(), bytes.size()));
+    return gui::fromRememberedFolder(folder);
 }
 
 void FolderMemoryFile::createEmpty() const {
@@ -36,7 +36,7 @@ void FolderMemoryFile::createEmpty() const {
 }
 
 std::optional<QString> FolderMemoryFile::write(const QString& folder) const {
-    const std::string bytes = foldermemory::format(platform::toRememberedFolder(folder));
+    const std::string bytes = season::foldermemory::format(gui::toRememberedFolder(folder));
     QSaveFile file(fileName_);
     // A working folder that takes no new files may still let the file itself be rewritten.
     file.setDirectWriteFallback(true);

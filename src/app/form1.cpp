@@ -2,26 +2,20 @@
 
 #include "comparisoncontroller.h"
 #include "firststarthint.h"
-#include "foldermemory.h"
 #include "formgeometry.h"
-#include "output/csvexport.h"
-#include "output/outputfile.h"
-#include "output/outputname.h"
-#include "output/printedreport.h"
-#include "output/textreport.h"
-#include "parkdiagrampanel.h"
+#include "gui/bridge/displaytext.h"
+#include "gui/bridge/nativepath.h"
+#include "gui/diagram/parkdiagrampanel.h"
+#include "gui/folders/drivelist.h"
+#include "gui/folders/filelist.h"
+#include "gui/folders/folderlist.h"
+#include "gui/grid/parkfindbar.h"
+#include "gui/grid/parkgrid.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/displaytext.h"
-#include "platform/drivelist.h"
-#include "platform/filelist.h"
-#include "platform/folderlist.h"
-#include "platform/parkfindbar.h"
-#include "platform/nativepath.h"
-#include "platform/parkgrid.h"
-#include "platform/savefilechooser.h"
-#include "platform/waitcursor.h"
+#include "season/foldermemory.h"
 #include "season/seasonfiles.h"
 #include "seasondrop.h"
+#include "usersettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,12 +35,12 @@ namespace vendrix::app {
 namespace {
 
 std::filesystem::path nativePath(const QString& path) {
-    return platform::toNativePath(path);
+    return gui::toNativePath(path);
 }
 
 // Messages built by the season and output code name files by their native bytes.
 QString messageText(std::string_view text) {
-    return platform::fromMessageText(text);
+    return gui::fromMessageText(text);
 }
 
 QString explainIncomplete(const season::SeasonScan& scan) {
@@ -73,11 +67,15 @@ QPushButton* makeButton(const char* objectName, const char* caption, QWidget* pa
 
 Form1::Form1(Form1Services services, QWidget* parent)
     : QWidget(parent), services_(services),
-      folderMemory_(QString::fromLatin1(foldermemory::kFileName.data(),
-                                        static_cast<qsizetype>(foldermemory::kFileName.size()))) {
+      folderMemory_(QString::fromLatin1(season::foldermemory::kFileName.data(),
+                                        static_cast<qsizetype>(season::foldermemory::kFileName.size()))) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
+    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableCaptionBytes_);
+    if (services_.settings)
+        UserSettings::rememberToggle(grdParks_->factorColourAction(), *services_.settings,
+                                     QStringLiteral("grid/factorColours"), true);
     const FormGeometry geometry(logicalDpiX());
     int buttonWidthNeeded = 0;
     for (const QPushButton* button :
@@ -99,7 +97,7 @@ void Form1::createControls() {
     captionFont.setBold(true);
     label1_->setFont(captionFont);
 
-    grdParks_ = new platform::ParkGrid(this);
+    grdParks_ = new gui::ParkGrid(this);
     grdParks_->setObjectName(QStringLiteral("grdParks"));
     firstStartHint_ = new FirstStartHint(this);
 
@@ -108,10 +106,10 @@ void Form1::createControls() {
     auto* findLayout = new QVBoxLayout(findArea_);
     findLayout->setContentsMargins(0, 0, 0, 0);
     findLayout->setAlignment(Qt::AlignTop);
-    findBar_ = new platform::ParkFindBar(findArea_);
+    findBar_ = new gui::ParkFindBar(findArea_);
     findBar_->setObjectName(QStringLiteral("findBar"));
-    connect(findBar_, &platform::ParkFindBar::findTextChanged, grdParks_, &platform::ParkGrid::setFindText);
-    connect(grdParks_, &platform::ParkGrid::shownParksChanged, findBar_, &platform::ParkFindBar::showCount);
+    connect(findBar_, &gui::ParkFindBar::findTextChanged, grdParks_, &gui::ParkGrid::setFindText);
+    connect(grdParks_, &gui::ParkGrid::shownParksChanged, findBar_, &gui::ParkFindBar::showCount);
     findLayout->addWidget(findBar_);
 
     diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
@@ -121,11 +119,11 @@ void Form1::createControls() {
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
             &ParkDiagramPanel::setPreviousOutlines);
 
-    drive1_ = new platform::DriveList(services_.volumes, this);
+    drive1_ = new gui::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
-    dir1_ = new platform::FolderList(this);
+    dir1_ = new gui::FolderList(this);
     dir1_->setObjectName(QStringLiteral("Dir1"));
-    file1_ = new platform::FileList(this);
+    file1_ = new gui::FileList(this);
     file1_->setObjectName(QStringLiteral("File1"));
 
     cmdGetParkInfo_ = makeButton("cmdGetParkInfo", "&Get Park Info", this);
@@ -154,19 +152,21 @@ void Form1::createControls() {
     }
     file1_->setPath(workingFolder);
 
-    connect(drive1_, &platform::DriveList::driveChanged, this,
+    connect(drive1_, &gui::DriveList::driveChanged, this,
             [this](const QString& root) { runHandler([&] { changeDrive(root); }); });
-    connect(dir1_, &platform::FolderList::pathChanged, this,
+    connect(dir1_, &gui::FolderList::pathChanged, this,
             [this](const QString& folder) { runHandler([&] { scanSeasonFolder(folder); }); });
-    connect(dir1_, &platform::FolderList::openRefused, this, &Form1::tellCannotOpen);
+    connect(dir1_, &gui::FolderList::openRefused, this, &Form1::tellCannotOpen);
     connect(cmdGetParkInfo_, &QPushButton::clicked, this, [this] { runHandler([this] { getParkInfo(); }); });
-    connect(cmdWriteCSV_, &QPushButton::clicked, this, [this] { runHandler([this] { writeCsvFile(); }); });
+    connect(cmdWriteCSV_, &QPushButton::clicked, this,
+            [this] { runHandler([this] { outputs_->writeCsvFile(); }); });
     connect(cmdWritetoFile_, &QPushButton::clicked, this,
-            [this] { runHandler([this] { writeTextFile(); }); });
-    connect(cmdPrintInfo_, &QPushButton::clicked, this, [this] { runHandler([this] { printInfo(); }); });
+            [this] { runHandler([this] { outputs_->writeTextFile(); }); });
+    connect(cmdPrintInfo_, &QPushButton::clicked, this,
+            [this] { runHandler([this] { outputs_->printInfo(); }); });
     connect(cmdExit_, &QPushButton::clicked, this, [this] { runHandler([this] { exitProgram(); }); });
 
-    connect(drive1_, &platform::DriveList::driveChosenAgain, this,
+    connect(drive1_, &gui::DriveList::driveChosenAgain, this,
             [this](const QString& root) { runHandler([&] { dir1_->setPath(root); }); });
     connect(new SeasonDrop(*this), &SeasonDrop::seasonDropped, this,
             [this](const QString& folder) { runHandler([&] { openSeason(folder); }); });
@@ -230,7 +230,7 @@ void Form1::restoreFolder(const QString& remembered) {
         return;
     const QString folder = QDir::cleanPath(QDir::current().absoluteFilePath(remembered));
     // Each step that fails is skipped without a word and the next one runs.
-    const QString drive = platform::DriveList::driveOf(folder, drive1_->drives());
+    const QString drive = gui::DriveList::driveOf(folder, drive1_->drives());
     if (!drive.isEmpty())
         drive1_->setDrive(drive);
     dir1_->setPath(folder);
@@ -252,7 +252,7 @@ void Form1::reload() {
     drive1_->refresh();
     // A folder removed meanwhile gives way to the nearest one that is left.
     QString folder = dir1_->path();
-    while (!platform::FolderList::isOpenable(folder)) {
+    while (!gui::FolderList::isOpenable(folder)) {
         const QString parent = QFileInfo(folder).absolutePath();
         if (parent == folder)
             break;
@@ -288,7 +288,7 @@ void Form1::scanSeasonFolder(const QString& folder) {
         cmdGetParkInfo_->setEnabled(true);
         cmdGetParkInfo_->setToolTip({});
         captionBytes_ = scan_.caption();
-        label1_->setText(platform::fromWindows1252(captionBytes_));
+        label1_->setText(gui::fromWindows1252(captionBytes_));
         label1_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         placeControls();
     } else {
@@ -313,81 +313,6 @@ void Form1::getParkInfo() {
     tableCaptionBytes_ = captionBytes_;
     showFirstStartHint();
     comparison_->tableShown();
-}
-
-std::optional<std::string> Form1::underHourglass(const std::function<void()>& work) {
-    // The arrow is back before any message shows: the guard ends with this scope.
-    const platform::WaitCursor hourglass;
-    try {
-        work();
-    } catch (const output::OutputError& error) {
-        return error.what();
-    } catch (const platform::PrintError& error) {
-        return error.what();
-    }
-    return std::nullopt;
-}
-
-void Form1::showFailure(const std::optional<std::string>& failure) {
-    if (failure)
-        services_.messages.show(messageText(*failure));
-}
-
-std::filesystem::path
-Form1::chooseOutputFile(const QString& filter,
-                        const std::function<bool(const std::filesystem::path&)>& isRefused) {
-    return platform::SaveFileChooser(services_.fileDialog, services_.messages)
-        .choose(platform::FileFilter::parse(filter), isRefused);
-}
-
-bool Form1::hasTableForOutput() {
-    if (grdParks_->table())
-        return true;
-    services_.messages.show(QString::fromLatin1(kNoTableMessage));
-    return false;
-}
-
-void Form1::writeCsvFile() {
-    if (!hasTableForOutput())
-        return;
-    // Writing the table over the folder memory would lose the remembered folder.
-    const auto isRefused = [](const std::filesystem::path& chosen) {
-        return output::isFolderMemoryFile(chosen);
-    };
-    const std::filesystem::path path = chooseOutputFile(QStringLiteral("CSV (*.csv)|*.csv"), isRefused);
-    if (path.empty())
-        return;
-    if (isRefused(path)) {
-        services_.messages.show(messageText(output::kRefusedNameMessage));
-        return;
-    }
-    showFailure(underHourglass([&] { output::writeOutputFile(path, output::csvText(*grdParks_->table())); }));
-}
-
-void Form1::writeTextFile() {
-    if (!hasTableForOutput())
-        return;
-    const auto isRefused = [](const std::filesystem::path& chosen) {
-        return output::isRefusedReportName(chosen.string());
-    };
-    const std::filesystem::path path = chooseOutputFile(QStringLiteral("Text (*.txt)|*.txt"), isRefused);
-    if (path.empty())
-        return;
-    if (isRefused(path)) {
-        services_.messages.show(messageText(output::kRefusedNameMessage));
-        return;
-    }
-    // A report that could not be written is said so: a silent end would pass for success.
-    showFailure(underHourglass(
-        [&] { output::writeOutputFile(path, output::textReport(*grdParks_->table(), tableCaptionBytes_)); }));
-}
-
-void Form1::printInfo() {
-    if (!hasTableForOutput())
-        return;
-    showFailure(underHourglass([&] {
-        services_.printer.print(output::layoutPrintedReport(*grdParks_->table(), tableCaptionBytes_));
-    }));
 }
 
 void Form1::exitProgram() {

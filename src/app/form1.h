@@ -2,25 +2,27 @@
 
 #include "foldermemoryfile.h"
 #include "form1services.h"
+#include "outputcommands.h"
 #include "season/seasonscan.h"
 
 #include <QHash>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
 class QLabel;
 class QPushButton;
 
-namespace vendrix::platform {
+namespace vendrix::gui {
 class DriveList;
 class FileList;
 class FolderList;
 class ParkFindBar;
 class ParkGrid;
-} // namespace vendrix::platform
+} // namespace vendrix::gui
 
 namespace vendrix::app {
 
@@ -29,13 +31,11 @@ class ComparisonController;
 class ParkDiagramPanel;
 
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
-inline constexpr const char* kNoTableMessage =
-    "There is no park table yet: open a season folder and press Get Park Info first.";
 
 // The one window. It routes each control's event to its job: the drive list to the drive change,
 // the folder list to the season folder scan, Get Park Info to the park table build, the three
-// output buttons to the CSV file, the text report and the printed report, Exit to saving the folder
-// and ending. It owns the state those jobs share: the last scan, the caption and the park table.
+// output buttons to their commands (OutputCommands), Exit to saving the folder and ending. It owns the state
+// those jobs share: the last scan, the caption and the park table.
 class Form1 : public QWidget {
     Q_OBJECT
 public:
@@ -52,11 +52,11 @@ public:
     // files as they are now.
     void reload();
 
-    platform::DriveList& driveList() const { return *drive1_; }
-    platform::FolderList& folderList() const { return *dir1_; }
-    platform::FileList& fileList() const { return *file1_; }
-    platform::ParkGrid& grid() const { return *grdParks_; }
-    platform::ParkFindBar& findBar() const { return *findBar_; }
+    gui::DriveList& driveList() const { return *drive1_; }
+    gui::FolderList& folderList() const { return *dir1_; }
+    gui::FileList& fileList() const { return *file1_; }
+    gui::ParkGrid& grid() const { return *grdParks_; }
+    gui::ParkFindBar& findBar() const { return *findBar_; }
     QLabel& captionLabel() const { return *label1_; }
     ParkDiagramPanel& diagramPanel() const { return *diagramPanel_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
@@ -85,34 +85,23 @@ private:
     void changeDrive(const QString& root);
     void scanSeasonFolder(const QString& folder);
     void getParkInfo();
-    void writeCsvFile();
-    void writeTextFile();
-    void printInfo();
     void exitProgram();
 
     // Runs a handler; an error it does not handle itself is shown and the handler goes no further.
     void runHandler(const std::function<void()>& handler);
-    // False, after telling the user, while no park table has been built.
-    bool hasTableForOutput();
-    // Runs an output's work under the hourglass; the failure it reports, if any.
-    std::optional<std::string> underHourglass(const std::function<void()>& work);
-    void showFailure(const std::optional<std::string>& failure);
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
     void showFirstStartHint();
     void tellCannotOpen(const QString& folder);
-    std::filesystem::path
-    chooseOutputFile(const QString& filter,
-                     const std::function<bool(const std::filesystem::path&)>& isRefused);
 
     Form1Services services_;
     FolderMemoryFile folderMemory_;
 
-    platform::DriveList* drive1_ = nullptr;
-    platform::FolderList* dir1_ = nullptr;
-    platform::FileList* file1_ = nullptr;
+    gui::DriveList* drive1_ = nullptr;
+    gui::FolderList* dir1_ = nullptr;
+    gui::FileList* file1_ = nullptr;
     QLabel* label1_ = nullptr;
-    platform::ParkGrid* grdParks_ = nullptr;
-    platform::ParkFindBar* findBar_ = nullptr;
+    gui::ParkGrid* grdParks_ = nullptr;
+    gui::ParkFindBar* findBar_ = nullptr;
     ParkDiagramPanel* diagramPanel_ = nullptr;
     QPushButton* cmdGetParkInfo_ = nullptr;
     QPushButton* cmdPrintInfo_ = nullptr;
@@ -122,6 +111,7 @@ private:
     QWidget* findArea_ = nullptr;
     FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;
+    std::unique_ptr<OutputCommands> outputs_;
 
     season::SeasonScan scan_;
     std::string captionBytes_;

@@ -1,11 +1,12 @@
 #include "commandline.h"
 #include "form1.h"
-#include "platform/nativepath.h"
-#include "platform/systemfiledialog.h"
-#include "platform/systemmessagebox.h"
-#include "platform/systemprinter.h"
-#include "platform/systemvolumes.h"
+#include "gui/bridge/nativepath.h"
+#include "gui/dialogs/systemfiledialog.h"
+#include "gui/dialogs/systemmessagebox.h"
+#include "gui/folders/systemvolumes.h"
+#include "gui/print/systemprinter.h"
 #include "userdatafolder.h"
+#include "usersettings.h"
 #include "windowplacement.h"
 
 #include <QApplication>
@@ -29,7 +30,7 @@ bool answeredOnTerminal(const vendrix::app::CommandLine& line) {
 
 int main(int argc, char* argv[]) {
     using vendrix::app::CommandLine;
-    if (answeredOnTerminal(CommandLine::parse(vendrix::platform::commandLineArguments(argc, argv))))
+    if (answeredOnTerminal(CommandLine::parse(vendrix::gui::commandLineArguments(argc, argv))))
         return 0;
 
     QApplication application(argc, argv);
@@ -47,16 +48,17 @@ int main(int argc, char* argv[]) {
                          qPrintable(*failure));
     }
 
-    vendrix::platform::SystemMessageBox messages;
-    vendrix::platform::SystemFileDialog fileDialog;
-    vendrix::platform::SystemPrinter printer;
-    vendrix::platform::SystemVolumes volumes;
+    vendrix::gui::SystemMessageBox messages;
+    vendrix::gui::SystemFileDialog fileDialog;
+    vendrix::gui::SystemPrinter printer;
+    vendrix::gui::SystemVolumes volumes;
 
-    vendrix::app::Form1 window({messages, fileDialog, printer, volumes});
+    const std::unique_ptr<QSettings> settings = vendrix::app::UserSettings::open();
+
+    vendrix::app::Form1 window({messages, fileDialog, printer, volumes, settings.get()});
     QObject::connect(&window, &vendrix::app::Form1::exitRequested, &application,
                      [] { QCoreApplication::exit(0); });
-    auto* placement =
-        new vendrix::app::WindowPlacement(window, vendrix::app::WindowPlacement::userSettings());
+    auto* placement = new vendrix::app::WindowPlacement(window, vendrix::app::UserSettings::open());
     placement->restore();
     window.load();
     window.show();

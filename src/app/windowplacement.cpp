@@ -10,11 +10,6 @@ namespace {
 const QString kGeometryKey = QStringLiteral("window/geometry");
 } // namespace
 
-std::unique_ptr<QSettings> WindowPlacement::userSettings() {
-    return std::make_unique<QSettings>(QSettings::UserScope, QStringLiteral("vendrix"),
-                                       QStringLiteral("vendrix"));
-}
-
 WindowPlacement::WindowPlacement(QWidget& window, std::unique_ptr<QSettings> settings)
     : QObject(&window), window_(window), settings_(std::move(settings)) {
     window_.installEventFilter(this);

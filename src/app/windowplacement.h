@@ -15,9 +15,6 @@ namespace vendrix::app {
 class WindowPlacement : public QObject {
     Q_OBJECT
 public:
-    // The settings of the user running the program.
-    static std::unique_ptr<QSettings> userSettings();
-
     WindowPlacement(QWidget& window, std::unique_ptr<QSettings> settings);
     ~WindowPlacement() override;
 

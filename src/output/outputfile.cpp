@@ -1,6 +1,6 @@
 #include "outputfile.h"
 
-#include "platform/native/nativefile.h"
+#include "native/nativefile.h"
 
 #include <cerrno>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "jsonwriter.h"
 
-#include "windows1252utf8.h"
+#include "season/windows1252.h"
 
 #include <array>
 #include <charconv>
@@ -128,12 +128,12 @@ void JsonWriter::appendString(std::string& out, std::string_view bytes) {
         const auto byte = static_cast<unsigned char>(bytes[i]);
         if (kPlainBytes[byte])
             continue;
-        const char32_t codePoint = codePointOf(byte);
+        const char32_t codePoint = season::windows1252::toUnicode(byte);
         out.append(bytes.substr(runStart, i - runStart));
         if (needsEscape(codePoint))
             appendEscape(out, codePoint);
         else
-            appendUtf8(out, codePoint);
+            season::windows1252::appendUtf8(out, codePoint);
         runStart = i + 1;
     }
     out.append(bytes.substr(runStart));

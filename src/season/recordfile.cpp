@@ -1,6 +1,6 @@
 #include "recordfile.h"
 
-#include "platform/native/nativefile.h"
+#include "native/nativefile.h"
 #include "seasonfileerror.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "changenotes.h"
 
 #include "comparisontext.h"
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 
 namespace vendrix::seasondiff {
 
@@ -12,7 +12,7 @@ ChangeNotes changeNotes(const SeasonComparison& comparison, const ComparedSeason
         for (const ValueChange& change : park.changes) {
             const std::string was = change.column == parktable::col::teamName && change.before.empty()
                                         ? std::string("No team")
-                                        : parkjson::utf8FromWindows1252(change.before);
+                                        : season::windows1252::toUtf8(change.before);
             result.notes.push_back({park.place.row, change.column, was + " in " + since, false});
         }
     for (const ParkPlace& place : comparison.added)

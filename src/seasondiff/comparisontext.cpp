@@ -1,7 +1,7 @@
 #include "comparisontext.h"
 
 #include "parkjson/parkvalues.h"
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 
 #include <array>
 
@@ -10,7 +10,7 @@ namespace vendrix::seasondiff {
 namespace {
 
 namespace col = parktable::col;
-using parkjson::utf8FromWindows1252;
+using season::windows1252::toUtf8;
 
 constexpr std::array<std::string_view, 7> kFencePoints{"LFL", "LF", "LCF", "CF", "RCF", "RF", "RFL"};
 constexpr std::array<std::string_view, 7> kHeights{"LFL height", "LF height", "LCF height", "CF height",
@@ -27,7 +27,7 @@ std::string countOf(std::size_t count, std::string_view what) {
 std::string shownValue(int column, const std::string& text) {
     if (column == col::teamName && text.empty())
         return "(no team)";
-    return utf8FromWindows1252(text);
+    return toUtf8(text);
 }
 
 } // namespace
@@ -35,14 +35,14 @@ std::string shownValue(int column, const std::string& text) {
 std::string seasonTitle(std::string_view league, std::string_view season) {
     const std::string_view trimmedLeague = parkjson::trimBlanks(league);
     const std::string_view trimmedSeason = parkjson::trimBlanks(season);
-    std::string title = utf8FromWindows1252(trimmedLeague);
+    std::string title = toUtf8(trimmedLeague);
     if (!title.empty() && !trimmedSeason.empty())
         title += ' ';
-    return title + utf8FromWindows1252(trimmedSeason);
+    return title + toUtf8(trimmedSeason);
 }
 
 std::string parkLabel(const parktable::ParkTable& table, const ParkPlace& place) {
-    std::string label = utf8FromWindows1252(parkjson::trimBlanks(table.cell(place.row, col::parkName)));
+    std::string label = toUtf8(parkjson::trimBlanks(table.cell(place.row, col::parkName)));
     if (label.empty())
         label = "(unnamed park)";
     if (place.namesakes > 1)

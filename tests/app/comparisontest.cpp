@@ -1,8 +1,8 @@
 // Comparing the shown season with another season folder in the window: what the changed cells and
 // the new parks show, the line of totals, a new table compared again, and the end of it.
 #include "app/comparisoncontroller.h"
-#include "app/parkdiagrampanel.h"
-#include "platform/parkgrid.h"
+#include "gui/diagram/parkdiagrampanel.h"
+#include "gui/grid/parkgrid.h"
 #include "seasonkit/changedseason.h"
 #include "windowtest.h"
 
@@ -18,7 +18,7 @@ namespace {
 namespace col = parktable::col;
 
 // Answers the folder dialog in advance; with no answer left it is a cancel.
-class ScriptedFolderDialog : public platform::FolderDialog {
+class ScriptedFolderDialog : public gui::FolderDialog {
 public:
     std::filesystem::path chooseFolder(const QString&, const std::filesystem::path&) override {
         ++asked;
@@ -97,7 +97,7 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
     EXPECT_LE(summary.geometry().bottom(), window_->grid().geometry().top());
 
     // The diagram of a changed park draws its outline of the other season behind it.
-    platform::ParkGrid& grid = window_->grid();
+    gui::ParkGrid& grid = window_->grid();
     grid.setCurrentIndex(grid.model()->index(rowOf("Gullwing Field"), cf));
     const auto& diagram = window_->diagramPanel().diagram();
     ASSERT_TRUE(diagram && diagram->compared);

@@ -1,10 +1,10 @@
 // The three output buttons as the window drives them. The writers' own content is tested with the
 // writers; here a file must hold exactly what they return for the table shown.
+#include "gui/dialogs/waitcursor.h"
+#include "gui/grid/parkgrid.h"
 #include "output/csvexport.h"
 #include "output/outputname.h"
 #include "output/textreport.h"
-#include "platform/parkgrid.h"
-#include "platform/waitcursor.h"
 #include "windowtest.h"
 
 #include <QGuiApplication>

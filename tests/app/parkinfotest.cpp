@@ -1,10 +1,10 @@
 // The enabled-state rules, the accelerators and tab order, and Get Park Info into the grid.
+#include "gui/bridge/displaytext.h"
+#include "gui/folders/drivelist.h"
+#include "gui/folders/filelist.h"
+#include "gui/folders/folderlist.h"
+#include "gui/grid/parkgrid.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/displaytext.h"
-#include "platform/drivelist.h"
-#include "platform/filelist.h"
-#include "platform/folderlist.h"
-#include "platform/parkgrid.h"
 #include "windowtest.h"
 
 #include <QApplication>
@@ -125,7 +125,7 @@ TEST_F(ParkInfo, TabVisitsTheControlsInDesignOrder) {
 TEST_F(ParkInfo, GetParkInfoShowsEveryParkUnderMergedGroupCaptions) {
     const auto season = makeSeason("shown");
     auto window = startWindow();
-    const platform::ParkGrid& grid = window->grid();
+    const gui::ParkGrid& grid = window->grid();
     EXPECT_EQ(grid.model()->rowCount(), 2);
     EXPECT_EQ(grid.model()->columnCount(), 2);
 
@@ -182,7 +182,7 @@ TEST_F(ParkInfo, ParkNamesShowTheirCodePageCharacters) {
     ASSERT_NE(window->grid().table(), nullptr);
     EXPECT_EQ(window->grid().table()->cell(2, 0).substr(0, 12), "Caf\xE9 \x80 Field");
     EXPECT_EQ(window->grid().parkModel().cellText(2, 0).trimmed(), QString::fromUtf8("Café € Field"));
-    EXPECT_EQ(platform::fromWindows1252("\x9C\x81"), QString::fromUtf8("\u0153\u0081"));
+    EXPECT_EQ(gui::fromWindows1252("\x9C\x81"), QString::fromUtf8("\u0153\u0081"));
 }
 
 TEST_F(ParkInfo, ParkFileDeletedAfterTheScanGivesItsMessageAndStillEnablesTheOutputs) {

@@ -1,8 +1,8 @@
 // Start-up, drive change, folder memory and Exit.
-#include "platform/drivelist.h"
-#include "platform/filelist.h"
-#include "platform/folderlist.h"
-#include "platform/parkgrid.h"
+#include "gui/folders/drivelist.h"
+#include "gui/folders/filelist.h"
+#include "gui/folders/folderlist.h"
+#include "gui/grid/parkgrid.h"
 #include "windowtest.h"
 
 #include <QLabel>
@@ -68,7 +68,7 @@ TEST_F(StartupExit, RememberedWorkingFolderRunsNoScan) {
     seasonkit::writeSeason(workFolder(), seasonkit::sampleSeason());
     remember(workFolder());
     auto window = std::make_unique<app::Form1>(standIns.services());
-    QSignalSpy scans(&window->folderList(), &platform::FolderList::pathChanged);
+    QSignalSpy scans(&window->folderList(), &gui::FolderList::pathChanged);
     window->load();
     EXPECT_EQ(scans.count(), 0);
     EXPECT_FALSE(button(*window, "cmdGetParkInfo").isEnabled());
@@ -98,7 +98,7 @@ TEST_F(StartupExit, FolderOnAnotherDriveIsReachedThroughTheDriveChange) {
     remember(season);
 
     auto window = std::make_unique<app::Form1>(standIns.services());
-    QSignalSpy scans(&window->folderList(), &platform::FolderList::pathChanged);
+    QSignalSpy scans(&window->folderList(), &gui::FolderList::pathChanged);
     window->load();
 
     // Once on the drive's current folder (its root, never visited), once on the season.
@@ -114,7 +114,7 @@ TEST_F(StartupExit, DriveChangeReturnsToTheDrivesLastFolderAndANotReadyDriveIsRe
     const auto season = makeSeason("drive2/season");
     standIns.volumes.addDrive(qpath(drive));
     const auto window = startWindow();
-    platform::DriveList& drives = window->driveList();
+    gui::DriveList& drives = window->driveList();
 
     openFolder(*window, season);
     EXPECT_EQ(drives.drive(), qpath(drive)) << "the drive list follows the folder";
@@ -130,7 +130,7 @@ TEST_F(StartupExit, DriveChangeReturnsToTheDrivesLastFolderAndANotReadyDriveIsRe
 
     // A drive that went away while listed: the list goes back and nothing else changes.
     standIns.volumes.drives[QStringLiteral("/")] = false;
-    QSignalSpy scans(&window->folderList(), &platform::FolderList::pathChanged);
+    QSignalSpy scans(&window->folderList(), &gui::FolderList::pathChanged);
     emit drives.activated(drives.findData(QStringLiteral("/")));
     EXPECT_EQ(drives.drive(), qpath(drive));
     EXPECT_EQ(drives.currentData().toString(), qpath(drive));

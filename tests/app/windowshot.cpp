@@ -6,9 +6,9 @@
 //        [--compare=OTHER-SEASON-FOLDER]
 #include "app/comparisoncontroller.h"
 #include "app/form1.h"
-#include "app/parkdiagrampanel.h"
-#include "platform/folderlist.h"
-#include "platform/parkgrid.h"
+#include "gui/diagram/parkdiagrampanel.h"
+#include "gui/folders/folderlist.h"
+#include "gui/grid/parkgrid.h"
 #include "standins.h"
 
 #include <QAction>
@@ -23,7 +23,7 @@
 
 namespace {
 
-struct ScriptedFolder : vendrix::platform::FolderDialog {
+struct ScriptedFolder : vendrix::gui::FolderDialog {
     std::filesystem::path chooseFolder(const QString&, const std::filesystem::path&) override {
         return folder;
     }
@@ -78,7 +78,7 @@ int main(int argc, char** argv) {
     if (args.contains(QStringLiteral("--diagram"))) {
         // The diagram beside the table, one park compared with another.
         window.resize(1500, 760);
-        vendrix::platform::ParkGrid& grid = window.grid();
+        vendrix::gui::ParkGrid& grid = window.grid();
         grid.setCurrentIndex(grid.model()->index(10, 3));
         window.diagramPanel().compareAction().trigger();
         grid.setCurrentIndex(grid.model()->index(2, 3));

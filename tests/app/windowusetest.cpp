@@ -4,13 +4,13 @@
 #include "app/firststarthint.h"
 #include "app/userdatafolder.h"
 #include "app/windowplacement.h"
+#include "gui/folders/drivelist.h"
+#include "gui/folders/filelist.h"
+#include "gui/folders/folderlist.h"
+#include "gui/grid/parkfindbar.h"
+#include "gui/grid/parkgrid.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
-#include "platform/drivelist.h"
-#include "platform/filelist.h"
-#include "platform/folderlist.h"
-#include "platform/parkfindbar.h"
-#include "platform/parkgrid.h"
 #include "windowtest.h"
 
 #include <QLabel>

@@ -14,7 +14,7 @@
 #include "support/tempfolder.h"
 
 #ifdef VENDRIX_HARDENING_PDF
-#include "platform/pdfprinter.h"
+#include "gui/print/pdfprinter.h"
 #endif
 
 #include <algorithm>
@@ -273,8 +273,8 @@ TEST_P(BadInputMatrix, EndsInAResultOrAMessageAndTouchesNoDataFile) {
 #ifdef VENDRIX_HARDENING_PDF
     const fs::path pdf = work / "out.pdf";
     try {
-        platform::PdfPrinter(pdf).print(printed);
-    } catch (const platform::PrintError& error) {
+        gui::PdfPrinter(pdf).print(printed);
+    } catch (const gui::PrintError& error) {
         ADD_FAILURE() << error.what();
     }
     expectCompletePdfOrAbsent(pdf, printed);

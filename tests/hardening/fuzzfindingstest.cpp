@@ -1,10 +1,10 @@
 // What the fuzz targets found, kept as plain tests; the inputs themselves are under
 // fuzz/regressions/<target>/ and seed every fuzz run.
-#include "app/foldermemory.h"
+#include "season/foldermemory.h"
 
 #include <gtest/gtest.h>
 
-namespace vendrix::app::foldermemory {
+namespace vendrix::season::foldermemory {
 namespace {
 
 // fuzz_foldermemory: Exit wrote a folder whose name holds a line break as one quoted line, and the
@@ -23,4 +23,4 @@ TEST(FuzzFindings, FolderNameWithALineBreakIsRememberedWhole) {
 }
 
 } // namespace
-} // namespace vendrix::app::foldermemory
+} // namespace vendrix::season::foldermemory

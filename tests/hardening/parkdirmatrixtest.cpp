@@ -3,10 +3,10 @@
 // or returns to the remembered folder, the start leaves the memory as it found it (a missing or empty
 // one becomes empty), Exit writes exactly the quoted folder and CR LF or says why it cannot, and
 // the season's files are left byte for byte as they were.
-#include "app/foldermemory.h"
 #include "foldersnapshot.h"
-#include "platform/filelist.h"
-#include "platform/folderlist.h"
+#include "gui/folders/filelist.h"
+#include "gui/folders/folderlist.h"
+#include "season/foldermemory.h"
 #include "windowtest.h"
 
 #include <QFile>
@@ -130,7 +130,7 @@ TEST_P(ParkDirMatrix, StartAndExitEndWellAndTouchNoDataFile) {
         workExpected[memory.createdEmpty] = "";
 
     auto window = std::make_unique<app::Form1>(standIns.services());
-    QSignalSpy scans(&window->folderList(), &platform::FolderList::pathChanged);
+    QSignalSpy scans(&window->folderList(), &gui::FolderList::pathChanged);
     window->load();
 
     EXPECT_EQ(changesBetween(workExpected, snapshot(workFolder())), "")
@@ -157,7 +157,7 @@ TEST_P(ParkDirMatrix, StartAndExitEndWellAndTouchNoDataFile) {
     } else {
         EXPECT_TRUE(standIns.messages.texts.isEmpty());
         EXPECT_EQ(fileBytes(memoryFile()),
-                  app::foldermemory::format(QFile::encodeName(window->fileList().path()).toStdString()));
+                  season::foldermemory::format(QFile::encodeName(window->fileList().path()).toStdString()));
         EXPECT_EQ(fileBytes(memoryFile()), quotedLine(fs::path(window->fileList().path().toStdString())));
     }
     EXPECT_EQ(fs::is_symlink(memoryFile()), memory.name.starts_with("a link"));

@@ -1,6 +1,6 @@
 #include "diagramfilename.h"
 
-#include "parkjson/windows1252utf8.h"
+#include "season/windows1252.h"
 
 #include <string>
 
@@ -27,7 +27,7 @@ std::filesystem::path diagramFileName(int parkNumber, int parkCount, std::string
     if (text.size() < width)
         text.insert(0, width - text.size(), '0');
     if (!name.empty())
-        text += ' ' + parkjson::utf8FromWindows1252(name);
+        text += ' ' + season::windows1252::toUtf8(name);
     for (char& c : text)
         if (refusedInFileName(c))
             c = '_';

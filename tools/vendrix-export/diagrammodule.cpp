@@ -2,8 +2,8 @@
 // started on its offscreen platform, which needs no display.
 #include "diagrammodule.h"
 
+#include "gui/diagram/parkdiagramfiles.h"
 #include "moduleapplication.h"
-#include "platform/parkdiagramfiles.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -47,8 +47,8 @@ void deliverEverySvg(const exporter::DiagramRequest& request) {
                     return;
                 park = nextToDraw++;
             }
-            QByteArray svg = platform::ParkDiagramFiles::svg(
-                platform::ParkDiagram::ofRow(table, parktable::kFirstParkRow + park, season));
+            QByteArray svg = gui::ParkDiagramFiles::svg(
+                gui::ParkDiagram::ofRow(table, parktable::kFirstParkRow + park, season));
             {
                 const std::lock_guard lock(mutex);
                 svgs[static_cast<std::size_t>(park)] = std::move(svg);
@@ -100,12 +100,12 @@ void deliverEverySvg(const exporter::DiagramRequest& request) {
 void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& result) {
     const exporter::ModuleApplication application;
     if (request.deliverSvg) {
-        if (!platform::ParkDiagramFiles::canWriteSvg())
-            throw std::runtime_error(platform::ParkDiagramFiles::kNoSvgMessage);
+        if (!gui::ParkDiagramFiles::canWriteSvg())
+            throw std::runtime_error(gui::ParkDiagramFiles::kNoSvgMessage);
         deliverEverySvg(request);
     }
     if (request.renderSheet) {
-        const QByteArray pdf = platform::ParkDiagramFiles::sheet(*request.table, request.title);
+        const QByteArray pdf = gui::ParkDiagramFiles::sheet(*request.table, request.title);
         result.sheet.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     }
 }

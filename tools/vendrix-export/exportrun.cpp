@@ -2,13 +2,13 @@
 
 #include "diagramexport.h"
 #include "jsonoutput.h"
+#include "native/nativefile.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
 #include "parktable/parktablebuilder.h"
-#include "platform/native/nativefile.h"
 #include "printmoduleloader.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
@@ -53,7 +53,8 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
+    for (const auto* file :
+         {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -160,7 +161,8 @@ int runExport(const ExportOptions& options) {
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     if (options.diagramsFolder || options.diagramSheetFile)
-        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table, season->title) &&
+        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table,
+                              season->title) &&
                done;
     return done ? kExitDone : kExitFailed;
 }

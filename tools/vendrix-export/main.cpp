@@ -3,7 +3,7 @@
 #include "comparecommand.h"
 #include "exportoptions.h"
 #include "exportrun.h"
-#include "platform/native/nativeprocess.h"
+#include "native/nativeprocess.h"
 
 #include <iostream>
 #include <string_view>

@@ -2,10 +2,10 @@
 // on its offscreen platform, which needs no display.
 #include "printmodule.h"
 
+#include "gui/print/pdfprinter.h"
+#include "gui/print/reportprinter.h"
+#include "gui/print/systemprinter.h"
 #include "moduleapplication.h"
-#include "platform/pdfprinter.h"
-#include "platform/reportprinter.h"
-#include "platform/systemprinter.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +21,7 @@ void print(const exporter::PrintRequest& request, exporter::PrintResult& result)
     const output::PrintedReport& report = *request.report;
     if (request.renderPdf) {
         try {
-            const QByteArray pdf = platform::PdfPrinter::render(report);
+            const QByteArray pdf = gui::PdfPrinter::render(report);
             result.pdf.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
         } catch (const std::exception& error) {
             result.pdfError = error.what();
@@ -29,7 +29,7 @@ void print(const exporter::PrintRequest& request, exporter::PrintResult& result)
     }
     if (request.printOnDefaultPrinter) {
         try {
-            platform::SystemPrinter printer;
+            gui::SystemPrinter printer;
             printer.print(report);
         } catch (const std::exception& error) {
             result.printError = error.what();

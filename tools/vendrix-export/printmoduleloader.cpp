@@ -1,6 +1,6 @@
 #include "printmoduleloader.h"
 
-#include "platform/native/nativeprocess.h"
+#include "native/nativeprocess.h"
 
 #include <filesystem>
 #include <system_error>
@@ -50,7 +50,8 @@ PrintEntry loadPrintModule(std::string& error) {
 DiagramEntry loadDiagramModule(std::string& error) {
     if (loadPrintModule(error) == nullptr)
         return nullptr;
-    const auto entry = reinterpret_cast<DiagramEntry>(native::moduleFunction(loadedModule, kDiagramEntryName));
+    const auto entry =
+        reinterpret_cast<DiagramEntry>(native::moduleFunction(loadedModule, kDiagramEntryName));
     if (entry == nullptr)
         error = "the print module beside vendrix-export draws no diagrams";
     return entry;

@@ -1,0 +1,97 @@
+#include "columnwidths.h"
+
+#include "gridclipboard.h"
+#include "leagueaveragemodel.h"
+#include "parkgrid.h"
+#include "parkrowproxy.h"
+
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QStyle>
+#include <algorithm>
+#include <cmath>
+
+namespace vendrix::gui {
+
+namespace {
+
+constexpr int kTwipsPerInch = 1440;
+constexpr int kDefaultColumnTwips = 960;
+// How near a caption's edge the mouse must be to widen the column instead of sorting by it.
+constexpr int kEdgeGrip = 3;
+
+} // namespace
+
+int ColumnWidths::designWidth(int column) const {
+    int twips = kDefaultColumnTwips;
+    if (grid_.table() && parktable::kParkColumns[static_cast<std::size_t>(column)].widthTwips > 0)
+        twips = parktable::kParkColumns[static_cast<std::size_t>(column)].widthTwips;
+    return static_cast<int>(std::lround(twips * static_cast<double>(grid_.logicalDpiX()) / kTwipsPerInch));
+}
+
+int ColumnWidths::fittingWidth(int column) const {
+    const ParkTableModel& model = grid_.parkModel();
+    const QFontMetrics metrics(grid_.font());
+    int widest = 0;
+    const auto measure = [&](const QString& text) {
+        widest = std::max(widest, metrics.horizontalAdvance(GridClipboard::fieldOf(text)));
+    };
+    for (int row = 0; row < model.rowCount(); ++row)
+        if (row != parktable::kGroupCaptionRow || column < model.fixedColumnCount())
+            measure(grid_.shownRows().index(row, column).data().toString());
+    measure(grid_.leagueAverage().index(0, column).data().toString());
+    const int margin =
+        2 * (grid_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid_) + 1) + 2;
+    return widest + margin;
+}
+
+int ColumnWidths::edgeAt(const QTableView& pane, int x) const {
+    const int column = pane.columnAt(x);
+    if (column < 0)
+        return -1;
+    const int left = pane.columnViewportPosition(column);
+    if (x >= left + pane.columnWidth(column) - kEdgeGrip)
+        return column;
+    if (x <= left + kEdgeGrip) {
+        for (int c = column - 1; c >= 0; --c)
+            if (!pane.isColumnHidden(c))
+                return c;
+    }
+    return -1;
+}
+
+bool ColumnWidths::captionMouseEvent(QTableView& pane, QMouseEvent& event) {
+    const int edge = edgeAt(pane, event.position().toPoint().x());
+    switch (event.type()) {
+    case QEvent::MouseMove:
+        if (dragColumn_ >= 0) {
+            grid_.setColumnWidthEverywhere(
+                dragColumn_, dragStartWidth_ + event.globalPosition().toPoint().x() - dragStartX_);
+            return true;
+        }
+        if (edge >= 0)
+            pane.viewport()->setCursor(Qt::SplitHCursor);
+        else
+            pane.viewport()->unsetCursor();
+        return false;
+    case QEvent::MouseButtonPress:
+        if (event.button() != Qt::LeftButton || edge < 0)
+            return false;
+        dragColumn_ = edge;
+        dragStartX_ = event.globalPosition().toPoint().x();
+        dragStartWidth_ = pane.columnWidth(edge);
+        return true;
+    case QEvent::MouseButtonRelease:
+        dragColumn_ = -1;
+        return false;
+    case QEvent::MouseButtonDblClick:
+        if (edge < 0)
+            return false;
+        grid_.fitColumn(edge);
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace vendrix::gui

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QItemSelection>
+#include <QString>
+
+namespace vendrix::gui {
+
+class ParkRowProxy;
+class ParkTableModel;
+
+// The grid's chosen cells as text for the clipboard, which a spreadsheet pastes cell for cell:
+// tab-separated lines, the park rows in the order shown, each cell on one line.
+class GridClipboard {
+public:
+    GridClipboard(const ParkTableModel& model, const ParkRowProxy& shownRows);
+
+    // The cells of `selection` (indexes of the shown rows) from the leftmost chosen column to the
+    // rightmost; a cell not chosen in its row stays an empty field. Caption rows are left out.
+    QString textOf(const QItemSelection& selection) const;
+    // A cell's text as one field: line breaks and tabs become blanks and the padding that is not
+    // seen goes.
+    static QString fieldOf(QString text);
+
+private:
+    const ParkTableModel& model_;
+    const ParkRowProxy& shownRows_;
+};
+
+} // namespace vendrix::gui

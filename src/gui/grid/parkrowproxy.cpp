@@ -1,0 +1,125 @@
+#include "parkrowproxy.h"
+
+#include "parktable/parkcolumnstats.h"
+
+#include <limits>
+
+namespace vendrix::gui {
+
+using parktable::kCaptionRowCount;
+
+ParkRowProxy::ParkRowProxy(ParkTableModel& source, QObject* parent)
+    : QSortFilterProxyModel(parent), source_(source) {
+    // Sorting happens on request only: a change of colours or notes must not reorder the rows.
+    setDynamicSortFilter(false);
+    setSourceModel(&source_);
+    connect(&source_, &QAbstractItemModel::modelAboutToBeReset, this, &ParkRowProxy::forgetKeys);
+    connect(&source_, &QAbstractItemModel::modelReset, this,
+            [this] { emit shownParksChanged(shownParkCount(), parkCount()); });
+}
+
+void ParkRowProxy::forgetKeys() {
+    sortKeys_.clear();
+    sortKeysColumn_ = -1;
+    findTexts_.clear();
+}
+
+int ParkRowProxy::parkCount() const {
+    return source_.table() ? source_.table()->parkCount() : 0;
+}
+
+int ParkRowProxy::shownParkCount() const {
+    return source_.table() ? rowCount() - kCaptionRowCount : 0;
+}
+
+void ParkRowProxy::buildSortKeys(int column) const {
+    const parktable::ParkTable* table = source_.table();
+    sortKeys_.assign(static_cast<std::size_t>(source_.rowCount()), {});
+    sortKeysColumn_ = column;
+    if (!table || column < 0 || column >= table->columnCount())
+        return;
+    const bool numbers = parktable::ParkColumnStats::isNumberColumn(column);
+    for (int row = kCaptionRowCount; row < table->rowCount(); ++row) {
+        SortKey& key = sortKeys_[static_cast<std::size_t>(row)];
+        if (numbers) {
+            // A cell without a number sorts below every number.
+            const std::optional<int> value = parktable::ParkColumnStats::number(*table, row, column);
+            key.number = value ? *value : std::numeric_limits<long long>::min();
+        } else {
+            key.text = source_.cellText(row, column).trimmed().toCaseFolded();
+        }
+    }
+}
+
+void ParkRowProxy::buildFindTexts() const {
+    const parktable::ParkTable* table = source_.table();
+    findTexts_.assign(static_cast<std::size_t>(source_.rowCount()), {});
+    if (!table)
+        return;
+    for (int row = kCaptionRowCount; row < table->rowCount(); ++row) {
+        // A line break between the two names: a find text never matches across them.
+        findTexts_[static_cast<std::size_t>(row)] =
+            (source_.cellText(row, parktable::col::parkName).trimmed() + QLatin1Char('\n') +
+             source_.cellText(row, parktable::col::teamName))
+                .toCaseFolded();
+    }
+}
+
+void ParkRowProxy::sort(int column, Qt::SortOrder order) {
+    if (column >= 0 && column != sortKeysColumn_)
+        buildSortKeys(column);
+    QSortFilterProxyModel::sort(column, order);
+}
+
+void ParkRowProxy::setFindText(const QString& text) {
+    const QString folded = text.toCaseFolded();
+    if (folded == findText_)
+        return;
+    findText_ = folded;
+    // One layout change for the whole new choice: a removal per gap would cost the views far more.
+    invalidate();
+    emit shownParksChanged(shownParkCount(), parkCount());
+}
+
+bool ParkRowProxy::filterAcceptsRow(int sourceRow, const QModelIndex& sourceParent) const {
+    if (sourceParent.isValid() || sourceRow < kCaptionRowCount || findText_.isEmpty() || !source_.table())
+        return true;
+    if (findTexts_.size() != static_cast<std::size_t>(source_.rowCount()))
+        buildFindTexts();
+    return findTexts_[static_cast<std::size_t>(sourceRow)].contains(findText_);
+}
+
+bool ParkRowProxy::lessThan(const QModelIndex& left, const QModelIndex& right) const {
+    const int l = left.row();
+    const int r = right.row();
+    const bool ascending = sortOrder() == Qt::AscendingOrder;
+    // The descending sort asks lessThan(right, left): answers are turned so that the caption rows
+    // stay first and equal parks stay in file order either way.
+    const bool lCaption = l < kCaptionRowCount;
+    const bool rCaption = r < kCaptionRowCount;
+    if (lCaption || rCaption) {
+        if (lCaption && rCaption)
+            return ascending ? l < r : l > r;
+        return ascending ? lCaption : rCaption;
+    }
+    if (left.column() != sortKeysColumn_ || sortKeys_.empty())
+        buildSortKeys(left.column());
+    const SortKey& a = sortKeys_[static_cast<std::size_t>(l)];
+    const SortKey& b = sortKeys_[static_cast<std::size_t>(r)];
+    const int order = a.number != b.number ? (a.number < b.number ? -1 : 1) : a.text.compare(b.text);
+    if (order != 0)
+        return order < 0;
+    return ascending ? l < r : l > r;
+}
+
+QVariant ParkRowProxy::data(const QModelIndex& index, int role) const {
+    if (role == Qt::DisplayRole && index.isValid() && index.row() == parktable::kColumnCaptionRow &&
+        index.column() == sortColumn() && source_.table()) {
+        const bool ascending = sortOrder() == Qt::AscendingOrder;
+        return QSortFilterProxyModel::data(index, role).toString().trimmed() +
+               (ascending ? QStringLiteral("\u25B2") : QStringLiteral("\u25BC"));
+    }
+    return QSortFilterProxyModel::data(index, role);
+}
+
+} // namespace vendrix::gui

@@ -1,0 +1,64 @@
+#include "reportpainter.h"
+
+#include "gui/bridge/displaytext.h"
+#include "output/printedpages.h"
+#include "reportglyphs.h"
+#include "reportprinter.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+namespace vendrix::gui {
+
+QFont reportFont(const output::PrintedReport& report) {
+    // Face names match without regard to case; the style hint leads a missing face to a fixed-pitch one.
+    QFont font(QString::fromLatin1(report.fontFace.data(), static_cast<qsizetype>(report.fontFace.size())));
+    font.setPointSize(report.fontPoints);
+    font.setStyleHint(QFont::TypeWriter);
+    if (QFontInfo(font).fixedPitch())
+        return font;
+    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    fixed.setPointSize(report.fontPoints);
+    return fixed;
+}
+
+void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
+                        const QString& deviceName) {
+    const QFont leadingFont = painter.font();
+    const QFont bodyFont = reportFont(report);
+    const QFontMetricsF leadingMetrics(leadingFont, &device);
+    const QFontMetricsF bodyMetrics(bodyFont, &device);
+    const output::PageMetrics metrics{static_cast<double>(device.height()), leadingMetrics.lineSpacing(),
+                                      bodyMetrics.lineSpacing()};
+    const std::vector<output::PrintedPage> pages = output::paginate(report, metrics);
+    const ReportGlyphs bodyGlyphs(bodyFont, device);
+
+    enum class Face { None, Leading, Body } face = Face::None;
+    for (std::size_t p = 0; p < pages.size(); ++p) {
+        if (p > 0 && !device.newPage())
+            throw PrintError(deviceName.toStdString() + ": cannot start a new page");
+        for (const output::PageLine& line : pages[p]) {
+            const Face wanted = line.inReportFont ? Face::Body : Face::Leading;
+            if (wanted != face) {
+                painter.setFont(line.inReportFont ? bodyFont : leadingFont);
+                face = wanted;
+            }
+            if (line.text.empty())
+                continue;
+            const double ascent = line.inReportFont ? bodyMetrics.ascent() : leadingMetrics.ascent();
+            const QPointF baseline(0, line.top + ascent);
+            if (line.inReportFont && bodyGlyphs.fitColumns()) {
+                const QGlyphRun ink = bodyGlyphs.inkOf(line.text);
+                if (!ink.isEmpty())
+                    painter.drawGlyphRun(baseline, ink);
+            } else {
+                painter.drawText(baseline, printableFromWindows1252(line.text));
+            }
+        }
+    }
+}
+
+} // namespace vendrix::gui

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "output/printedreport.h"
+
+#include <QFont>
+#include <QString>
+#include <string_view>
+
+class QPagedPaintDevice;
+class QPainter;
+
+namespace vendrix::gui {
+
+// Draws the printed report on a paged device (a printer or a PDF writer) whose painter is active:
+// the leading lines in the painter's font, the rest in the report font, every section from a new
+// page and a new page whenever the next line would fall below the printable area. Throws PrintError
+// naming the device when it refuses a new page.
+void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
+                        const QString& deviceName);
+
+// The report's font face at its size; where the face is missing, the system's fixed-pitch face, so
+// that the columns stay straight.
+QFont reportFont(const output::PrintedReport& report);
+
+} // namespace vendrix::gui

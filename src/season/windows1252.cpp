@@ -1,0 +1,114 @@
+#include "windows1252.h"
+
+#include <array>
+#include <cstdint>
+
+namespace vendrix::season::windows1252 {
+
+namespace {
+
+// 0x80 to 0x9F; everything else is the byte's own code point.
+constexpr std::array<char16_t, 32> kHighControls{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+// Decodes one UTF-8 sequence at `pos` and advances it; nothing for a malformed sequence.
+std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& pos) {
+    const auto lead = static_cast<unsigned char>(text[pos]);
+    int length = 0;
+    char32_t cp = 0;
+    if (lead < 0x80) {
+        ++pos;
+        return lead;
+    } else if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        cp = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        cp = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        cp = lead & 0x07;
+    } else {
+        return std::nullopt;
+    }
+    if (pos + static_cast<std::size_t>(length) > text.size())
+        return std::nullopt;
+    for (int i = 1; i < length; ++i) {
+        const auto next = static_cast<unsigned char>(text[pos + static_cast<std::size_t>(i)]);
+        if ((next & 0xC0) != 0x80)
+            return std::nullopt;
+        cp = (cp << 6) | (next & 0x3F);
+    }
+    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
+    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return std::nullopt;
+    pos += static_cast<std::size_t>(length);
+    return cp;
+}
+
+std::optional<unsigned char> byteFor(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<unsigned char>(cp);
+    for (std::size_t i = 0; i < kHighControls.size(); ++i)
+        if (kHighControls[i] == cp)
+            return static_cast<unsigned char>(0x80 + i);
+    return std::nullopt;
+}
+
+} // namespace
+
+char16_t toUnicode(unsigned char byte) {
+    if (byte >= 0x80 && byte <= 0x9F)
+        return kHighControls[byte - 0x80u];
+    return byte;
+}
+
+void appendUtf8(std::string& out, char32_t codePoint) {
+    if (codePoint < 0x80) {
+        out.push_back(static_cast<char>(codePoint));
+    } else if (codePoint < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+    }
+}
+
+std::string toUtf8(std::string_view bytes) {
+    // Runs of ASCII are copied whole: most season text is plain.
+    std::string text;
+    text.reserve(bytes.size() + bytes.size() / 8);
+    std::size_t runStart = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x80)
+            continue;
+        text.append(bytes.substr(runStart, i - runStart));
+        appendUtf8(text, toUnicode(byte));
+        runStart = i + 1;
+    }
+    text.append(bytes.substr(runStart));
+    return text;
+}
+
+std::optional<std::string> fromUtf8(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const auto cp = nextCodePoint(utf8, pos);
+        if (!cp)
+            return std::nullopt;
+        const auto byte = byteFor(*cp);
+        if (!byte)
+            return std::nullopt;
+        out.push_back(static_cast<char>(*byte));
+    }
+    return out;
+}
+
+} // namespace vendrix::season::windows1252

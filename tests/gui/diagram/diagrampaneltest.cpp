@@ -1,0 +1,109 @@
+// The park diagram panel as the user drives it: F4, moving through the table, comparing, saving.
+#include "gui/diagram/parkdiagrampanel.h"
+#include "gui/grid/parkgrid.h"
+#include "windowtest.h"
+
+#include <QAction>
+#include <QTest>
+
+namespace vendrix::test {
+namespace {
+
+class DiagramPanel : public WindowTest {
+protected:
+    std::unique_ptr<app::Form1> windowWithTable() {
+        auto window = startWindow();
+        window->show();
+        window->activateWindow(); // F4 is a shortcut of the active window
+        if (!QTest::qWaitForWindowActive(window.get()))
+            throw std::runtime_error("the window did not become active");
+        openFolder(*window, makeSeason("season"));
+        button(*window, "cmdGetParkInfo").click();
+        if (!window->grid().table())
+            throw std::runtime_error("no table was built");
+        return window;
+    }
+    static void moveTo(app::Form1& window, int tableRow) {
+        gui::ParkGrid& grid = window.grid();
+        grid.setCurrentIndex(grid.model()->index(tableRow, 3));
+    }
+    static QString nameShown(const app::Form1& window) { return window.diagramPanel().diagram()->name; }
+};
+
+TEST_F(DiagramPanel, F4ShowsThePanelBesideTheTableAndItFollowsTheCurrentRow) {
+    auto window = windowWithTable();
+    app::ParkDiagramPanel& panel = window->diagramPanel();
+    const int fullWidth = window->grid().width();
+    EXPECT_FALSE(panel.isVisible());
+    // The grid's context menu offers the panel.
+    EXPECT_TRUE(window->grid().actions().contains(&panel.showAction()));
+
+    QTest::keyClick(window.get(), Qt::Key_F4);
+    EXPECT_TRUE(panel.isVisible());
+    EXPECT_LT(window->grid().width(), fullWidth);
+    EXPECT_FALSE(panel.geometry().intersects(window->grid().geometry()));
+    ASSERT_TRUE(panel.diagram());
+    EXPECT_EQ(nameShown(*window), QStringLiteral("Gullwing Field")); // the first park before any move
+
+    moveTo(*window, 4);
+    EXPECT_EQ(window->grid().currentTableRow(), 4);
+    EXPECT_EQ(nameShown(*window), gui::ParkDiagram::nameOfRow(*window->grid().table(), 4));
+    EXPECT_EQ(panel.diagram()->measures.distance,
+              parkshape::measuresOfRow(*window->grid().table(), 4).distance);
+    EXPECT_FALSE(panel.grab().isNull());
+
+    QTest::keyClick(window.get(), Qt::Key_F4);
+    EXPECT_FALSE(panel.isVisible());
+    EXPECT_EQ(window->grid().width(), fullWidth);
+}
+
+TEST_F(DiagramPanel, ComparedParkStaysOverEveryParkShownUntilStoppedOrANewTable) {
+    auto window = windowWithTable();
+    app::ParkDiagramPanel& panel = window->diagramPanel();
+    moveTo(*window, 6);
+    const QString compared = nameShown(*window);
+    panel.compareAction().trigger();
+    EXPECT_TRUE(panel.isVisible()); // comparing shows the panel
+    moveTo(*window, 3);
+    ASSERT_TRUE(panel.diagram()->compared);
+    EXPECT_EQ(panel.diagram()->compared->name, compared);
+    EXPECT_NE(nameShown(*window), compared);
+
+    panel.stopComparingAction().trigger();
+    EXPECT_FALSE(panel.diagram()->compared);
+    panel.compareAction().trigger();
+    button(*window, "cmdGetParkInfo").setEnabled(true);
+    button(*window, "cmdGetParkInfo").click(); // a new table: nothing of the old comparison stays
+    EXPECT_FALSE(panel.diagram()->compared);
+}
+
+TEST_F(DiagramPanel, SavesTheDiagramShownUnderTheChosenNameAndCancelWritesNothing) {
+    auto window = windowWithTable();
+    app::ParkDiagramPanel& panel = window->diagramPanel();
+    moveTo(*window, 5);
+    const auto folder = tempRoot() / "saved";
+    std::filesystem::create_directory(folder);
+    const auto svg = folder / "park"; // no extension is added
+    const auto png = folder / "park.png";
+    standIns.fileDialog.setNextFileName(svg);
+    panel.saveSvg();
+    standIns.fileDialog.setNextFileName(png);
+    panel.savePng();
+    panel.saveSvg(); // cancelled
+
+    EXPECT_EQ(standIns.fileDialog.filtersAsked,
+              (QStringList{"SVG image (*.svg)|*.svg", "PNG image (*.png)|*.png", "SVG image (*.svg)|*.svg"}));
+    const std::string svgBytes = readBytes(svg);
+    EXPECT_TRUE(svgBytes.starts_with("<?xml"));
+    EXPECT_NE(svgBytes.find(nameShown(*window).toStdString()), std::string::npos);
+    EXPECT_TRUE(readBytes(png).starts_with("\x89PNG"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+
+    standIns.fileDialog.setNextFileName(folder / "missing-folder" / "park.svg");
+    panel.saveSvg();
+    EXPECT_EQ(standIns.messages.texts.size(), 1); // the failure is told, not swallowed
+}
+
+} // namespace
+} // namespace vendrix::test

@@ -1,0 +1,74 @@
+// The printer adapters' own parts, on Qt's offscreen platform.
+#include "fixtureseason.h"
+#include "gui/bridge/displaytext.h"
+#include "gui/print/pdfprinter.h"
+#include "gui/print/reportglyphs.h"
+#include "gui/print/reportpainter.h"
+#include "output/printedreport.h"
+#include "support/tempfolder.h"
+
+#include <QBuffer>
+#include <QFontInfo>
+#include <QGuiApplication>
+#include <QPdfWriter>
+#include <gtest/gtest.h>
+
+using namespace vendrix;
+
+TEST(ReportPainter, EveryByteDrawsAsOneCharacterAndControlsAsQuestionMarks) {
+    const QString text = gui::printableFromWindows1252("Pe\xF1"
+                                                       "a\t\x80\x81\x7F|");
+    EXPECT_EQ(text, QString::fromUtf8("Peña?€??|"));
+}
+
+TEST(ReportPainter, ReportFontIsFixedPitchAtTenPoints) {
+    output::PrintedReport report;
+    report.fontFace = "cOURIER nEW";
+    report.fontPoints = 10;
+    const QFontInfo font(gui::reportFont(report));
+    EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
+    EXPECT_EQ(font.pointSize(), 10);
+}
+
+TEST(ReportGlyphs, LineIsItsInkAtFixedColumnsAndOnlyAFixedPitchFontQualifies) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QPdfWriter pdf(&buffer);
+    output::PrintedReport report;
+    report.fontFace = "cOURIER nEW";
+    report.fontPoints = 10;
+    const gui::ReportGlyphs glyphs(gui::reportFont(report), pdf);
+    ASSERT_TRUE(glyphs.fitColumns());
+
+    const QGlyphRun ink = glyphs.inkOf("  Pe\xF1"
+                                       "a  7 ");
+    const qreal w = glyphs.columnWidth();
+    EXPECT_EQ(ink.positions(), (QList<QPointF>{{2 * w, 0}, {3 * w, 0}, {4 * w, 0}, {5 * w, 0}, {8 * w, 0}}));
+    EXPECT_EQ(ink.glyphIndexes(), ink.rawFont().glyphIndexesForString(QString::fromUtf8("Peña7")));
+    EXPECT_TRUE(glyphs.inkOf("      ").isEmpty());
+
+    // Columns of a proportional face would not line up: such lines are drawn as text.
+    EXPECT_FALSE(gui::ReportGlyphs(QFont("Liberation Sans", 10), pdf).fitColumns());
+}
+
+TEST(PdfPrinter, UnwritableTargetIsAPrintErrorNamingTheFile) {
+    const test::TempFolder folder;
+    const auto fixture = test::fixtureSeason();
+    const auto report = output::layoutPrintedReport(fixture.table, fixture.title);
+    gui::PdfPrinter printer(folder / "missing" / "parks.pdf");
+    try {
+        printer.print(report);
+        FAIL() << "printed into a missing folder";
+    } catch (const gui::PrintError& error) {
+        EXPECT_NE(std::string(error.what()).find("missing/parks.pdf"), std::string::npos) << error.what();
+    }
+    gui::PdfPrinter(folder / "parks.pdf").print(report);
+    EXPECT_GT(std::filesystem::file_size(folder / "parks.pdf"), 1000u);
+}
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication application(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
