@@ -6,17 +6,35 @@
 #include "reportglyphs.h"
 #include "reportprinter.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPaintEngine>
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
 
 namespace vendrix::gui {
 
+namespace {
+
+// The installed face's own spelling of a name that matches it without regard to case. A Windows
+// printer compares the face it sets with the name asked for letter by letter, and where they differ
+// Qt hands it the page as outlines instead of text.
+QString installedSpelling(const QString& face) {
+    const QStringList families = QFontDatabase::families();
+    const auto found = std::find_if(families.begin(), families.end(), [&](const QString& family) {
+        return family.compare(face, Qt::CaseInsensitive) == 0;
+    });
+    return found == families.end() ? face : *found;
+}
+
+} // namespace
+
 QFont reportFont(const output::PrintedReport& report, const QPaintDevice& device) {
-    // Face names match without regard to case; the style hint leads a missing face to a fixed-pitch
-    // one where the system's font matching heeds it.
-    QFont font(QString::fromLatin1(report.fontFace.data(), static_cast<qsizetype>(report.fontFace.size())));
+    // The style hint leads a missing face to a fixed-pitch one where the system's font matching heeds it.
+    QFont font(installedSpelling(
+        QString::fromLatin1(report.fontFace.data(), static_cast<qsizetype>(report.fontFace.size()))));
     font.setPointSize(report.fontPoints);
     font.setStyleHint(QFont::TypeWriter);
     return fixedPitchFont(font, device);
