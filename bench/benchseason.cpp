@@ -1,8 +1,12 @@
 #include "benchseason.h"
 
+#include "parktable/parktablebuilder.h"
+#include "season/seasonfiles.h"
+#include "season/seasonscan.h"
 #include "seasonkit/sampleseason.h"
 
 #include <cstdlib>
+#include <optional>
 
 namespace vendrix::bench {
 
@@ -15,6 +19,16 @@ const std::filesystem::path& benchSeason() {
         return path;
     }();
     return folder;
+}
+
+const parktable::ParkTable* benchTable() {
+    static const std::optional<parktable::ParkTable> table = [] {
+        const auto& folder = benchSeason();
+        const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
+        auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+        return build.built() ? std::move(build.table) : std::nullopt;
+    }();
+    return table ? &*table : nullptr;
 }
 
 } // namespace vendrix::bench

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "parktable/parktable.h"
+
 #include <filesystem>
 
 namespace vendrix::bench {
@@ -11,5 +13,8 @@ inline constexpr int kBenchParks = 32767;
 // it with make-sample-season), or else a synthetic season of kBenchParks parks, written once into
 // the temporary folder.
 const std::filesystem::path& benchSeason();
+
+// The park table of benchSeason(), built once; null when it cannot be built.
+const parktable::ParkTable* benchTable();
 
 } // namespace vendrix::bench

@@ -1,13 +1,8 @@
-// One park's diagram drawn as the window's panel draws it when the current row moves, and as
-// vendrix-export --diagrams writes it, on Qt's offscreen platform; parks taken in turn from the
-// 32,767-park season.
+// One park's diagram drawn as the window's panel draws it when the current row moves, on Qt's
+// offscreen platform; parks taken in turn from the 32,767-park season. The SVG is drawingbench's.
 #include "benchseason.h"
-#include "gui/diagram/parkdiagramfiles.h"
 #include "gui/diagram/parkdiagrampainter.h"
 #include "parkshape/seasonshapes.h"
-#include "parktable/parktablebuilder.h"
-#include "season/seasonfiles.h"
-#include "season/seasonscan.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -19,18 +14,8 @@ namespace {
 
 using namespace vendrix;
 
-const parktable::ParkTable* benchTable() {
-    static const std::optional<parktable::ParkTable> table = [] {
-        const auto& folder = bench::benchSeason();
-        const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
-        auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-        return build.built() ? std::move(build.table) : std::nullopt;
-    }();
-    return table ? &*table : nullptr;
-}
-
 template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw) {
-    const parktable::ParkTable* table = benchTable();
+    const parktable::ParkTable* table = bench::benchTable();
     if (table == nullptr || table->parkCount() != bench::kBenchParks) {
         state.SkipWithError("the table was not built whole");
         return;
@@ -53,15 +38,6 @@ void BM_DrawParkDiagram(benchmark::State& state) {
     });
 }
 BENCHMARK(BM_DrawParkDiagram)->Unit(benchmark::kMillisecond);
-
-void BM_ParkDiagramSvg(benchmark::State& state) {
-    std::size_t bytes = 0;
-    drawParksInTurn(state, [&](const gui::ParkDiagram& diagram) {
-        bytes = static_cast<std::size_t>(gui::ParkDiagramFiles::svg(diagram).size());
-    });
-    state.counters["size"] = static_cast<double>(bytes);
-}
-BENCHMARK(BM_ParkDiagramSvg)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

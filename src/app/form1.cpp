@@ -22,6 +22,7 @@
 #include "seasondrop.h"
 #include "usersettings.h"
 
+#include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +32,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
+#include <QActionGroup>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -80,12 +82,31 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
-    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableCaptionBytes_,
+    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableNames_,
                                                 [this](const QString& note) { showOutputNote(note); });
     createPrintMenu();
-    if (services_.settings)
-        UserSettings::rememberToggle(grdParks_->factorColourAction(), *services_.settings,
-                                     QStringLiteral("grid/factorColours"), true);
+    // Beside the table's other views in its context menu: a page of it for the league's web site.
+    auto* saveWebPage = new QAction(QStringLiteral("Save as web page..."), this);
+    saveWebPage->setObjectName(QStringLiteral("saveWebPage"));
+    connect(saveWebPage, &QAction::triggered, this,
+            [this] { runHandler([this] { outputs_->writeWebPage(); }); });
+    grdParks_->addAction(saveWebPage);
+    if (services_.settings) {
+        QSettings& settings = *services_.settings;
+        UserSettings::rememberToggle(grdParks_->factorColourAction(), settings, QStringLiteral("grid/factorColours"),
+                                     true);
+        // The diagram panel's place beside the table, its league-average outline and its PNG size.
+        UserSettings::rememberToggle(diagramPanel_->averageAction(), settings,
+                                     QStringLiteral("diagram/leagueAverage"), true);
+        diagramPanel_->setWidthShare(
+            settings.value(QStringLiteral("diagram/widthShare"), diagramPanel_->widthShare()).toDouble());
+        connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this,
+                [&settings](double share) { settings.setValue(QStringLiteral("diagram/widthShare"), share); });
+        diagramPanel_->setPngScale(settings.value(QStringLiteral("diagram/pngScale"), 1).toInt());
+        connect(&diagramPanel_->pngScaleGroup(), &QActionGroup::triggered, this, [this, &settings] {
+            settings.setValue(QStringLiteral("diagram/pngScale"), diagramPanel_->pngScale());
+        });
+    }
     const FormGeometry geometry(logicalDpiX());
     int buttonWidthNeeded = 0;
     for (const QPushButton* button :
@@ -138,6 +159,7 @@ void Form1::createControls() {
 
     diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
     connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
+    connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this, &Form1::placeControls);
     comparison_ = new ComparisonController(*grdParks_, *filters_, *this, services_.messages);
     auto* onlyDiffering = new QToolButton(findBar_);
     onlyDiffering->setObjectName(QStringLiteral("onlyDifferingToggle"));
@@ -399,7 +421,8 @@ void Form1::getParkInfo() {
     seasonNotice_->setVisible(!warnings.isEmpty());
     placeControls();
     grdParks_->setTable(std::move(*build.table));
-    tableCaptionBytes_ = captionBytes_;
+    diagramPanel_->setSeasonFolder(parkFilePath_.parent_path());
+    tableNames_ = {captionBytes_, scan_.leagueName, scan_.seasonText};
     showFirstStartHint();
     comparison_->tableShown(scan_.leagueName, scan_.seasonText, parkFilePath_.parent_path());
 }

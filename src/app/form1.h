@@ -85,7 +85,7 @@ public:
     // The caption label's text as the season files spell it (Windows-1252).
     const std::string& captionBytes() const { return captionBytes_; }
     // The caption of the scan whose parks the table holds: the reports' title.
-    const std::string& tableCaptionBytes() const { return tableCaptionBytes_; }
+    const std::string& tableCaptionBytes() const { return tableNames_.caption; }
 
 signals:
     // Exit has saved the folder: the program ends now.
@@ -139,7 +139,7 @@ private:
 
     season::SeasonScan scan_;
     std::string captionBytes_;
-    std::string tableCaptionBytes_;
+    TableNames tableNames_;
     std::filesystem::path parkFilePath_;
     // The folder each drive showed last, as a drive's current folder: going back to a drive
     // returns to it.

@@ -10,21 +10,43 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "parkpage/diagramcards.h"
+#include "parkpage/parkpage.h"
 #include "season/windows1252.h"
 
 #include <QDir>
 
 namespace vendrix::app {
 
-OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid,
-                               const std::string& titleBytes, std::function<void(const QString&)> tellDone)
-    : services_(services), grid_(grid), titleBytes_(titleBytes), tellDone_(std::move(tellDone)) {}
+OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid, const TableNames& names,
+                               std::function<void(const QString&)> tellDone)
+    : services_(services), grid_(grid), names_(names), tellDone_(std::move(tellDone)) {}
 
 bool OutputCommands::hasTableForOutput() {
     if (grid_.table())
         return true;
     services_.messages.show(QString::fromLatin1(kNoTableMessage));
     return false;
+}
+
+std::filesystem::path
+OutputCommands::chooseOutputFile(const QString& filter,
+                                 const std::function<bool(const std::filesystem::path&)>& isRefused,
+                                 const std::filesystem::path& extension) {
+    const std::filesystem::path path = gui::SaveFileChooser(services_.fileDialog, services_.messages)
+                                           .choose(gui::FileFilter::parse(filter), isRefused, {{}, extension.string()});
+    if (!path.empty() && isRefused(path)) {
+        services_.messages.show(gui::fromMessageText(output::kRefusedNameMessage));
+        return {};
+    }
+    return path;
+}
+
+void OutputCommands::noteWritten(const std::filesystem::path& path) {
+    if (tellDone_)
+        tellDone_(QStringLiteral("%1 parks written to %2")
+                      .arg(grid_.table()->parkCount())
+                      .arg(QDir::toNativeSeparators(gui::fromNativePath(path))));
 }
 
 void OutputCommands::writeFile(const QString& kind, const QString& extension,
@@ -47,10 +69,8 @@ void OutputCommands::writeFile(const QString& kind, const QString& extension,
         const std::string bytes = text();
         output::writeOutputFile(choice.path, utf8 ? season::windows1252::toUtf8(bytes) : bytes);
     });
-    if (written && tellDone_)
-        tellDone_(QStringLiteral("%1 parks written to %2")
-                      .arg(grid_.table()->parkCount())
-                      .arg(QDir::toNativeSeparators(gui::fromNativePath(choice.path))));
+    if (written)
+        noteWritten(choice.path);
 }
 
 bool OutputCommands::runShowingFailure(const std::function<void()>& work) {
@@ -88,14 +108,29 @@ void OutputCommands::writeTextFile() {
     writeFile(
         QStringLiteral("Text"), QStringLiteral("txt"),
         [](const std::filesystem::path& chosen) { return output::isRefusedReportName(chosen.string()); },
-        [&] { return output::textReport(*grid_.table(), titleBytes_); });
+        [&] { return output::textReport(*grid_.table(), names_.caption); });
 }
 
 void OutputCommands::printInfo() {
     if (!hasTableForOutput())
         return;
     runShowingFailure(
-        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), titleBytes_)); });
+        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption)); });
+}
+
+void OutputCommands::writeWebPage() {
+    if (!hasTableForOutput())
+        return;
+    const std::filesystem::path path = chooseOutputFile(
+        QStringLiteral("Web page (*.html)|*.html"),
+        [](const std::filesystem::path& chosen) { return output::isFolderMemoryFile(chosen); }, ".html");
+    if (!path.empty() && runShowingFailure([&] {
+            const parktable::ParkTable& table = *grid_.table();
+            output::writeOutputFile(
+                path, parkpage::parkPage(
+                          {table, {names_.league, names_.season}, nullptr, parkpage::seasonDiagrams(table)}));
+        }))
+        noteWritten(path);
 }
 
 void OutputCommands::printWithDialog() {
@@ -107,12 +142,12 @@ void OutputCommands::printWithDialog() {
     if (!setup)
         return;
     runShowingFailure(
-        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), titleBytes_), *setup); });
+        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption), *setup); });
 }
 
 void OutputCommands::previewInfo() {
     if (hasTableForOutput())
-        services_.printer.preview(output::layoutPrintedReport(*grid_.table(), titleBytes_));
+        services_.printer.preview(output::layoutPrintedReport(*grid_.table(), names_.caption));
 }
 
 } // namespace vendrix::app

@@ -14,18 +14,25 @@ class ParkGrid;
 
 namespace vendrix::app {
 
+// What the shown table was built from, as the scan read it (Windows-1252 bytes).
+struct TableNames {
+    std::string caption; // "Park Factors for LEAGUE in SEASON"
+    std::string league;
+    std::string season;
+};
+
 inline constexpr const char* kNoTableMessage =
     "There is no park table yet: open a season folder and press Get Park Info first.";
 
-// The three outputs of the table the grid shows: Write CSV file, Write text file and Print Park
-// Info. Each asks for its target where it has one, works under the hourglass and tells the user of a
-// failure; none of them changes the table.
+// The outputs of the table the grid shows: Write CSV file, Write text file, Print Park Info and
+// Save as web page. Each asks for its target where it has one, works under the hourglass and tells the user
+// of a failure; none of them changes the table.
 class OutputCommands {
 public:
-    // The reports are titled with `titleBytes`, the caption of the scan the table was built from;
-    // both it and the grid outlive the commands.
+    // The reports are titled with `names.caption`, the caption of the scan the table was built from,
+    // the web page with its league and season; the names and the grid outlive the commands.
     // `tellDone` shows a short note when a file has been written ("32 parks written to ...").
-    OutputCommands(Form1Services services, const gui::ParkGrid& grid, const std::string& titleBytes,
+    OutputCommands(Form1Services services, const gui::ParkGrid& grid, const TableNames& names,
                    std::function<void(const QString&)> tellDone = {});
 
     // The Save dialogs of the CSV and the text report offer the encoding: the season files'
@@ -38,6 +45,9 @@ public:
     void printWithDialog();
     // "Print preview": the printed report's pages on screen.
     void previewInfo();
+    // The table as one self-contained web page with each park's diagram; ".html" is added to a name
+    // typed without an extension.
+    void writeWebPage();
 
 private:
     // False, after telling the user, while no park table has been built.
@@ -46,13 +56,18 @@ private:
     void writeFile(const QString& kind, const QString& extension,
                    const std::function<bool(const std::filesystem::path&)>& isRefused,
                    const std::function<std::string()>& text);
+    // The file the user chose, or an empty path when they cancelled or chose a refused name.
+    std::filesystem::path chooseOutputFile(const QString& filter,
+                                           const std::function<bool(const std::filesystem::path&)>& isRefused,
+                                           const std::filesystem::path& extension = {});
+    void noteWritten(const std::filesystem::path& path);
     // Runs an output's work under the hourglass; the failure it reports, if any, is shown. True
     // when it succeeded.
     bool runShowingFailure(const std::function<void()>& work);
 
     Form1Services services_;
     const gui::ParkGrid& grid_;
-    const std::string& titleBytes_;
+    const TableNames& names_;
     std::function<void(const QString&)> tellDone_;
 };
 

@@ -64,6 +64,29 @@ TEST_F(OutputButtons, TextReportCarriesTheCaptionAsItsTitle) {
     expectArrow();
 }
 
+TEST_F(OutputButtons, WebPageGetsItsExtensionBeforeTheReplaceQuestion) {
+    auto window = windowWithTable();
+    writeBytes(workFolder() / "parks.html", "old page");
+    standIns.fileDialog.setNextFileName(workFolder() / "parks"); // typed without an extension
+    standIns.messages.answers = {true};
+    window->findChild<QAction*>(QStringLiteral("saveWebPage"))->trigger();
+
+    EXPECT_EQ(standIns.fileDialog.filtersAsked, QStringList{QStringLiteral("Web page (*.html)|*.html")});
+    EXPECT_EQ(standIns.messages.questions,
+              QStringList{QStringLiteral("parks.html already exists.\nReplace it?")});
+    const std::string page = readBytes(workFolder() / "parks.html");
+    EXPECT_TRUE(page.starts_with("<!DOCTYPE html>"));
+    EXPECT_NE(page.find("<caption>Park Factors for Northwind Baseball League in 2031</caption>"),
+              std::string::npos);
+    std::size_t cards = 0;
+    for (std::size_t at = page.find("<figure"); at != std::string::npos; at = page.find("<figure", at + 1))
+        ++cards;
+    EXPECT_EQ(static_cast<int>(cards), window->grid().table()->parkCount());
+    EXPECT_FALSE(std::filesystem::exists(workFolder() / "parks"));
+    EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    expectArrow();
+}
+
 TEST_F(OutputButtons, CancelledDialogWritesNothing) {
     auto window = windowWithTable();
     button(*window, "cmdWriteCSV").click();

@@ -1,5 +1,5 @@
 // Writes season folders and prints what the program makes of them, for the end-to-end tests:
-//   vendrix-e2e-season write FOLDER sample|awkward|changed|synthetic:N
+//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|hostile|changed|synthetic:N
 //   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
 //   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
 #include "output/printedreport.h"
@@ -31,6 +31,53 @@ seasonkit::SeasonContent awkwardSeason() {
             park.record.parkName = parkNames[name++];
     content.teams[0].record.nameFirst = "Say \"Hi\",";
     content.teams[1].record.nameSecond = "Line\nFeed";
+    return content;
+}
+
+// Park names that XML must escape and Windows-1252 letters that SVG and JSON carry as UTF-8; the
+// team of the first park as well.
+seasonkit::SeasonContent xmlNamesSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    const char* parkNames[] = {"Pine & Oak Park", "<Angle> | \"Park\"", "Pe\xF1" "asco", "M\xFCller's",
+                               "\x80uro \x93" "Field\x94 \x8A\x9F"};
+    int name = 0;
+    for (auto& park : content.parks)
+        if (park.record.isInUse() && park.record.seasonYear > 0 &&
+            name < static_cast<int>(std::size(parkNames)))
+            park.record.parkName = parkNames[name++];
+    content.teams[0].record.nameFirst = "R&D <Bees>";
+    return content;
+}
+
+// Park names that hold every byte from 0x01 to 0xFF between them, 25 to a name.
+seasonkit::SeasonContent allBytesSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    int next = 1;
+    for (auto& park : content.parks) {
+        if (!park.record.isInUse() || park.record.seasonYear <= 0 || next > 0xFF)
+            continue;
+        std::string name = "P";
+        for (int i = 0; i < 25 && next <= 0xFF; ++i)
+            name += static_cast<char>(next++);
+        park.record.parkName = name + "Q";
+    }
+    return content;
+}
+
+// Names a web page must escape and still show exactly: markup, character references, quotes,
+// Windows-1252 letters, and numbers that sort in natural order.
+seasonkit::SeasonContent hostileSeason() {
+    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+    const char* parkNames[] = {"<script>alert(1)</script>", "Tom & Jerry's <Park>", "\"Quoted\" Field",
+                               "Caf\xE9 \x80uro \x9Cuvre Park", "</td></tr><!-- Park", "Park 10",
+                               "Park 9", "park 2", "A&amp;B Grounds"};
+    int name = 0;
+    for (auto& park : content.parks)
+        if (park.record.isInUse() && park.record.seasonYear > 0 &&
+            name < static_cast<int>(std::size(parkNames)))
+            park.record.parkName = parkNames[name++];
+    content.teams[0].record.nameFirst = "<b>Bold</b>";
+    content.teams[1].record.nameSecond = "&lt; \xC6ther";
     return content;
 }
 
@@ -70,6 +117,12 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             seasonkit::writeSeason(folder, seasonkit::sampleSeason());
         else if (kind == "awkward")
             seasonkit::writeSeason(folder, awkwardSeason());
+        else if (kind == "xmlnames")
+            seasonkit::writeSeason(folder, xmlNamesSeason());
+        else if (kind == "allbytes")
+            seasonkit::writeSeason(folder, allBytesSeason());
+        else if (kind == "hostile")
+            seasonkit::writeSeason(folder, hostileSeason());
         else if (kind == "changed")
             seasonkit::writeSeason(folder, seasonkit::changedSampleSeason());
         else if (kind.starts_with("synthetic:"))

@@ -2,6 +2,8 @@
 
 #include "exportrun.h"
 #include "output/outputname.h"
+#include "pageoutput.h"
+#include "seasondiff/changenotes.h"
 #include "seasondiff/comparisonjson.h"
 #include "seasondiff/comparisontext.h"
 #include "seasondiff/seasoncomparison.h"
@@ -36,6 +38,7 @@ std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<s
         const std::string_view name = argument.substr(0, equals);
         std::optional<std::string>* target = name == "--json"   ? &options.jsonFile
                                              : name == "--text" ? &options.textFile
+                                             : name == "--html" ? &options.htmlFile
                                                                 : nullptr;
         if (target == nullptr)
             return UsageError{"unknown option " + std::string(argument)};
@@ -55,13 +58,16 @@ std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<s
                           std::to_string(folders.size())};
     options.oldFolder = std::string(folders[0]);
     options.newFolder = std::string(folders[1]);
-    if (options.jsonFile == kStandardOutput && options.textFile == kStandardOutput)
+    if ((options.jsonFile == kStandardOutput) + (options.textFile == kStandardOutput) +
+            (options.htmlFile == kStandardOutput) >
+        1)
         return UsageError{"only one output can go to standard output (-)"};
     return options;
 }
 
 std::string compareUsageText() {
-    return "Usage: vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE] [--strict]\n"
+    return "Usage: vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
+           "                      [--html FILE] [--strict]\n"
            "\n"
            "Compares the parks of two season folders, matched by park name (blanks at both ends\n"
            "and case ignored): team, fence distances and heights, factors and the eight words.\n"
@@ -70,8 +76,9 @@ std::string compareUsageText() {
            "  --json FILE   the changes as UTF-8 JSON (the schema is in the README)\n"
            "  --strict      a warning about either season fails the run: exit status 3,\n"
            "                nothing written\n"
+           "  --html FILE   NEW_SEASON as a web page with the changes marked\n"
            "\n"
-           "FILE - is standard output. With neither option the text goes to standard output.\n"
+           "FILE - is standard output. With no option the text goes to standard output.\n"
            "\n"
            "Exit status: 0 the comparison was written, whatever it found; 1 a folder is not a\n"
            "complete season, has no usable park file, or an output failed; 2 the command line\n"
@@ -80,7 +87,7 @@ std::string compareUsageText() {
 
 int runCompare(const CompareOptions& options) {
     bool accepted = true;
-    for (const auto* file : {&options.textFile, &options.jsonFile})
+    for (const auto* file : {&options.textFile, &options.jsonFile, &options.htmlFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(**file)) {
             tell(**file + ": " + std::string(output::kRefusedNameMessage));
             accepted = false;
@@ -104,12 +111,18 @@ int runCompare(const CompareOptions& options) {
     const seasondiff::ComparedSeason after{newSeason->league, newSeason->season, options.newFolder,
                                            newSeason->table};
     bool done = true;
-    const std::optional<std::string> textFile =
-        options.textFile || options.jsonFile ? options.textFile : std::optional<std::string>(kStandardOutput);
+    const std::optional<std::string> textFile = options.textFile || options.jsonFile || options.htmlFile
+                                                    ? options.textFile
+                                                    : std::optional<std::string>(kStandardOutput);
     if (textFile)
         done = deliver(*textFile, seasondiff::comparisonText(comparison, before, after)) && done;
     if (options.jsonFile)
         done = deliver(*options.jsonFile, seasondiff::comparisonJson(comparison, before, after)) && done;
+    if (options.htmlFile) {
+        const seasondiff::ChangeNotes notes = seasondiff::changeNotes(comparison, before);
+        done =
+            deliver(*options.htmlFile, comparedPageText(*oldSeason, *newSeason, comparison, notes)) && done;
+    }
     return done ? kExitDone : kExitFailed;
 }
 

@@ -21,6 +21,7 @@ struct CompareOptions {
     std::string newFolder;
     std::optional<std::string> jsonFile;
     std::optional<std::string> textFile;
+    std::optional<std::string> htmlFile; // the new season's page with the changes marked
 };
 
 // Parses the arguments after "compare".

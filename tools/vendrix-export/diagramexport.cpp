@@ -1,14 +1,20 @@
 #include "diagramexport.h"
 
 #include "diagramfilename.h"
+#include "interruption.h"
+#include "native/nativefile.h"
 #include "output/outputfile.h"
+#include "parkdrawing/parkdrawing.h"
+#include "parkdrawing/svgwriter.h"
+#include "parkfilewriter.h"
 #include "printmoduleloader.h"
+#include "progressline.h"
 
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
+#include <optional>
 #include <system_error>
 
 namespace vendrix::exporter {
@@ -17,48 +23,20 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr std::string_view kDescription = "Park diagram drawn by Vendrix";
+
 void tell(const std::string& message) {
     std::cerr << "vendrix-export: " << message << '\n';
 }
 
-// One diagram file, written beside its place and renamed into it once complete, so no half-written
-// SVG is left under a park's name. No flush to the disk per file: a season holds thousands of parks,
-// and a diagram is drawn again at the next run.
-bool writeDiagram(const fs::path& target, std::string_view bytes) {
-    fs::path partial = target;
-    partial += ".partial";
-    {
-        errno = 0;
-        std::ofstream out(partial, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out) {
-            const int error = errno;
-            std::error_code ec;
-            fs::remove(partial, ec);
-            tell("cannot write " + target.string() +
-                 (error != 0 ? ": " + std::generic_category().message(error) : std::string()));
-            return false;
-        }
-    }
-    std::error_code ec;
-    fs::rename(partial, target, ec);
-    if (ec) {
-        fs::remove(partial, ec);
-        tell("cannot write " + target.string() + ": " + ec.message());
-        return false;
-    }
-    return true;
-}
-
-bool makeFolder(const std::string& folder) {
+bool makeFolder(const fs::path& folder) {
     // The cause is the making's own error: a later test of the folder would overwrite it.
     std::error_code made;
     fs::create_directories(folder, made);
     std::error_code ec;
     if (fs::is_directory(folder, ec))
         return true;
-    tell("cannot make the folder " + folder + ": " +
+    tell("cannot make the folder " + folder.string() + ": " +
          (made ? made.message()
           : ec ? ec.message()
                : std::string("a file is in the way")));
@@ -76,7 +54,7 @@ bool deliverSheet(const std::string& file, const std::string& pdf) {
         return true;
     }
     try {
-        output::writeOutputFile(file, pdf);
+        output::writeOutputFile(native::pathFromText(file), pdf);
         return true;
     } catch (const output::OutputError& error) {
         tell(error.what());
@@ -84,39 +62,98 @@ bool deliverSheet(const std::string& file, const std::string& pdf) {
     }
 }
 
+ParkFileJob diagramJob(const parktable::ParkTable& table, const fs::path& folder,
+                       std::string_view extension) {
+    ParkFileJob job;
+    job.count = table.parkCount();
+    job.what = "diagrams";
+    job.fileOf = [&table, folder, extension](int park) {
+        const int row = parktable::kFirstParkRow + park;
+        return folder / diagramFileName(park + 1, table.parkCount(),
+                                        table.cell(row, parktable::col::parkName), extension);
+    };
+    return job;
+}
+
+DiagramOutcome outcomeOf(ParkFileOutcome outcome) {
+    switch (outcome) {
+    case ParkFileOutcome::Written:
+        return DiagramOutcome::Written;
+    case ParkFileOutcome::Interrupted:
+        return DiagramOutcome::Interrupted;
+    case ParkFileOutcome::Failed:
+        break;
+    }
+    return DiagramOutcome::Failed;
+}
+
 } // namespace
 
-bool exportDiagrams(const DiagramTargets& targets, const parktable::ParkTable& table,
-                    std::string_view title) {
-    if (targets.folder && !makeFolder(*targets.folder))
-        return false;
+DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::ParkTable& table,
+                              std::string_view title) {
+    const Interruption interruption;
+    const fs::path folder = native::pathFromText(targets.folder.value_or(""));
+    if (targets.folder && !makeFolder(folder))
+        return DiagramOutcome::Failed;
+    const bool pngs = targets.folder && targets.format == DiagramFormat::Png;
+    if (targets.folder && !pngs) {
+        const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(table);
+        ParkFileJob job = diagramJob(table, folder, ".svg");
+        job.bytesOf = [&](int park) {
+            const auto content =
+                parkdrawing::DiagramContent::ofRow(table, parktable::kFirstParkRow + park, season);
+            return parkdrawing::SvgWriter::write(parkdrawing::ParkDrawing::draw(content, {}),
+                                                 {.title = content.name, .description = kDescription});
+        };
+        const DiagramOutcome outcome = outcomeOf(ParkFileWriter::run(job));
+        if (outcome != DiagramOutcome::Written || !targets.sheetFile)
+            return outcome;
+    }
+    if (!pngs && !targets.sheetFile)
+        return DiagramOutcome::Written;
+
     std::string loadError;
     const DiagramEntry draw = loadDiagramModule(loadError);
     if (draw == nullptr) {
         tell(loadError);
-        return false;
+        return DiagramOutcome::Failed;
     }
-    DiagramRequest request{&table, title, {}, targets.sheetFile.has_value()};
-    bool written = true;
-    const fs::path folder(targets.folder.value_or(""));
-    if (targets.folder) {
-        request.deliverSvg = [&](int row, std::string_view svg) {
-            const int number = row - parktable::kFirstParkRow + 1;
-            written = writeDiagram(folder / diagramFileName(number, table.parkCount(),
-                                                            table.cell(row, parktable::col::parkName)),
-                                   svg);
-            return written;
+    std::optional<ProgressLine> sheetProgress;
+    DiagramRequest request{&table, title, {}, targets.sheetFile.has_value(), [&](int done, int parks) {
+                               if (!sheetProgress)
+                                   sheetProgress.emplace("parks on the diagram sheet", parks);
+                               sheetProgress->show(done);
+                               return !Interruption::requested();
+                           }};
+    ParkFileOutcome pngOutcome = ParkFileOutcome::Written;
+    if (pngs) {
+        request.writePngs = [&](const std::function<std::string(int)>& pngOf) {
+            ParkFileJob job = diagramJob(table, folder, ".png");
+            job.bytesOf = [&](int park) {
+                return pngOf(parktable::kFirstParkRow + park);
+            };
+            pngOutcome = ParkFileWriter::run(job);
+            return pngOutcome == ParkFileOutcome::Written;
         };
     }
     DiagramResult result;
     draw(request, result);
+    sheetProgress.reset(); // the line cleared before any message
     if (!result.error.empty()) {
         tell("cannot draw the diagrams: " + result.error);
-        return false;
+        return DiagramOutcome::Failed;
     }
-    if (targets.sheetFile && written)
-        written = deliverSheet(*targets.sheetFile, result.sheet);
-    return written;
+    if (pngOutcome != ParkFileOutcome::Written)
+        return outcomeOf(pngOutcome);
+    if (targets.sheetFile) {
+        if (Interruption::requested() || result.sheet.empty()) {
+            tell("interrupted; the diagram sheet was not written");
+            return DiagramOutcome::Interrupted;
+        }
+        return deliverSheet(*targets.sheetFile, result.sheet) ? DiagramOutcome::Written
+                                                              : DiagramOutcome::Failed;
+    }
+    return DiagramOutcome::Written;
 }
 
 } // namespace vendrix::exporter

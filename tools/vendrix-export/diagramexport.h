@@ -8,13 +8,19 @@
 
 namespace vendrix::exporter {
 
+enum class DiagramFormat { Svg, Png };
+
 struct DiagramTargets {
-    std::optional<std::string> folder;    // --diagrams: one SVG per park
+    std::optional<std::string> folder; // --diagrams: one file per park
+    DiagramFormat format = DiagramFormat::Svg;
     std::optional<std::string> sheetFile; // --diagram-sheet: the PDF of every park
 };
 
-// Draws the asked-for diagrams of the table through the Qt module and writes them. Messages go to
-// standard error; true when everything asked for was written.
-bool exportDiagrams(const DiagramTargets& targets, const parktable::ParkTable& table, std::string_view title);
+enum class DiagramOutcome { Written, Failed, Interrupted };
+
+// Draws the asked-for diagrams of the table and writes them: SVG files here, without Qt, PNG files
+// and the sheet through the Qt module. Messages and, on a terminal, progress go to standard error.
+DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::ParkTable& table,
+                              std::string_view title);
 
 } // namespace vendrix::exporter

@@ -16,7 +16,8 @@ bool refusedInFileName(char c) {
 
 } // namespace
 
-std::filesystem::path diagramFileName(int parkNumber, int parkCount, std::string_view parkName) {
+std::filesystem::path diagramFileName(int parkNumber, int parkCount, std::string_view parkName,
+                                      std::string_view extension) {
     const std::size_t first = parkName.find_first_not_of(" \0", 0, 2);
     std::string_view name;
     if (first != std::string_view::npos)
@@ -31,7 +32,7 @@ std::filesystem::path diagramFileName(int parkNumber, int parkCount, std::string
     for (char& c : text)
         if (refusedInFileName(c))
             c = '_';
-    text += ".svg";
+    text += extension;
     return std::filesystem::path(std::u8string(text.begin(), text.end()));
 }
 

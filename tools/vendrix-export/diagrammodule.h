@@ -1,8 +1,8 @@
 #pragma once
 
 // The entry point between the exporter and the diagram half of its Qt module (the module that also
-// prints): park diagrams as SVG, one park at a time, and the PDF sheet of every park. Both sides
-// are built together from this header.
+// prints): park diagrams as PNG, one park at a time, and the PDF sheet of every park. SVG diagrams need
+// no Qt and are written by the exporter itself. Both sides are built together from this header.
 
 #include "parktable/parktable.h"
 
@@ -15,9 +15,12 @@ namespace vendrix::exporter {
 struct DiagramRequest {
     const parktable::ParkTable* table = nullptr;
     std::string_view title; // the season's caption, Windows-1252
-    // Called with each park's SVG, in table order; returning false stops the run.
-    std::function<bool(int tableRow, std::string_view svg)> deliverSvg;
+    // Called once Qt is started, with a function that draws one park's PNG, safe to call from any
+    // thread until writePngs returns; its result is the run's. Left empty when no PNGs are asked for.
+    std::function<bool(const std::function<std::string(int tableRow)>& pngOf)> writePngs;
     bool renderSheet = false;
+    // Asked between the sheet's parks; false stops the sheet, which is then not delivered.
+    std::function<bool(int parksDone, int parks)> sheetProgress;
 };
 
 struct DiagramResult {
@@ -28,6 +31,6 @@ struct DiagramResult {
 using DiagramEntry = void (*)(const DiagramRequest& request, DiagramResult& result);
 
 // The name the module exports its diagram entry under; it changes whenever the structures above do.
-inline constexpr const char* kDiagramEntryName = "vendrix_export_diagrams_v1";
+inline constexpr const char* kDiagramEntryName = "vendrix_export_diagrams_v2";
 
 } // namespace vendrix::exporter

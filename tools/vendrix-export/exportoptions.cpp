@@ -14,8 +14,10 @@ constexpr FileOption kFileOptions[] = {
     {"--text", &ExportOptions::textFile},
     {"--pdf", &ExportOptions::pdfFile},
     {"--json", &ExportOptions::jsonFile},
+    {"--html", &ExportOptions::htmlFile},
     {"--diagrams", &ExportOptions::diagramsFolder},
     {"--diagram-sheet", &ExportOptions::diagramSheetFile},
+    {"--format", &ExportOptions::diagramFormat},
 };
 
 const FileOption* findFileOption(std::string_view name) {
@@ -143,9 +145,15 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
     }
     if (options.diagramsFolder == kStandardOutput)
         return UsageError{"--diagrams needs a folder, not standard output"};
+    if (options.diagramFormat) {
+        if (!options.diagramsFolder)
+            return UsageError{"--format is the format of --diagrams, which is not given"};
+        if (*options.diagramFormat != "svg" && *options.diagramFormat != "png")
+            return UsageError{"--format needs svg or png, not " + *options.diagramFormat};
+    }
     int toStandardOutput = 0;
     for (const FileOption& option : kFileOptions)
-        if (options.*(option.file) == kStandardOutput)
+        if (option.file != &ExportOptions::diagramFormat && options.*(option.file) == kStandardOutput)
             ++toStandardOutput;
     if (toStandardOutput > 1)
         return UsageError{"only one output can go to standard output (-)"};
@@ -154,9 +162,10 @@ std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std
 
 std::string usageText() {
     return "Usage: vendrix-export SEASON_FOLDER [--csv FILE] [--text FILE] [--pdf FILE] [--print]\n"
-           "                     [--json FILE [--where CONDITION]...] [--encoding utf-8]\n"
-           "                     [--diagrams FOLDER] [--diagram-sheet FILE] [--strict]\n"
-           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE] [--strict]\n"
+           "                     [--json FILE [--where CONDITION]...] [--html FILE] [--encoding utf-8]\n"
+           "                     [--diagrams FOLDER [--format svg|png]] [--diagram-sheet FILE] [--strict]\n"
+           "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
+           "                      [--html FILE] [--strict]\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -166,12 +175,14 @@ std::string usageText() {
            "  --pdf FILE    the printed report as a PDF file, landscape\n"
            "  --print       the printed report on the default printer\n"
            "  --diagrams FOLDER      each park's diagram as \"NNN Park Name.svg\" in FOLDER\n"
+           "  --format svg|png       the diagrams' format: SVG (the default) or PNG\n"
            "  --diagram-sheet FILE   every park's diagram, twelve to a landscape PDF page\n"
            "  --json FILE   the season as UTF-8 JSON (the schema is in the README)\n"
            "  --where CONDITION\n"
            "                only the parks that meet it in the JSON, e.g. --where surface=Grass\n"
            "                --where \"factors_lhb.hr>=105\" (KEY=VALUE with the JSON's keys; also\n"
            "                !=, <, <=, >, >=; words without regard to case; every --where must hold)\n"
+           "  --html FILE   the season as one self-contained web page (table, diagrams)\n"
            "  --encoding utf-8\n"
            "                the CSV and the text report in UTF-8 instead of the season files'\n"
            "                Windows-1252 (the default, byte for byte the window's files)\n"
@@ -186,7 +197,8 @@ std::string usageText() {
            "(or --text FILE) and as JSON (--json FILE); `vendrix-export compare --help` says more.\n"
            "\n"
            "Exit status: 0 done; 1 the folder is not a complete season, has no usable park file,\n"
-           "or an output failed; 2 the command line is wrong; 3 --strict and a warning.\n"
+           "or an output failed; 2 the command line is wrong; 3 --strict and a warning; 130 stopped\n"
+           "by Ctrl+C (the diagrams written so far are whole, none is left half-written).\n"
            "Warnings about the season go to standard error and leave the status at 0.\n";
 }
 

@@ -26,7 +26,9 @@ struct ExportOptions {
     std::optional<std::string> textFile;
     std::optional<std::string> pdfFile;
     std::optional<std::string> jsonFile;
-    std::optional<std::string> diagramsFolder;   // one SVG diagram per park
+    std::optional<std::string> htmlFile;         // the season as a self-contained web page
+    std::optional<std::string> diagramsFolder;   // one diagram per park
+    std::optional<std::string> diagramFormat;    // "svg" (when not given) or "png"
     std::optional<std::string> diagramSheetFile; // a PDF of every park's diagram
     TextEncoding encoding = TextEncoding::Windows1252;
     bool print = false;
@@ -37,7 +39,8 @@ struct ExportOptions {
 
     // With no output asked for, the CSV goes to standard output.
     bool asksForOutput() const {
-        return csvFile || textFile || pdfFile || jsonFile || print || diagramsFolder || diagramSheetFile;
+        return csvFile || textFile || pdfFile || jsonFile || htmlFile || print || diagramsFolder ||
+               diagramSheetFile;
     }
 };
 

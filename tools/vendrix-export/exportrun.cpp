@@ -8,6 +8,7 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
+#include "pageoutput.h"
 #include "parktable/parktablebuilder.h"
 #include "printmoduleloader.h"
 #include "season/seasonfiles.h"
@@ -53,8 +54,8 @@ bool namesAreAccepted(const ExportOptions& options) {
         tell(file + ": " + std::string(output::kRefusedNameMessage));
         accepted = false;
     };
-    for (const auto* file :
-         {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.diagramSheetFile})
+    for (const auto* file : {&options.csvFile, &options.pdfFile, &options.jsonFile, &options.htmlFile,
+                             &options.diagramSheetFile})
         if (*file && **file != kStandardOutput && output::isFolderMemoryFile(native::pathFromText(**file)))
             refuse(**file);
     if (options.textFile && *options.textFile != kStandardOutput &&
@@ -177,12 +178,23 @@ int runExport(const ExportOptions& options) {
                done;
     if (options.jsonFile)
         done = deliver(*options.jsonFile, seasonJsonText(*season, options.filter)) && done;
+    if (options.htmlFile)
+        done = deliver(*options.htmlFile, seasonPageText(*season)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
-    if (options.diagramsFolder || options.diagramSheetFile)
-        done = exportDiagrams({options.diagramsFolder, options.diagramSheetFile}, season->table,
-                              season->title) &&
-               done;
+    if (options.diagramsFolder || options.diagramSheetFile) {
+        const DiagramFormat format = options.diagramFormat == "png" ? DiagramFormat::Png : DiagramFormat::Svg;
+        switch (exportDiagrams({options.diagramsFolder, format, options.diagramSheetFile}, season->table,
+                               season->title)) {
+        case DiagramOutcome::Written:
+            break;
+        case DiagramOutcome::Failed:
+            done = false;
+            break;
+        case DiagramOutcome::Interrupted:
+            return kExitInterrupted;
+        }
+    }
     return done ? kExitDone : kExitFailed;
 }
 

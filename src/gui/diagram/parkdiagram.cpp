@@ -20,4 +20,16 @@ ParkDiagram ParkDiagram::ofRow(const parktable::ParkTable& table, int row,
     return diagram;
 }
 
+parkdrawing::DiagramContent ParkDiagram::content() const {
+    parkdrawing::DiagramContent content;
+    content.name = name.toStdString();
+    content.team = team.toStdString();
+    content.measures = measures;
+    content.average = average;
+    if (compared)
+        content.compared = parkdrawing::OutlineOverlay{compared->name.toStdString(), compared->measures};
+    content.extentFeet = extentFeet;
+    return content;
+}
+
 } // namespace vendrix::gui

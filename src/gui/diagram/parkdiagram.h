@@ -1,5 +1,6 @@
 #pragma once
 
+#include "parkdrawing/diagramcontent.h"
 #include "parkshape/parkshape.h"
 #include "parkshape/seasonshapes.h"
 #include "parktable/parktable.h"
@@ -31,6 +32,8 @@ struct ParkDiagram {
     // The park of a table row, with the season's average and scale.
     static ParkDiagram ofRow(const parktable::ParkTable& table, int row,
                              const parkshape::SeasonShapes& season);
+    // The same in the drawing's terms (UTF-8 texts).
+    parkdrawing::DiagramContent content() const;
     // The park name of a row for display: trimmed, "(no name)" when blank.
     static QString nameOfRow(const parktable::ParkTable& table, int row);
 };

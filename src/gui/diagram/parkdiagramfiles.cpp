@@ -1,67 +1,47 @@
 #include "parkdiagramfiles.h"
 
+#include "drawingpainter.h"
 #include "gui/bridge/displaytext.h"
 #include "parkdiagrampainter.h"
+#include "parkdrawing/svgwriter.h"
 
 #include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#ifdef VENDRIX_HAS_SVG
-#include <QSvgGenerator>
-#endif
+#include <algorithm>
 #include <stdexcept>
 
 namespace vendrix::gui {
 
-bool ParkDiagramFiles::canWriteSvg() {
-#ifdef VENDRIX_HAS_SVG
-    return true;
-#else
-    return false;
-#endif
+QByteArray ParkDiagramFiles::svg(const ParkDiagram& diagram, QSize size, bool showAverage) {
+    const std::string name = diagram.name.toStdString();
+    const std::string svg = parkdrawing::SvgWriter::write(
+        ParkDiagramPainter::drawingOf(diagram, size, ParkDiagramPainter::Detail::Full, showAverage),
+        {.title = name, .description = "Park diagram drawn by Vendrix"});
+    return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 
-QByteArray ParkDiagramFiles::svg(const ParkDiagram& diagram, QSize size) {
-#ifndef VENDRIX_HAS_SVG
-    (void)diagram;
-    (void)size;
-    throw std::runtime_error(kNoSvgMessage);
-#else
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator generator;
-    generator.setOutputDevice(&buffer);
-    generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
-    generator.setTitle(diagram.name);
-    generator.setDescription(QStringLiteral("Park diagram drawn by Vendrix"));
-    QPainter painter(&generator);
-    ParkDiagramPainter::paint(painter, QRectF(QPointF(0, 0), size), diagram,
-                              ParkDiagramPainter::Detail::Full);
-    painter.end();
-    return buffer.data();
-#endif
-}
-
-QImage ParkDiagramFiles::image(const ParkDiagram& diagram, QSize size) {
-    QImage image(size, QImage::Format_RGB32);
+QImage ParkDiagramFiles::image(const ParkDiagram& diagram, QSize size, int scale, bool showAverage) {
+    scale = std::clamp(scale, 1, 8);
+    QImage image(size * scale, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    ParkDiagramPainter::paint(painter, QRectF(QPointF(0, 0), size), diagram,
-                              ParkDiagramPainter::Detail::Full);
+    ParkDiagramPainter::paint(painter, QRectF(QPointF(0, 0), QSizeF(image.size())), diagram,
+                              ParkDiagramPainter::Detail::Full, showAverage, QSizeF(size));
     return image;
 }
 
-QByteArray ParkDiagramFiles::png(const ParkDiagram& diagram, QSize size) {
+QByteArray ParkDiagramFiles::png(const ParkDiagram& diagram, QSize size, int scale, bool showAverage) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    image(diagram, size).save(&buffer, "PNG");
+    image(diagram, size, scale, showAverage).save(&buffer, "PNG");
     return buffer.data();
 }
 
-QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::string_view title) {
+QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::string_view title,
+                                   const SheetProgress& progress) {
     const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(table);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
@@ -78,13 +58,19 @@ QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::strin
         const QRectF page = writer.pageLayout().paintRectPixels(writer.resolution());
         const QRectF content(0, 0, page.width(), page.height());
         const double headHeight = content.height() * 0.04;
+        const double legendHeight = content.height() * 0.035;
         const double cellWidth = content.width() / kSheetColumns;
-        const double cellHeight = (content.height() - headHeight) / kSheetRows;
+        const double cellHeight = (content.height() - headHeight - legendHeight) / kSheetRows;
         const int perPage = kSheetColumns * kSheetRows;
         const int parks = table.parkCount();
         const int pages = std::max(1, (parks + perPage - 1) / perPage);
         QFont headFont(QStringLiteral("Liberation Sans"));
         headFont.setPixelSize(static_cast<int>(headHeight * 0.5));
+        // One legend for every cell of a page, the same on each page.
+        const QRectF legendBox(content.left(), content.bottom() - legendHeight * 0.8, content.width(),
+                               legendHeight * 0.8);
+        const parkdrawing::Drawing legend = parkdrawing::ParkDrawing::sheetLegend(
+            legendBox.width(), legendBox.height(), season.average.has_value());
         for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
             if (pageIndex > 0 && !writer.newPage())
                 throw std::runtime_error("the PDF document cannot take another page");
@@ -105,7 +91,10 @@ QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::strin
                     ParkDiagram::ofRow(table, parktable::kFirstParkRow + park, season);
                 ParkDiagramPainter::paint(painter, cell.adjusted(4, 4, -4, -4), diagram,
                                           ParkDiagramPainter::Detail::SheetCell);
+                if (progress && !progress(park + 1, parks))
+                    return {};
             }
+            DrawingPainter::paint(painter, legend, legendBox);
         }
         if (!painter.end())
             throw std::runtime_error("the PDF document cannot be finished");

@@ -10,26 +10,31 @@
 
 namespace vendrix::gui {
 
-// A park diagram as a file: SVG and PNG of one park, a PDF sheet of every park of a season. All draw
-// with ParkDiagramPainter, so every file shows what the window shows.
+// A park diagram as a file: SVG and PNG of one park, a PDF sheet of every park of a season. All are the
+// one drawing of parkdrawing::ParkDrawing, so every file shows what the window shows.
 class ParkDiagramFiles {
 public:
     static inline const QSize kDiagramSize{800, 680};
     static constexpr int kSheetColumns = 4;
     static constexpr int kSheetRows = 3;
 
-    static constexpr const char* kNoSvgMessage =
-        "This build of Vendrix cannot write SVG files (it was built without Qt Svg); PNG and PDF work.";
-    // False in a build without Qt Svg: svg() then throws std::runtime_error with kNoSvgMessage.
-    static bool canWriteSvg();
-    static QByteArray svg(const ParkDiagram& diagram, QSize size = kDiagramSize);
-    static QImage image(const ParkDiagram& diagram, QSize size = kDiagramSize);
-    static QByteArray png(const ParkDiagram& diagram, QSize size = kDiagramSize);
+    // The diagram laid out for `size`; a PNG of `scale` times its pixels (1, 2 or 4) shows the same
+    // picture, sharper.
+    static QByteArray svg(const ParkDiagram& diagram, QSize size = kDiagramSize, bool showAverage = true);
+    static QImage image(const ParkDiagram& diagram, QSize size = kDiagramSize, int scale = 1,
+                        bool showAverage = true);
+    static QByteArray png(const ParkDiagram& diagram, QSize size = kDiagramSize, int scale = 1,
+                          bool showAverage = true);
 
-    // Every park of the table at one scale, twelve to a landscape A4 page, each under its name with
-    // the league average behind it; `title` (Windows-1252) heads every page. Throws std::runtime_error
-    // when the document cannot be made.
-    static QByteArray sheet(const parktable::ParkTable& table, std::string_view title);
+    // Asked after each park of the sheet with the parks done and all of them; false stops the sheet.
+    using SheetProgress = std::function<bool(int parksDone, int parks)>;
+
+    // Every park of the table at one scale, twelve to a landscape A4 page, each with its name, team and
+    // fair area under it and the league average behind it, one legend a page; `title` (Windows-1252)
+    // heads every page. Empty when `progress` stopped it; throws std::runtime_error when the document
+    // cannot be made.
+    static QByteArray sheet(const parktable::ParkTable& table, std::string_view title,
+                            const SheetProgress& progress = {});
 };
 
 } // namespace vendrix::gui

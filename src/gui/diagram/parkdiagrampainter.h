@@ -1,29 +1,27 @@
 #pragma once
 
 #include "parkdiagram.h"
+#include "parkdrawing/drawing.h"
+#include "parkdrawing/parkdrawing.h"
 
-#include <QColor>
 #include <QRectF>
 
 class QPainter;
 
 namespace vendrix::gui {
 
-// The one drawing of a park, used by the window's panel and by every file it is saved or exported
-// to. Everything is drawn inside `area` and scaled to it; the field itself is drawn at the scale of
-// the diagram's extent, so two parks of one season drawn in areas of one size compare foot by foot.
+// The one drawing of a park (laid out by parkdrawing::ParkDrawing) on a QPainter, for the window's
+// panel and every PNG and PDF; the SVG files write the same drawing. Everything is drawn inside
+// `area`, laid out for `layoutSize` (the area's own size unless given: a PNG at twice the panel's
+// pixels is the panel's picture, sharper).
 class ParkDiagramPainter {
 public:
-    enum class Detail {
-        Full,     // name, team and area above; height legend; height strip below
-        SheetCell // the field and the name under it, for a sheet of many parks
-    };
+    using Detail = parkdrawing::DrawingOptions::Detail;
 
-    static void paint(QPainter& painter, const QRectF& area, const ParkDiagram& diagram, Detail detail);
-
-    // The wall's colour for a height in feet: low walls cool, high walls warm.
-    static QColor heightColour(double feet);
-    static inline const QColor kComparedColour{123, 63, 179};
+    static parkdrawing::Drawing drawingOf(const ParkDiagram& diagram, QSizeF size, Detail detail,
+                                          bool showAverage = true);
+    static void paint(QPainter& painter, const QRectF& area, const ParkDiagram& diagram, Detail detail,
+                      bool showAverage = true, QSizeF layoutSize = {});
 };
 
 } // namespace vendrix::gui

@@ -7,8 +7,11 @@
 #include "output/outputfile.h"
 #include "parkdiagramfiles.h"
 #include "parkdiagrampainter.h"
+#include "splithandle.h"
 
 #include <QAction>
+#include <QActionGroup>
+#include <QMenu>
 #include <QPainter>
 #include <algorithm>
 
@@ -19,7 +22,9 @@ ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDia
     : QWidget(parent), grid_(grid), fileDialog_(fileDialog), messages_(messages),
       showAction_(new QAction(QStringLiteral("Park diagram"), this)),
       compareAction_(new QAction(QStringLiteral("Compare with this park"), this)),
-      stopComparingAction_(new QAction(QStringLiteral("Stop comparing parks"), this)) {
+      stopComparingAction_(new QAction(QStringLiteral("Stop comparing parks"), this)),
+      averageAction_(new QAction(QStringLiteral("League average outline"), this)),
+      handle_(new gui::SplitHandle(parent)) {
     setObjectName(QStringLiteral("parkDiagramPanel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
@@ -29,6 +34,7 @@ ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDia
     showAction_->setShortcutContext(Qt::WindowShortcut);
     connect(showAction_, &QAction::toggled, this, [this](bool shown) {
         setVisible(shown);
+        handle_->setVisible(shown);
         emit shownChanged(shown);
     });
     connect(compareAction_, &QAction::triggered, this, &ParkDiagramPanel::compareWithCurrent);
@@ -42,9 +48,24 @@ ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDia
     auto* savePngAction = new QAction(QStringLiteral("Save diagram as PNG..."), this);
     connect(saveSvgAction, &QAction::triggered, this, &ParkDiagramPanel::saveSvg);
     connect(savePngAction, &QAction::triggered, this, &ParkDiagramPanel::savePng);
-    if (gui::ParkDiagramFiles::canWriteSvg())
-        addAction(saveSvgAction);
+    auto* pngSizes = new QMenu(QStringLiteral("PNG size"), this);
+    pngScaleGroup_ = new QActionGroup(this);
+    for (const int scale : {1, 2, 4}) {
+        QAction* action = pngSizes->addAction(scale == 1 ? QStringLiteral("1x (the panel's pixels)")
+                                                         : QStringLiteral("%1x").arg(scale));
+        action->setCheckable(true);
+        action->setChecked(scale == 1);
+        action->setData(scale);
+        pngScaleGroup_->addAction(action);
+        pngScaleActions_.append(action);
+    }
+    averageAction_->setCheckable(true);
+    averageAction_->setChecked(true);
+    connect(averageAction_, &QAction::toggled, this, [this] { update(); });
+    addAction(saveSvgAction);
     addAction(savePngAction);
+    addAction(pngSizes->menuAction());
+    addAction(averageAction_);
     addAction(stopComparingAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
@@ -52,15 +73,45 @@ ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDia
     // A find or filter that leaves no park leaves no park to draw.
     connect(&grid_, &gui::ParkGrid::shownParksChanged, this, [this] { showRow(grid_.currentTableRow()); });
     connect(grid_.model(), &QAbstractItemModel::modelReset, this, &ParkDiagramPanel::tableChanged);
+    connect(handle_, &gui::SplitHandle::draggedTo, this, &ParkDiagramPanel::dragHandleTo);
     tableChanged();
 }
 
+int ParkDiagramPanel::pngScale() const {
+    for (const QAction* action : pngScaleActions_)
+        if (action->isChecked())
+            return action->data().toInt();
+    return 1;
+}
+
+void ParkDiagramPanel::setPngScale(int scale) {
+    for (QAction* action : pngScaleActions_)
+        action->setChecked(action->data().toInt() == scale);
+}
+
+void ParkDiagramPanel::setWidthShare(double share) {
+    widthShare_ = std::clamp(share, 0.2, 0.8);
+}
+
+// The handle's x becomes the panel's left edge.
+void ParkDiagramPanel::dragHandleTo(int x) {
+    if (tableArea_.width() <= 0)
+        return;
+    setWidthShare(static_cast<double>(tableArea_.right() - x) / tableArea_.width());
+    emit widthShareChanged(widthShare_);
+}
+
 QRect ParkDiagramPanel::placeBeside(const QRect& tableArea) {
+    tableArea_ = tableArea;
     if (!showAction_->isChecked())
         return tableArea;
-    const int width = std::min(tableArea.width() / 2, tableArea.height() * 6 / 5);
+    constexpr int kHandleWidth = 6;
+    const int width = static_cast<int>(tableArea.width() * widthShare_);
     setGeometry(tableArea.right() - width + 1, tableArea.top(), width, tableArea.height());
-    return tableArea.adjusted(0, 0, -width - 4, 0);
+    handle_->setGeometry(tableArea.right() - width + 1 - kHandleWidth, tableArea.top(), kHandleWidth,
+                         tableArea.height());
+    handle_->raise();
+    return tableArea.adjusted(0, 0, -width - kHandleWidth, 0);
 }
 
 // A new table: its own average and scale, and the comparison of the old one is gone.
@@ -117,21 +168,40 @@ void ParkDiagramPanel::paintEvent(QPaintEvent*) {
             QStringLiteral("The park diagram appears here once Get Park Info has built the table."));
         return;
     }
-    gui::ParkDiagramPainter::paint(painter, QRectF(rect()), *diagram_, gui::ParkDiagramPainter::Detail::Full);
+    gui::ParkDiagramPainter::paint(painter, QRectF(rect()), *diagram_, gui::ParkDiagramPainter::Detail::Full,
+                                   averageAction_->isChecked());
 }
 
+// Both files show the panel's picture: laid out at the panel's size, the PNG at the chosen multiple of
+// its pixels.
 void ParkDiagramPanel::saveSvg() {
-    save(QStringLiteral("SVG image (*.svg)|*.svg"),
-         [](const gui::ParkDiagram& diagram) { return gui::ParkDiagramFiles::svg(diagram); });
+    save(QStringLiteral("SVG image (*.svg)|*.svg"), ".svg", [this](const gui::ParkDiagram& diagram) {
+        return gui::ParkDiagramFiles::svg(diagram, size(), averageAction_->isChecked());
+    });
 }
 
 void ParkDiagramPanel::savePng() {
-    save(QStringLiteral("PNG image (*.png)|*.png"),
-         [](const gui::ParkDiagram& diagram) { return gui::ParkDiagramFiles::png(diagram); });
+    save(QStringLiteral("PNG image (*.png)|*.png"), ".png", [this](const gui::ParkDiagram& diagram) {
+        return gui::ParkDiagramFiles::png(diagram, size(), pngScale(), averageAction_->isChecked());
+    });
 }
 
-// The file is written under exactly the chosen name, whole or not at all.
-void ParkDiagramPanel::save(const QString& filter,
+namespace {
+
+// "Park Name.svg": the park's name with what Windows or Linux refuses in a file name made "_".
+std::filesystem::path suggestedName(const QString& parkName, const char* extension) {
+    QString name = parkName;
+    for (QChar& c : name)
+        if (c.unicode() < 0x20 || QStringLiteral("<>:\"/\\|?*").contains(c))
+            c = QLatin1Char('_');
+    return std::filesystem::path((name + QLatin1String(extension)).toStdU16String());
+}
+
+} // namespace
+
+// The file is written under exactly the chosen name (with the extension when typed without one),
+// whole or not at all.
+void ParkDiagramPanel::save(const QString& filter, const char* extension,
                             const std::function<QByteArray(const gui::ParkDiagram&)>& render) {
     if (!diagram_) {
         messages_.show(QStringLiteral("There is no park diagram to save yet."));
@@ -139,7 +209,10 @@ void ParkDiagramPanel::save(const QString& filter,
     }
     // Like the table's outputs: a Save dialog that asks before replacing a file.
     const std::filesystem::path target =
-        gui::SaveFileChooser(fileDialog_, messages_).choose(gui::FileFilter::parse(filter));
+        gui::SaveFileChooser(fileDialog_, messages_)
+            .choose(gui::FileFilter::parse(filter),
+                    gui::SaveFileChooser::Suggestion{seasonFolder_ / suggestedName(diagram_->name, extension),
+                                                     extension});
     if (target.empty())
         return;
     const QByteArray bytes = render(*diagram_);

@@ -5,16 +5,28 @@
 namespace vendrix::gui {
 
 std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused) {
-    return chooseOf({filter}, isRefused).path;
+    return choose(filter, isRefused, {});
 }
 
-FileChoice SaveFileChooser::chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused) {
-    std::filesystem::path suggested;
+std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const Suggestion& suggestion) {
+    return choose(filter, {}, suggestion);
+}
+
+std::filesystem::path SaveFileChooser::choose(const FileFilter& filter, const RefusedName& isRefused,
+                                              const Suggestion& suggestion) {
+    return chooseOf({filter}, isRefused, suggestion).path;
+}
+
+FileChoice SaveFileChooser::chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused,
+                                     const Suggestion& suggestion) {
+    std::filesystem::path suggested = suggestion.path;
     for (;;) {
         FileChoice choice = filters.size() == 1
                                 ? FileChoice{dialog_.chooseFile(filters.front(), suggested), 0}
                                 : dialog_.chooseFileOf(filters, suggested);
-        const std::filesystem::path& path = choice.path;
+        std::filesystem::path& path = choice.path;
+        if (!path.empty() && !suggestion.extension.empty() && !path.has_extension())
+            path += suggestion.extension;
         if (path.empty() || (isRefused && isRefused(path)))
             return choice;
         std::error_code error;

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
 
 namespace vendrix::gui {
 
@@ -18,10 +19,24 @@ public:
 
     SaveFileChooser(FileDialog& dialog, AppMessageBox& messages) : dialog_(dialog), messages_(messages) {}
 
+    // Where the dialog opens, and the extension (".svg") a typed name without one gets before it is
+    // checked against the files there.
+    struct Suggestion {
+        std::filesystem::path path;
+        std::string extension;
+    };
+
     // The path to write, as typed (no extension added); empty when the user cancels.
     std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused = {});
-    // The same with several filters; the choice says which one was chosen.
-    FileChoice chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused = {});
+    // The same, opening on the suggested path and adding its extension to a name typed without one.
+    std::filesystem::path choose(const FileFilter& filter, const Suggestion& suggestion);
+    // The same with both: a name the caller refuses, and where to open with what extension to add.
+    std::filesystem::path choose(const FileFilter& filter, const RefusedName& isRefused,
+                                 const Suggestion& suggestion);
+    // The most general: several filters (the choice says which one was chosen), a name the caller
+    // refuses, and where to open with what extension to add.
+    FileChoice chooseOf(const std::vector<FileFilter>& filters, const RefusedName& isRefused = {},
+                        const Suggestion& suggestion = {});
 
     // "NAME already exists.\nReplace it?"
     static QString replaceQuestion(const std::filesystem::path& path);

@@ -1,26 +1,15 @@
 #include "factortint.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdlib>
+#include "parktable/columntexts.h"
 
 namespace vendrix::gui {
 
-namespace {
-constexpr int kStrongestAlpha = 150;
-const QColor kBelow(0, 114, 178);
-const QColor kAbove(230, 159, 0);
-} // namespace
-
 QColor factorTint(int factor) {
-    const int distance = std::abs(factor - 100);
-    if (distance == 0)
+    const int alpha = parktable::factorTintAlpha(factor);
+    if (alpha == 0)
         return {};
-    const double strength = std::min(1.0, static_cast<double>(distance) / kFactorTintSpan);
-    QColor tint = factor < 100 ? kBelow : kAbove;
-    // Even one point off neutral shows a trace of the hue.
-    tint.setAlpha(std::max(12, static_cast<int>(std::lround(strength * kStrongestAlpha))));
-    return tint;
+    const parktable::Rgb& hue = factor < 100 ? parktable::kFactorBelow : parktable::kFactorAbove;
+    return {hue.red, hue.green, hue.blue, alpha};
 }
 
 } // namespace vendrix::gui

@@ -2,6 +2,7 @@
 
 #include "gridcelldelegate.h"
 #include "gui/grid/keys/cursorstep.h"
+#include "gui/print/fixedpitchfont.h"
 #include "leagueaveragemodel.h"
 #include "parkrowproxy.h"
 #include "parksortcontroller.h"
@@ -27,11 +28,13 @@ namespace {
 
 constexpr int kNarrowestColumn = 8;
 
-QFont designFont() {
+// The face of the empty grid, fixed pitch as the screen draws it even where "Courier New" is missing.
+QFont designFont(const QPaintDevice& screen) {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(8.25);
     font.setBold(true);
-    return font;
+    font.setStyleHint(QFont::TypeWriter);
+    return fixedPitchFont(font, screen);
 }
 
 QFont tableFont() {
@@ -108,7 +111,7 @@ ParkGrid::ParkGrid(QWidget* parent)
     // Panes repaint the current cell's frame when it moves or the focus comes and goes.
     connect(selectionModel(), &QItemSelectionModel::currentChanged, this, &ParkGrid::repaintPanes);
 
-    setFont(designFont());
+    setFont(designFont(*this));
     applyLayout();
 }
 

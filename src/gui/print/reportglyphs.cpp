@@ -23,7 +23,9 @@ ReportGlyphs::ReportGlyphs(const QFont& font, const QPaintDevice& device)
         count != static_cast<int>(glyphs_.size()))
         return;
     const QList<quint32> indexes(glyphs_.begin(), glyphs_.end());
-    const QList<QPointF> advances = font_.advancesForGlyphIndexes(indexes);
+    // Design advances: a hinted one is rounded to whole device pixels, which differ by system, and the
+    // columns would drift apart across a line.
+    const QList<QPointF> advances = font_.advancesForGlyphIndexes(indexes, QRawFont::UseDesignMetrics);
     columnWidth_ = advances.value(' ').x();
     fitColumns_ = columnWidth_ > 0;
     for (qsizetype i = 0; i < indexes.size(); ++i)

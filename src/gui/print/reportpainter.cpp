@@ -1,41 +1,61 @@
 #include "reportpainter.h"
 
+#include "fixedpitchfont.h"
 #include "gui/bridge/displaytext.h"
 #include "output/printedpages.h"
 #include "reportglyphs.h"
 #include "reportprinter.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QStringList>
+#include <algorithm>
 #include <utility>
 
 namespace vendrix::gui {
 
-QFont reportFont(const output::PrintedReport& report) {
-    // Face names match without regard to case; the style hint leads a missing face to a fixed-pitch one.
-    QFont font(QString::fromLatin1(report.fontFace.data(), static_cast<qsizetype>(report.fontFace.size())));
+namespace {
+
+// The installed face's own spelling of a name that matches it without regard to case. A Windows
+// printer compares the face it sets with the name asked for letter by letter, and where they differ
+// Qt hands it the page as outlines instead of text.
+QString installedSpelling(const QString& face) {
+    const QStringList families = QFontDatabase::families();
+    const auto found = std::find_if(families.begin(), families.end(), [&](const QString& family) {
+        return family.compare(face, Qt::CaseInsensitive) == 0;
+    });
+    return found == families.end() ? face : *found;
+}
+
+} // namespace
+
+QFont reportFont(const output::PrintedReport& report, const QPaintDevice& device) {
+    // The style hint leads a missing face to a fixed-pitch one where the system's font matching heeds it.
+    QFont font(installedSpelling(
+        QString::fromLatin1(report.fontFace.data(), static_cast<qsizetype>(report.fontFace.size()))));
     font.setPointSize(report.fontPoints);
     font.setStyleHint(QFont::TypeWriter);
-    if (QFontInfo(font).fixedPitch())
-        return font;
-    QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(report.fontPoints);
-    return fixed;
+    return fixedPitchFont(font, device);
 }
 
 void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
                         const QString& deviceName, const PageRange& chosen) {
-    const QFont leadingFont = painter.font();
-    const QFont bodyFont = reportFont(report);
+    const QFont leadingFont = withoutShaping(painter.font());
+    const QFont bodyFont = reportFont(report, device);
     const QFontMetricsF leadingMetrics(leadingFont, &device);
     const QFontMetricsF bodyMetrics(bodyFont, &device);
     const output::PageMetrics metrics{static_cast<double>(device.height()), leadingMetrics.lineSpacing(),
                                       bodyMetrics.lineSpacing()};
     const std::vector<output::PrintedPage> pages = output::paginate(report, metrics);
     const ReportGlyphs bodyGlyphs(bodyFont, device);
+    // Glyphs at fixed columns save a PDF its blanks; a printer driver is handed text instead, which
+    // it can set in its own copy of the font (a Windows printer would otherwise get the page as
+    // outlines or pixels).
+    const bool drawGlyphs = bodyGlyphs.fitColumns() && device.paintEngine() != nullptr &&
+                            device.paintEngine()->type() == QPaintEngine::Pdf;
 
     enum class Face { None, Leading, Body } face = Face::None;
     bool painted = false;
@@ -54,7 +74,7 @@ void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const outp
                 continue;
             const double ascent = line.inReportFont ? bodyMetrics.ascent() : leadingMetrics.ascent();
             const QPointF baseline(0, line.top + ascent);
-            if (line.inReportFont && bodyGlyphs.fitColumns()) {
+            if (line.inReportFont && drawGlyphs) {
                 const QGlyphRun ink = bodyGlyphs.inkOf(line.text);
                 if (!ink.isEmpty())
                     painter.drawGlyphRun(baseline, ink);

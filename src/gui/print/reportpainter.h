@@ -7,6 +7,7 @@
 #include <string_view>
 
 class QPagedPaintDevice;
+class QPaintDevice;
 class QPainter;
 
 namespace vendrix::gui {
@@ -24,8 +25,9 @@ struct PageRange {
 void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
                         const QString& deviceName, const PageRange& pages = {});
 
-// The report's font face at its size; where the face is missing, the system's fixed-pitch face, so
-// that the columns stay straight.
-QFont reportFont(const output::PrintedReport& report);
+// The report's font face at its size as the device draws it; where the device would not draw that
+// face fixed pitch (a system without the face hands over another), a fixed-pitch face that it does,
+// so that the columns stay straight. Never with ligatures or kerning.
+QFont reportFont(const output::PrintedReport& report, const QPaintDevice& device);
 
 } // namespace vendrix::gui

@@ -4,6 +4,7 @@
 #include "windowtest.h"
 
 #include <QAction>
+#include <QImage>
 #include <QTest>
 
 namespace vendrix::test {
@@ -77,32 +78,57 @@ TEST_F(DiagramPanel, ComparedParkStaysOverEveryParkShownUntilStoppedOrANewTable)
     EXPECT_FALSE(panel.diagram()->compared);
 }
 
-TEST_F(DiagramPanel, SavesTheDiagramShownUnderTheChosenNameAndCancelWritesNothing) {
+// The dialog opens on "Park Name.svg" in the season's folder; a name typed without an extension gets
+// the file type's, so the saved file opens by a double click; a PNG at 2x has twice the panel's pixels.
+TEST_F(DiagramPanel, SavesTheDiagramShownAsTheChosenTypeAndCancelWritesNothing) {
     auto window = windowWithTable();
     app::ParkDiagramPanel& panel = window->diagramPanel();
+    QTest::keyClick(window.get(), Qt::Key_F4);
     moveTo(*window, 5);
     const auto folder = tempRoot() / "saved";
     std::filesystem::create_directory(folder);
-    const auto svg = folder / "park"; // no extension is added
-    const auto png = folder / "park.png";
-    standIns.fileDialog.setNextFileName(svg);
+    standIns.fileDialog.setNextFileName(folder / "park"); // typed without an extension
     panel.saveSvg();
-    standIns.fileDialog.setNextFileName(png);
+    standIns.fileDialog.setNextFileName(folder / "park.png");
+    panel.setPngScale(2);
     panel.savePng();
     panel.saveSvg(); // cancelled
 
     EXPECT_EQ(standIns.fileDialog.filtersAsked,
               (QStringList{"SVG image (*.svg)|*.svg", "PNG image (*.png)|*.png", "SVG image (*.svg)|*.svg"}));
-    const std::string svgBytes = readBytes(svg);
+    ASSERT_EQ(standIns.fileDialog.suggestions.size(), 3u);
+    EXPECT_EQ(standIns.fileDialog.suggestions[0].filename(),
+              std::filesystem::path((nameShown(*window) + ".svg").toStdU16String()));
+    EXPECT_EQ(standIns.fileDialog.suggestions[1].extension(), ".png");
+    EXPECT_EQ(standIns.fileDialog.suggestions[0].parent_path().filename(), "season");
+    const std::string svgBytes = readBytes(folder / "park.svg");
     EXPECT_TRUE(svgBytes.starts_with("<?xml"));
-    EXPECT_NE(svgBytes.find(nameShown(*window).toStdString()), std::string::npos);
-    EXPECT_TRUE(readBytes(png).starts_with("\x89PNG"));
+    EXPECT_NE(svgBytes.find("<title>" + nameShown(*window).toStdString() + "</title>"), std::string::npos);
+    QImage png;
+    ASSERT_TRUE(png.load(QString::fromStdU16String((folder / "park.png").u16string())));
+    EXPECT_EQ(png.size(), panel.size() * 2);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 2);
     EXPECT_TRUE(standIns.messages.texts.isEmpty());
 
     standIns.fileDialog.setNextFileName(folder / "missing-folder" / "park.svg");
     panel.saveSvg();
     EXPECT_EQ(standIns.messages.texts.size(), 1); // the failure is told, not swallowed
+}
+
+// Switching the league average off takes its outline out of the panel and of what is saved.
+TEST_F(DiagramPanel, LeagueAverageOutlineCanBeSwitchedOff) {
+    auto window = windowWithTable();
+    app::ParkDiagramPanel& panel = window->diagramPanel();
+    QTest::keyClick(window.get(), Qt::Key_F4);
+    const auto folder = tempRoot();
+    standIns.fileDialog.setNextFileName(folder / "with.svg");
+    panel.saveSvg();
+    panel.averageAction().setChecked(false);
+    standIns.fileDialog.setNextFileName(folder / "without.svg");
+    panel.saveSvg();
+    EXPECT_NE(readBytes(folder / "with.svg").find("League average"), std::string::npos);
+    EXPECT_EQ(readBytes(folder / "without.svg").find("League average"), std::string::npos);
+    EXPECT_EQ(readBytes(folder / "without.svg").find("stroke-dasharray"), std::string::npos);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The printer adapters' own parts, on Qt's offscreen platform.
 #include "fixtureseason.h"
 #include "gui/bridge/displaytext.h"
+#include "gui/print/fixedpitchfont.h"
 #include "gui/print/pdfprinter.h"
 #include "gui/print/reportglyphs.h"
 #include "gui/print/reportpainter.h"
@@ -23,13 +24,22 @@ TEST(ReportPainter, EveryByteDrawsAsOneCharacterAndControlsAsQuestionMarks) {
     EXPECT_EQ(text, QString::fromUtf8("Peña?€??|"));
 }
 
-TEST(ReportPainter, ReportFontIsFixedPitchAtTenPoints) {
+TEST(ReportPainter, ReportFontIsDrawnFixedPitchAtTenPointsWithoutShapingWhateverTheFace) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    const QPdfWriter pdf(&buffer);
     output::PrintedReport report;
-    report.fontFace = "cOURIER nEW";
     report.fontPoints = 10;
-    const QFontInfo font(gui::reportFont(report));
-    EXPECT_TRUE(font.fixedPitch()) << font.family().toStdString();
-    EXPECT_EQ(font.pointSize(), 10);
+    // A proportional face stands here for a system that hands one over for a face it lacks.
+    for (const char* face : {"cOURIER nEW", "Liberation Serif"}) {
+        report.fontFace = face;
+        const QFont font = gui::reportFont(report, pdf);
+        EXPECT_TRUE(gui::drawsFixedPitch(font, pdf)) << face << ": " << font.family().toStdString();
+        EXPECT_EQ(font.pointSize(), 10) << face;
+        EXPECT_TRUE(font.styleStrategy() & QFont::PreferNoShaping) << face;
+        EXPECT_FALSE(font.kerning()) << face;
+    }
+    EXPECT_FALSE(gui::drawsFixedPitch(QFont("Liberation Serif", 10), pdf));
 }
 
 TEST(ReportGlyphs, LineIsItsInkAtFixedColumnsAndOnlyAFixedPitchFontQualifies) {
@@ -39,7 +49,7 @@ TEST(ReportGlyphs, LineIsItsInkAtFixedColumnsAndOnlyAFixedPitchFontQualifies) {
     output::PrintedReport report;
     report.fontFace = "cOURIER nEW";
     report.fontPoints = 10;
-    const gui::ReportGlyphs glyphs(gui::reportFont(report), pdf);
+    const gui::ReportGlyphs glyphs(gui::reportFont(report, pdf), pdf);
     ASSERT_TRUE(glyphs.fitColumns());
 
     const QGlyphRun ink = glyphs.inkOf("  Pe\xF1"

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What the page shows of a cell: its text with the blanks tidied, the column names of the
+// page's address, and escaping for HTML.
+namespace vendrix::parkpage {
+
+// The column's name in the page's address: the JSON export's key ("park", "fence_distance.cf").
+std::string columnKey(int column);
+
+// A cell's Windows-1252 bytes as the page shows them: line breaks and tabs as blanks, blanks at
+// both ends gone, each inner run of blanks made one.
+std::string displayText(std::string_view cell);
+
+// Appends Windows-1252 bytes as UTF-8 text that is safe inside an HTML element or a quoted
+// attribute: & < > " ' as character references; control characters, which a page may not hold, as
+// U+FFFD.
+void appendHtml(std::string& out, std::string_view windows1252);
+// displayText(cell) appended as appendHtml appends it, without a text in between.
+void appendDisplayHtml(std::string& out, std::string_view cell);
+// The same for text that is UTF-8 already (the comparison's notes).
+void appendHtmlUtf8(std::string& out, std::string_view utf8);
+
+} // namespace vendrix::parkpage

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "parkjson/seasonjson.h"
+#include "parktable/parktable.h"
+#include "seasondiff/changenotes.h"
+
+#include <functional>
+#include <string>
+
+namespace vendrix::parkpage {
+
+// A park's diagram as an inline SVG element (no XML declaration, no namespace), by table row; empty
+// when the park has none.
+using DiagramSource = std::function<std::string(int tableRow)>;
+
+// Above this many parks the page holds the table only: the cards would make it too large to open.
+inline constexpr int kMostDiagramCards = 200;
+
+// What one page shows: the season's table, optionally the changes since another season as the
+// window marks them, and optionally each park's diagram in a card under the table.
+struct ParkPageContent {
+    const parktable::ParkTable& table;
+    parkjson::SeasonNames names;                      // Windows-1252, as the scan read them
+    const seasondiff::ChangeNotes* changes = nullptr; // none: a single season
+    DiagramSource diagrams;                           // none: no cards
+};
+
+// The season as one self-contained UTF-8 HTML5 page for a league's web site: it asks for nothing
+// outside itself, its Content-Security-Policy allows only its own inline script and style (by
+// their SHA-256), and every season text in it is escaped. Ends with a line feed.
+std::string parkPage(const ParkPageContent& content);
+
+} // namespace vendrix::parkpage
