@@ -23,6 +23,7 @@
 #include "usersettings.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +33,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QActionGroup>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -93,15 +93,16 @@ Form1::Form1(Form1Services services, QWidget* parent)
     grdParks_->addAction(saveWebPage);
     if (services_.settings) {
         QSettings& settings = *services_.settings;
-        UserSettings::rememberToggle(grdParks_->factorColourAction(), settings, QStringLiteral("grid/factorColours"),
-                                     true);
+        UserSettings::rememberToggle(grdParks_->factorColourAction(), settings,
+                                     QStringLiteral("grid/factorColours"), true);
         // The diagram panel's place beside the table, its league-average outline and its PNG size.
         UserSettings::rememberToggle(diagramPanel_->averageAction(), settings,
                                      QStringLiteral("diagram/leagueAverage"), true);
         diagramPanel_->setWidthShare(
             settings.value(QStringLiteral("diagram/widthShare"), diagramPanel_->widthShare()).toDouble());
-        connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this,
-                [&settings](double share) { settings.setValue(QStringLiteral("diagram/widthShare"), share); });
+        connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this, [&settings](double share) {
+            settings.setValue(QStringLiteral("diagram/widthShare"), share);
+        });
         diagramPanel_->setPngScale(settings.value(QStringLiteral("diagram/pngScale"), 1).toInt());
         connect(&diagramPanel_->pngScaleGroup(), &QActionGroup::triggered, this, [this, &settings] {
             settings.setValue(QStringLiteral("diagram/pngScale"), diagramPanel_->pngScale());
@@ -250,10 +251,17 @@ void Form1::placeControls() {
     findArea_->setGeometry(geometry.place(design::findArea, client));
     cmdGetParkInfo_->setGeometry(geometry.place(design::cmdGetParkInfo, client));
     cmdPrintInfo_->setGeometry(geometry.place(design::cmdPrintInfo, client));
-    const QRect print = cmdPrintInfo_->geometry();
-    printMore_->setGeometry(print.right() + 1, print.top(), std::max(14, print.height() / 2), print.height());
+
     cmdWritetoFile_->setGeometry(geometry.place(design::cmdWritetoFile, client));
     cmdWriteCSV_->setGeometry(geometry.place(design::cmdWriteCSV, client));
+    // The print menu's arrow stands in the gap after Print Park Info; where the gap is too narrow,
+    // the button gives up the rest.
+    const int arrow = std::max(14, cmdPrintInfo_->height() / 2);
+    const int gap = cmdWritetoFile_->geometry().left() - cmdPrintInfo_->geometry().right() - 1;
+    if (gap < arrow + 4)
+        cmdPrintInfo_->resize(cmdPrintInfo_->width() - (arrow + 4 - gap), cmdPrintInfo_->height());
+    const QRect print = cmdPrintInfo_->geometry();
+    printMore_->setGeometry(print.right() + 1, print.top(), arrow, print.height());
     cmdExit_->setGeometry(geometry.place(design::cmdExit, client));
 }
 

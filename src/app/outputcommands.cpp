@@ -33,8 +33,9 @@ std::filesystem::path
 OutputCommands::chooseOutputFile(const QString& filter,
                                  const std::function<bool(const std::filesystem::path&)>& isRefused,
                                  const std::filesystem::path& extension) {
-    const std::filesystem::path path = gui::SaveFileChooser(services_.fileDialog, services_.messages)
-                                           .choose(gui::FileFilter::parse(filter), isRefused, {{}, extension.string()});
+    const std::filesystem::path path =
+        gui::SaveFileChooser(services_.fileDialog, services_.messages)
+            .choose(gui::FileFilter::parse(filter), isRefused, {{}, extension.string()});
     if (!path.empty() && isRefused(path)) {
         services_.messages.show(gui::fromMessageText(output::kRefusedNameMessage));
         return {};
@@ -141,8 +142,9 @@ void OutputCommands::printWithDialog() {
     const std::optional<gui::PrintSetup> setup = dialog.ask();
     if (!setup)
         return;
-    runShowingFailure(
-        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption), *setup); });
+    runShowingFailure([&] {
+        services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption), *setup);
+    });
 }
 
 void OutputCommands::previewInfo() {
