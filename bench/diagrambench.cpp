@@ -1,8 +1,8 @@
 // One park's diagram drawn as the window's panel draws it when the current row moves, on Qt's
 // offscreen platform; parks taken in turn from the 32,767-park season. The SVG is drawingbench's.
-#include "benchseason.h"
 #include "gui/diagram/parkdiagrampainter.h"
 #include "parkshape/seasonshapes.h"
+#include "parksinturn.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -14,24 +14,15 @@ namespace {
 
 using namespace vendrix;
 
-template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw) {
-    const parktable::ParkTable* table = bench::benchTable();
-    if (table == nullptr || table->parkCount() != bench::kBenchParks) {
-        state.SkipWithError("the table was not built whole");
-        return;
-    }
-    const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(*table);
-    int row = parktable::kFirstParkRow;
-    for (auto _ : state) {
-        draw(gui::ParkDiagram::ofRow(*table, row, season));
-        row = row + 1 < table->rowCount() ? row + 1 : parktable::kFirstParkRow;
-    }
-}
+// Each park as the measured code makes it from a table row.
+const auto parkOfRow = [](const parktable::ParkTable& table, int row, const parkshape::SeasonShapes& season) {
+    return gui::ParkDiagram::ofRow(table, row, season);
+};
 
 // The panel's size in a window of 1500 by 760 pixels.
 void BM_DrawParkDiagram(benchmark::State& state) {
     QImage image(680, 560, QImage::Format_RGB32);
-    drawParksInTurn(state, [&](const gui::ParkDiagram& diagram) {
+    bench::drawParksInTurn(state, parkOfRow, [&](const gui::ParkDiagram& diagram) {
         QPainter painter(&image);
         gui::ParkDiagramPainter::paint(painter, QRectF(image.rect()), diagram,
                                        gui::ParkDiagramPainter::Detail::Full);

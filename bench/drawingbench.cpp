@@ -1,10 +1,10 @@
 // One park's diagram laid out as primitives and written as SVG, as vendrix-export --diagrams does on
 // each of its threads, parks taken in turn from the 32,767-park season; and the floor of the whole
 // run: creating as many files of the same size, bare, on one thread.
-#include "benchseason.h"
 #include "parkdrawing/parkdrawing.h"
 #include "parkdrawing/svgwriter.h"
 #include "parkshape/seasonshapes.h"
+#include "parksinturn.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdio>
@@ -16,22 +16,13 @@ namespace {
 
 using namespace vendrix;
 
-template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw) {
-    const parktable::ParkTable* table = bench::benchTable();
-    if (table == nullptr || table->parkCount() != bench::kBenchParks) {
-        state.SkipWithError("the table was not built whole");
-        return;
-    }
-    const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(*table);
-    int row = parktable::kFirstParkRow;
-    for (auto _ : state) {
-        draw(parkdrawing::DiagramContent::ofRow(*table, row, season));
-        row = row + 1 < table->rowCount() ? row + 1 : parktable::kFirstParkRow;
-    }
-}
+// Each park as the measured code makes it from a table row.
+const auto parkOfRow = [](const parktable::ParkTable& table, int row, const parkshape::SeasonShapes& season) {
+    return parkdrawing::DiagramContent::ofRow(table, row, season);
+};
 
 void BM_LayOutParkDrawing(benchmark::State& state) {
-    drawParksInTurn(state, [](const parkdrawing::DiagramContent& content) {
+    bench::drawParksInTurn(state, parkOfRow, [](const parkdrawing::DiagramContent& content) {
         benchmark::DoNotOptimize(parkdrawing::ParkDrawing::draw(content, {}));
     });
 }
@@ -40,7 +31,7 @@ BENCHMARK(BM_LayOutParkDrawing)->Unit(benchmark::kMillisecond);
 std::size_t lastSvgSize = 11000;
 
 void BM_ParkDrawingSvg(benchmark::State& state) {
-    drawParksInTurn(state, [](const parkdrawing::DiagramContent& content) {
+    bench::drawParksInTurn(state, parkOfRow, [](const parkdrawing::DiagramContent& content) {
         lastSvgSize = parkdrawing::SvgWriter::write(parkdrawing::ParkDrawing::draw(content, {}),
                                                     {.title = content.name})
                           .size();
