@@ -181,7 +181,8 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
     for (const seasondiff::ParkChange& change : comparison.changed)
         outlines.insert(change.place.row,
                         {QStringLiteral("%1 in %2")
-                             .arg(gui::ParkDiagram::nameOfRow(other->table, change.oldRow), seasonName),
+                             .arg(gui::parkNameOfRow(other->table, change.oldRow), seasonName)
+                             .toStdString(),
                          parkshape::measuresOfRow(other->table, change.oldRow)});
     emit previousOutlinesChanged(outlines);
     return true;

@@ -109,7 +109,7 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
     grid.setCurrentIndex(grid.model()->index(rowOf("Gullwing Field"), cf));
     const auto& diagram = window_->diagramPanel().diagram();
     ASSERT_TRUE(diagram && diagram->compared);
-    EXPECT_EQ(diagram->compared->name, QStringLiteral("Gullwing Field in Northwind Baseball League 2031"));
+    EXPECT_EQ(diagram->compared->name, "Gullwing Field in Northwind Baseball League 2031");
     EXPECT_EQ(diagram->compared->measures.distance[3], 402);
 
     // Another Get Park Info compares again with the same folder.

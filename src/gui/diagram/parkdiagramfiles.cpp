@@ -16,10 +16,9 @@
 namespace vendrix::gui {
 
 QByteArray ParkDiagramFiles::svg(const ParkDiagram& diagram, QSize size, bool showAverage) {
-    const std::string name = diagram.name.toStdString();
     const std::string svg = parkdrawing::SvgWriter::write(
         ParkDiagramPainter::drawingOf(diagram, size, ParkDiagramPainter::Detail::Full, showAverage),
-        {.title = name, .description = "Park diagram drawn by Vendrix"});
+        {.title = diagram.name, .description = "Park diagram drawn by Vendrix"});
     return QByteArray(svg.data(), static_cast<qsizetype>(svg.size()));
 }
 

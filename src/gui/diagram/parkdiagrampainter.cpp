@@ -6,7 +6,7 @@ namespace vendrix::gui {
 
 parkdrawing::Drawing ParkDiagramPainter::drawingOf(const ParkDiagram& diagram, QSizeF size, Detail detail,
                                                    bool showAverage) {
-    return parkdrawing::ParkDrawing::draw(diagram.content(),
+    return parkdrawing::ParkDrawing::draw(diagram,
                                           {detail, size.width(), size.height(), showAverage});
 }
 

@@ -211,8 +211,9 @@ void ParkDiagramPanel::save(const QString& filter, const char* extension,
     const std::filesystem::path target =
         gui::SaveFileChooser(fileDialog_, messages_)
             .choose(gui::FileFilter::parse(filter),
-                    gui::SaveFileChooser::Suggestion{seasonFolder_ / suggestedName(diagram_->name, extension),
-                                                     extension});
+                    gui::SaveFileChooser::Suggestion{
+                        seasonFolder_ / suggestedName(QString::fromStdString(diagram_->name), extension),
+                        extension});
     if (target.empty())
         return;
     const QByteArray bytes = render(*diagram_);

@@ -28,7 +28,9 @@ protected:
         gui::ParkGrid& grid = window.grid();
         grid.setCurrentIndex(grid.model()->index(tableRow, 3));
     }
-    static QString nameShown(const app::Form1& window) { return window.diagramPanel().diagram()->name; }
+    static QString nameShown(const app::Form1& window) {
+        return QString::fromStdString(window.diagramPanel().diagram()->name);
+    }
 };
 
 TEST_F(DiagramPanel, F4ShowsThePanelBesideTheTableAndItFollowsTheCurrentRow) {
@@ -48,7 +50,7 @@ TEST_F(DiagramPanel, F4ShowsThePanelBesideTheTableAndItFollowsTheCurrentRow) {
 
     moveTo(*window, 4);
     EXPECT_EQ(window->grid().currentTableRow(), 4);
-    EXPECT_EQ(nameShown(*window), gui::ParkDiagram::nameOfRow(*window->grid().table(), 4));
+    EXPECT_EQ(nameShown(*window), gui::parkNameOfRow(*window->grid().table(), 4));
     EXPECT_EQ(panel.diagram()->measures.distance,
               parkshape::measuresOfRow(*window->grid().table(), 4).distance);
     EXPECT_FALSE(panel.grab().isNull());
@@ -67,7 +69,7 @@ TEST_F(DiagramPanel, ComparedParkStaysOverEveryParkShownUntilStoppedOrANewTable)
     EXPECT_TRUE(panel.isVisible()); // comparing shows the panel
     moveTo(*window, 3);
     ASSERT_TRUE(panel.diagram()->compared);
-    EXPECT_EQ(panel.diagram()->compared->name, compared);
+    EXPECT_EQ(QString::fromStdString(panel.diagram()->compared->name), compared);
     EXPECT_NE(nameShown(*window), compared);
 
     panel.stopComparingAction().trigger();
