@@ -1,8 +1,6 @@
 #include "benchseason.h"
 
-#include "parktable/parktablebuilder.h"
-#include "season/seasonfiles.h"
-#include "season/seasonscan.h"
+#include "model/seasonloader.h"
 #include "seasonkit/sampleseason.h"
 
 #include <cstdlib>
@@ -21,13 +19,21 @@ const std::filesystem::path& benchSeason() {
     return folder;
 }
 
+model::Season loadBenchSeason(const std::filesystem::path& folder) {
+    auto loaded = model::loadSeason(folder, folder.string());
+    if (auto* season = std::get_if<model::Season>(&loaded))
+        return std::move(*season);
+    return {};
+}
+
+const model::Season* benchSeasonModel() {
+    static const model::Season season = loadBenchSeason(benchSeason());
+    return season.parkCount() > 0 ? &season : nullptr;
+}
+
 const parktable::ParkTable* benchTable() {
-    static const std::optional<parktable::ParkTable> table = [] {
-        const auto& folder = benchSeason();
-        const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
-        auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-        return build.built() ? std::move(build.table) : std::nullopt;
-    }();
+    static const std::optional<parktable::ParkTable> table =
+        benchSeasonModel() ? std::optional<parktable::ParkTable>(*benchSeasonModel()) : std::nullopt;
     return table ? &*table : nullptr;
 }
 

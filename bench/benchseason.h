@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/season.h"
 #include "parktable/parktable.h"
 
 #include <filesystem>
@@ -14,7 +15,11 @@ inline constexpr int kBenchParks = 32767;
 // the temporary folder.
 const std::filesystem::path& benchSeason();
 
-// The park table of benchSeason(), built once; null when it cannot be built.
+// The season of benchSeason(), loaded once, and its park table; null when it cannot be loaded.
+const model::Season* benchSeasonModel();
 const parktable::ParkTable* benchTable();
+
+// A season folder loaded as the exporter loads it; an empty season when it cannot be.
+model::Season loadBenchSeason(const std::filesystem::path& folder);
 
 } // namespace vendrix::bench

@@ -81,7 +81,7 @@ def main():
         kilobytes = [int(line) for line in (folder / file).read_text().split()]
         return statistics.median(kilobytes) * 1024
 
-    build, build_b = bench("BM_DecodeAndBuildParkTable")
+    build, build_b = bench("BM_DecodeAndBuildSeason")
     read, read_b = bench("BM_ReadParkFileBare")
     csv, csv_b = bench("BM_CsvText")
     text, text_b = bench("BM_TextReport")

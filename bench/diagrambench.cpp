@@ -14,15 +14,10 @@ namespace {
 
 using namespace vendrix;
 
-// Each park as the measured code makes it from a table row.
-const auto parkOfRow = [](const parktable::ParkTable& table, int row, const parkshape::SeasonShapes& season) {
-    return gui::ParkDiagram::ofRow(table, row, season);
-};
-
 // The panel's size in a window of 1500 by 760 pixels.
 void BM_DrawParkDiagram(benchmark::State& state) {
     QImage image(680, 560, QImage::Format_RGB32);
-    bench::drawParksInTurn(state, parkOfRow, [&](const gui::ParkDiagram& diagram) {
+    bench::drawParksInTurn(state, [&](const gui::ParkDiagram& diagram) {
         QPainter painter(&image);
         gui::ParkDiagramPainter::paint(painter, QRectF(image.rect()), diagram,
                                        gui::ParkDiagramPainter::Detail::Full);

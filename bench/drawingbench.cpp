@@ -16,13 +16,8 @@ namespace {
 
 using namespace vendrix;
 
-// Each park as the measured code makes it from a table row.
-const auto parkOfRow = [](const parktable::ParkTable& table, int row, const parkshape::SeasonShapes& season) {
-    return parkdrawing::DiagramContent::ofRow(table, row, season);
-};
-
 void BM_LayOutParkDrawing(benchmark::State& state) {
-    bench::drawParksInTurn(state, parkOfRow, [](const parkdrawing::DiagramContent& content) {
+    bench::drawParksInTurn(state, [](const parkdrawing::DiagramContent& content) {
         benchmark::DoNotOptimize(parkdrawing::ParkDrawing::draw(content, {}));
     });
 }
@@ -31,7 +26,7 @@ BENCHMARK(BM_LayOutParkDrawing)->Unit(benchmark::kMillisecond);
 std::size_t lastSvgSize = 11000;
 
 void BM_ParkDrawingSvg(benchmark::State& state) {
-    bench::drawParksInTurn(state, parkOfRow, [](const parkdrawing::DiagramContent& content) {
+    bench::drawParksInTurn(state, [](const parkdrawing::DiagramContent& content) {
         lastSvgSize = parkdrawing::SvgWriter::write(parkdrawing::ParkDrawing::draw(content, {}),
                                                     {.title = content.name})
                           .size();

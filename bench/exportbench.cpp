@@ -3,9 +3,6 @@
 #include "benchseason.h"
 #include "heapcounter.h"
 #include "parkjson/seasonjson.h"
-#include "parktable/parktablebuilder.h"
-#include "season/seasonfiles.h"
-#include "season/seasonscan.h"
 #include "seasondiff/comparisonjson.h"
 #include "seasondiff/comparisontext.h"
 #include "seasondiff/seasoncomparison.h"
@@ -19,22 +16,10 @@ namespace {
 namespace fs = std::filesystem;
 using vendrix::bench::kBenchParks;
 
-struct Season {
-    vendrix::parktable::ParkTable table;
-    std::string league;
-    std::string season;
-};
-
-Season readSeason(const fs::path& folder) {
-    const auto scan = vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
-    auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-    if (!build.built())
-        return {vendrix::parktable::ParkTable::withCaptions(), {}, {}};
-    return {std::move(*build.table), scan.leagueName, scan.seasonText};
-}
+using vendrix::model::Season;
 
 const Season& benchSeason() {
-    static const Season season = readSeason(vendrix::bench::benchSeason());
+    static const Season season = vendrix::bench::loadBenchSeason(vendrix::bench::benchSeason());
     return season;
 }
 
@@ -42,7 +27,7 @@ const Season& changedSeason() {
     static const Season season = [] {
         const fs::path folder = fs::temp_directory_path() / "vendrix-bench-season-32767-changed";
         vendrix::seasonkit::writeSeason(folder, vendrix::seasonkit::changedSyntheticSeason(kBenchParks));
-        Season changed = readSeason(folder);
+        Season changed = vendrix::bench::loadBenchSeason(folder);
         fs::remove_all(folder);
         return changed;
     }();
@@ -51,13 +36,13 @@ const Season& changedSeason() {
 
 void BM_SeasonJson(benchmark::State& state) {
     const Season& season = benchSeason();
-    if (season.table.parkCount() != kBenchParks)
+    if (season.parkCount() != kBenchParks)
         state.SkipWithError("the table was not built whole");
     std::size_t peak = 0;
     std::size_t bytes = 0;
     for (auto _ : state) {
         vendrix::bench::HeapPeakScope heap;
-        std::string json = vendrix::parkjson::seasonJson(season.table, {season.league, season.season});
+        std::string json = vendrix::parkjson::seasonJson(season);
         peak = heap.peakGrowth();
         bytes = json.size();
         benchmark::DoNotOptimize(json);
@@ -71,15 +56,15 @@ BENCHMARK(BM_SeasonJson)->Unit(benchmark::kMillisecond);
 void BM_CompareSeasons(benchmark::State& state) {
     const Season& before = benchSeason();
     const Season& after = changedSeason();
-    if (before.table.parkCount() != kBenchParks || after.table.parkCount() != kBenchParks)
+    if (before.parkCount() != kBenchParks || after.parkCount() != kBenchParks)
         state.SkipWithError("the tables were not built whole");
     std::size_t peak = 0;
     std::size_t changed = 0;
     for (auto _ : state) {
         vendrix::bench::HeapPeakScope heap;
-        const auto comparison = vendrix::seasondiff::compareSeasons(before.table, after.table);
-        const vendrix::seasondiff::ComparedSeason old{before.league, before.season, "old", before.table};
-        const vendrix::seasondiff::ComparedSeason now{after.league, after.season, "new", after.table};
+        const auto comparison = vendrix::seasondiff::compareSeasons(before, after);
+        const vendrix::seasondiff::ComparedSeason old{before, "old"};
+        const vendrix::seasondiff::ComparedSeason now{after, "new"};
         std::string text = vendrix::seasondiff::comparisonText(comparison, old, now);
         std::string json = vendrix::seasondiff::comparisonJson(comparison, old, now);
         peak = heap.peakGrowth();

@@ -6,7 +6,6 @@
 #include "gui/filters/parkfilters.h"
 #include "gui/grid/parkgrid.h"
 #include "gui/grid/parkrowproxy.h"
-#include "parktable/parktablebuilder.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -43,17 +42,14 @@ std::unique_ptr<ParkGrid>& gridSlot() {
 // destroys it while the application still lives: a widget must not outlive it.
 ParkGrid* sharedGrid() {
     static const bool built = [] {
-        const auto folder = vendrix::bench::benchSeason();
-        const auto scan =
-            vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
-        auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+        vendrix::model::Season season = vendrix::bench::loadBenchSeason(vendrix::bench::benchSeason());
         auto made = std::make_unique<ParkGrid>();
         made->resize(1200, 600);
         made->viewport()->installEventFilter(&paintCounter());
         made->show();
         (void)QTest::qWaitForWindowExposed(made.get());
-        if (build.table)
-            made->setTable(std::move(*build.table));
+        if (season.parkCount() > 0)
+            made->setSeason(std::move(season));
         gridSlot() = std::move(made);
         return true;
     }();

@@ -8,7 +8,6 @@
 #include "output/printedpages.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
-#include "parktable/parktablebuilder.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -22,20 +21,19 @@ namespace {
 namespace fs = std::filesystem;
 using vendrix::bench::kBenchParks;
 
+// The bench season's table and its caption.
 struct LargeTable {
     vendrix::parktable::ParkTable table;
     std::string title;
 };
 
 const LargeTable& largeTable() {
+    static const vendrix::model::Season empty;
     static const LargeTable large = [] {
-        const fs::path& folder = vendrix::bench::benchSeason();
-        const auto scan =
-            vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
-        auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-        if (!build.built())
-            return LargeTable{vendrix::parktable::ParkTable::withCaptions(), {}};
-        return LargeTable{std::move(*build.table), scan.caption()};
+        const vendrix::model::Season* season = vendrix::bench::benchSeasonModel();
+        if (season == nullptr)
+            return LargeTable{vendrix::parktable::ParkTable(empty), {}};
+        return LargeTable{*vendrix::bench::benchTable(), season->caption()};
     }();
     return large;
 }

@@ -1,27 +1,27 @@
 #pragma once
 
 #include "benchseason.h"
+#include "parkdrawing/diagramcontent.h"
 #include "parkshape/seasonshapes.h"
 
 #include <benchmark/benchmark.h>
 
 namespace vendrix::bench {
 
-// Runs `draw` once an iteration on the next park of the bench season, from the first again after the
-// last, each park as `ofRow(table, row, season)` makes it: the window's diagram and the exporter's are
-// measured on the same parks in the same order.
-template <typename OfRow, typename Draw>
-void drawParksInTurn(benchmark::State& state, OfRow ofRow, Draw draw) {
-    const parktable::ParkTable* table = benchTable();
-    if (table == nullptr || table->parkCount() != kBenchParks) {
-        state.SkipWithError("the table was not built whole");
+// Runs `draw` once an iteration on the diagram of the next park of the bench season, from the first
+// again after the last: the window's diagram and the exporter's are measured on the same parks in
+// the same order.
+template <typename Draw> void drawParksInTurn(benchmark::State& state, Draw draw) {
+    const model::Season* season = benchSeasonModel();
+    if (season == nullptr || season->parkCount() != kBenchParks) {
+        state.SkipWithError("the season was not loaded whole");
         return;
     }
-    const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(*table);
-    int row = parktable::kFirstParkRow;
+    const parkshape::SeasonShapes shapes = parkshape::SeasonShapes::of(*season);
+    int row = 1;
     for (auto _ : state) {
-        draw(ofRow(*table, row, season));
-        row = row + 1 < table->rowCount() ? row + 1 : parktable::kFirstParkRow;
+        draw(parkdrawing::DiagramContent::of(season->parkAtRow(row), shapes));
+        row = row < season->parkCount() ? row + 1 : 1;
     }
 }
 

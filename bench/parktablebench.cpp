@@ -1,8 +1,8 @@
-// Builds the park table from a season of 32,767 parks (the most a 16-bit record number reaches),
-// and reads the same file bare, the floor that no build can beat.
+// Loads the season model from a season of 32,767 parks (the most a 16-bit record number reaches),
+// and reads the same file bare, the floor that no load can beat.
 #include "benchseason.h"
 #include "heapcounter.h"
-#include "parktable/parktablebuilder.h"
+#include "model/seasonloader.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -40,21 +40,21 @@ void BM_ScanSeasonFolder(benchmark::State& state) {
 }
 BENCHMARK(BM_ScanSeasonFolder)->Unit(benchmark::kMillisecond);
 
-void BM_DecodeAndBuildParkTable(benchmark::State& state) {
+void BM_DecodeAndBuildSeason(benchmark::State& state) {
     const auto& folder = benchSeason();
     const auto scan = vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
     std::size_t peak = 0;
     for (auto _ : state) {
         vendrix::bench::HeapPeakScope heap;
-        auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-        if (!build.built() || build.table->parkCount() != kBenchParks)
-            state.SkipWithError("the table was not built whole");
+        auto build = vendrix::model::buildSeason(scan, folder, scan.parkFile);
+        if (!build.built() || build.season->parkCount() != kBenchParks)
+            state.SkipWithError("the season was not built whole");
         peak = heap.peakGrowth();
         benchmark::DoNotOptimize(build);
     }
     reportPeak(state, peak);
 }
-BENCHMARK(BM_DecodeAndBuildParkTable)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DecodeAndBuildSeason)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -4,7 +4,6 @@
 #include "gui/print/pdfprinter.h"
 #include "heapcounter.h"
 #include "output/printedreport.h"
-#include "parktable/parktablebuilder.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 
@@ -14,17 +13,16 @@
 namespace {
 
 void BM_RenderPdf(benchmark::State& state) {
-    const auto& folder = vendrix::bench::benchSeason();
-    const auto scan = vendrix::season::scanSeasonFolder(folder, vendrix::season::listSeasonFileNames(folder));
-    const auto build = vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-    if (!build.built() || build.table->parkCount() != vendrix::bench::kBenchParks) {
-        state.SkipWithError("the table was not built whole");
+    const vendrix::model::Season* season = vendrix::bench::benchSeasonModel();
+    if (season == nullptr || season->parkCount() != vendrix::bench::kBenchParks) {
+        state.SkipWithError("the season was not loaded whole");
         return;
     }
-    const auto report = vendrix::output::layoutPrintedReport(*build.table, scan.caption());
+    const auto report =
+        vendrix::output::layoutPrintedReport(*vendrix::bench::benchTable(), season->caption());
     // The first document loads the fonts; a one-page one keeps that out of the measurement.
-    vendrix::gui::PdfPrinter::render(
-        vendrix::output::layoutPrintedReport(vendrix::parktable::ParkTable::withCaptions(), scan.caption()));
+    vendrix::gui::PdfPrinter::render(vendrix::output::layoutPrintedReport(
+        vendrix::parktable::ParkTable(vendrix::model::Season()), season->caption()));
 
     std::size_t peak = 0;
     std::size_t bytes = 0;

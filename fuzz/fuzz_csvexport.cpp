@@ -1,4 +1,4 @@
-// Writes the CSV of a table of fuzzed cells and reads it back with a strict reader: every line is
+// Writes the CSV of a season of fuzzed parks and reads it back with a strict reader: every line is
 // 33 quoted fields and CR LF, and the fields are the cells, byte for byte.
 #include "fuzztable.h"
 #include "output/csvexport.h"
@@ -47,7 +47,7 @@ std::vector<std::string> readStrictLine(std::string_view csv, std::size_t& at) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto fuzzed = vendrix::fuzz::readFuzzedTable({reinterpret_cast<const char*>(data), size});
-    const vendrix::parktable::ParkTable& table = fuzzed.table;
+    const vendrix::parktable::ParkTable table = fuzzed.table();
     const std::string csv = vendrix::output::csvText(table);
 
     std::size_t at = 0;

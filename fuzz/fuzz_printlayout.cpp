@@ -95,8 +95,9 @@ void checkPages(const PrintedReport& report, const PageMetrics& metrics) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto fuzzed = vendrix::fuzz::readFuzzedTable({reinterpret_cast<const char*>(data), size});
-    const PrintedReport report = layoutPrintedReport(fuzzed.table, fuzzed.title);
-    checkLayout(report, fuzzed.table, fuzzed.title);
+    const vendrix::parktable::ParkTable table = fuzzed.table();
+    const PrintedReport report = layoutPrintedReport(table, fuzzed.title);
+    checkLayout(report, table, fuzzed.title);
     checkPages(report, fuzzed.metrics);
     return 0;
 }

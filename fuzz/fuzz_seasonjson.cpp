@@ -1,4 +1,4 @@
-// The JSON export and the season comparison on tables of fuzzed cells: every JSON they write is
+// The JSON export and the season comparison on seasons of fuzzed parks: every JSON they write is
 // read back by a strict reader (syntax, UTF-8, no raw control character), a season compared with
 // itself shows no difference, and compared with its parks in reverse order loses or gains none.
 #include "fuzztable.h"
@@ -14,7 +14,7 @@
 
 namespace {
 
-using vendrix::parktable::ParkTable;
+using vendrix::model::Season;
 
 void check(bool holds) {
     if (!holds)
@@ -127,33 +127,23 @@ private:
     std::size_t at_ = 0;
 };
 
-ParkTable parksReversed(const ParkTable& table) {
-    ParkTable reversed = ParkTable::withCaptions();
-    for (int row = table.rowCount() - 1; row >= vendrix::parktable::kFirstParkRow; --row) {
-        ParkTable::Row cells{};
-        for (int column = 0; column < table.columnCount(); ++column)
-            cells[static_cast<std::size_t>(column)] = table.cell(row, column);
-        reversed.appendRow(cells);
-    }
-    return reversed;
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vendrix;
-    const auto fuzzed = fuzz::readFuzzedTable({reinterpret_cast<const char*>(data), size});
-    const ParkTable& table = fuzzed.table;
-    StrictJson(parkjson::seasonJson(table, {fuzzed.title, fuzzed.title})).document();
+    const std::string_view input(reinterpret_cast<const char*>(data), size);
+    const auto fuzzed = fuzz::readFuzzedTable(input);
+    const Season& season = fuzzed.season;
+    StrictJson(parkjson::seasonJson(season)).document();
 
-    const seasondiff::SeasonComparison same = seasondiff::compareSeasons(table, table);
-    check(!same.foundDifferences() && same.matched == table.parkCount());
+    const seasondiff::SeasonComparison same = seasondiff::compareSeasons(season, season);
+    check(!same.foundDifferences() && same.matched == season.parkCount());
 
-    const ParkTable reversed = parksReversed(table);
-    const seasondiff::SeasonComparison shuffled = seasondiff::compareSeasons(table, reversed);
-    check(shuffled.added.empty() && shuffled.removed.empty() && shuffled.matched == table.parkCount());
-    const seasondiff::ComparedSeason before{fuzzed.title, "1", "old", table};
-    const seasondiff::ComparedSeason after{fuzzed.title, "2", "new", reversed};
+    const Season reversed = fuzz::readFuzzedTable(input, true).season;
+    const seasondiff::SeasonComparison shuffled = seasondiff::compareSeasons(season, reversed);
+    check(shuffled.added.empty() && shuffled.removed.empty() && shuffled.matched == season.parkCount());
+    const seasondiff::ComparedSeason before{season, "old"};
+    const seasondiff::ComparedSeason after{reversed, "new"};
     StrictJson(seasondiff::comparisonJson(shuffled, before, after)).document();
     seasondiff::comparisonText(shuffled, before, after);
     return 0;

@@ -40,6 +40,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (scan.filesFound < 0 || scan.filesFound > 7 || scan.teamByPark.size() != 3001)
         std::abort();
     if (scan.isComplete())
-        vendrix::fuzz::checkBuiltTable(vendrix::parktable::buildParkTable(scan.parkFile, scan.teamByPark));
+        vendrix::fuzz::checkBuiltSeason(vendrix::model::buildSeason(scan, folder.path(), scan.parkFile));
     return 0;
 }

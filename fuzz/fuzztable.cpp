@@ -1,6 +1,8 @@
 #include "fuzztable.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 namespace vendrix::fuzz {
 
@@ -48,7 +50,7 @@ double numberOr(const std::string& text, double fallback) {
 
 } // namespace
 
-FuzzedTable readFuzzedTable(std::string_view input) {
+FuzzedTable readFuzzedTable(std::string_view input, bool reversed) {
     FuzzedTable fuzzed;
     std::vector<std::vector<std::string>> rows = readCsvLeniently(input);
     std::size_t first = 0;
@@ -61,14 +63,43 @@ FuzzedTable readFuzzedTable(std::string_view input) {
             *metrics[i] = numberOr(head[i + 1], *metrics[i]);
         first = 1;
     }
-    while (rows.size() < first + parktable::kCaptionRowCount)
-        rows.emplace_back();
-    for (std::size_t r = first; r < rows.size(); ++r) {
-        parktable::ParkTable::Row cells{};
-        for (std::size_t c = 0; c < cells.size() && c < rows[r].size(); ++c)
-            cells[c] = rows[r][c];
-        fuzzed.table.appendRow(cells);
+    const auto field = [](const std::vector<std::string>& row, std::size_t column) {
+        return column < row.size() ? row[column] : std::string();
+    };
+    const auto number = [&](const std::vector<std::string>& row, std::size_t column, long lowest,
+                            long highest) {
+        const long value = std::strtol(field(row, column).c_str(), nullptr, 10);
+        return std::clamp(value, lowest, highest);
+    };
+    auto teams = std::make_shared<season::TeamByPark>();
+    std::vector<season::ParkRecord> parks;
+    for (std::size_t r = first + parktable::kCaptionRowCount; r < rows.size(); ++r) {
+        const std::vector<std::string>& row = rows[r];
+        season::ParkRecord park;
+        park.parkId = static_cast<std::int16_t>(parks.size() % 3000);
+        teams->set(park.parkId, field(row, 1));
+        park.parkName = field(row, 0).substr(0, 30);
+        park.parkName.resize(30, '\0');
+        park.seasonYear = static_cast<std::int16_t>(number(row, 2, -32768, 32767));
+        for (std::size_t i = 0; i < 7; ++i) {
+            park.fenceDistance[i] = static_cast<std::int16_t>(number(row, 3 + i, -32768, 32767));
+            park.fenceHeight[i] = static_cast<std::uint8_t>(number(row, 10 + i, 0, 255));
+        }
+        for (std::size_t i = 0; i < 4; ++i) {
+            park.factorsLHB[i] = static_cast<std::int16_t>(number(row, 17 + i, -32768, 32767));
+            park.factorsRHB[i] = static_cast<std::int16_t>(number(row, 21 + i, -32768, 32767));
+        }
+        std::uint8_t* codes[] = {&park.parkType,  &park.surface, &park.foulGround, &park.timeZone,
+                                 &park.windSpeed, &park.avgTemp, &park.tempChange, &park.rainFreq};
+        for (std::size_t i = 0; i < 8; ++i)
+            *codes[i] = static_cast<std::uint8_t>(field(row, 25 + i).empty() ? 0 : field(row, 25 + i)[0]);
+        parks.push_back(park);
     }
+    if (reversed)
+        std::reverse(parks.begin(), parks.end());
+    fuzzed.season = model::Season({}, fuzzed.title, fuzzed.title, 0, std::move(teams));
+    for (const season::ParkRecord& park : parks)
+        fuzzed.season.addPark(park);
     return fuzzed;
 }
 

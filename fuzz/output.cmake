@@ -1,6 +1,6 @@
 # The three output writers on tables of fuzzed cells.
 add_library(vendrix_fuzztable STATIC fuzztable.cpp)
-target_link_libraries(vendrix_fuzztable PUBLIC vendrix_output)
+target_link_libraries(vendrix_fuzztable PUBLIC vendrix_output vendrix_model)
 
 foreach(target fuzz_csvexport fuzz_textreport fuzz_printlayout)
     vendrix_fuzz_target(${target} ${target}.cpp)

@@ -1,6 +1,9 @@
 #include "commandline.h"
 
+#include <CLI/CLI.hpp>
 #include <QDir>
+#include <string>
+#include <vector>
 
 #ifndef VENDRIX_VERSION
 #define VENDRIX_VERSION "unknown"
@@ -10,29 +13,35 @@ namespace vendrix::app {
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
     CommandLine line;
+    CLI::App app("", "vendrix");
+    // Help is the program's own text; a mistake is told, not thrown, so help and version can win.
+    app.set_help_flag();
+    app.allow_extras();
     bool help = false;
     bool version = false;
-    bool optionsEnded = false;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        const bool isOption = !optionsEnded && argument.startsWith(QLatin1Char('-')) && argument.size() > 1;
-        if (isOption && argument == QLatin1String("--")) {
-            optionsEnded = true;
-        } else if (isOption && (argument == QLatin1String("--help") || argument == QLatin1String("-h"))) {
-            help = true;
-        } else if (isOption && (argument == QLatin1String("--version") || argument == QLatin1String("-v"))) {
-            version = true;
-        } else if (isOption && argument == QLatin1String("--from-menu")) {
-            line.fromMenu = true;
-        } else if (isOption) {
-            if (line.error.isEmpty())
-                line.error = QStringLiteral("unknown option %1").arg(argument);
-        } else if (line.season.isEmpty()) {
-            line.season = QDir::cleanPath(QDir::current().absoluteFilePath(argument));
-        } else if (line.error.isEmpty()) {
-            line.error = QStringLiteral("one season folder at a time, not also %1").arg(argument);
-        }
+    std::vector<std::string> folders;
+    app.add_flag("-h,--help", help);
+    app.add_flag("-v,--version", version);
+    app.add_flag("--from-menu", line.fromMenu);
+    app.add_option("SEASON_FOLDER", folders);
+
+    std::vector<std::string> reversed;
+    for (qsizetype i = arguments.size() - 1; i >= 1; --i)
+        reversed.push_back(arguments[i].toStdString());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::ParseError& error) {
+        line.error = QString::fromStdString(error.what());
     }
+    for (const std::string& extra : app.remaining())
+        if (extra != "--" && line.error.isEmpty())
+            line.error = QStringLiteral("unknown option %1").arg(QString::fromStdString(extra));
+    if (!folders.empty())
+        line.season =
+            QDir::cleanPath(QDir::current().absoluteFilePath(QString::fromStdString(folders.front())));
+    if (folders.size() > 1 && line.error.isEmpty())
+        line.error = QStringLiteral("one season folder at a time, not also %1")
+                         .arg(QString::fromStdString(folders[1]));
     if (help)
         line.action = Action::Help;
     else if (version)
@@ -41,7 +50,6 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
         line.action = Action::Error;
     return line;
 }
-
 QString CommandLine::helpText() {
     return QStringLiteral(
         "Usage: vendrix [SEASON_FOLDER]\n"

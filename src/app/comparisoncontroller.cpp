@@ -1,69 +1,29 @@
 #include "comparisoncontroller.h"
 
 #include "gui/bridge/displaytext.h"
+#include "gui/bridge/nativepath.h"
 #include "gui/dialogs/namelistdialog.h"
 #include "gui/filters/parkfilters.h"
 #include "gui/grid/cellnotes.h"
+#include "gui/grid/factortint.h"
 #include "gui/grid/parkgrid.h"
-#include "noticeline.h"
-#include "parkshape/seasonshapes.h"
-#include "parktable/parktablebuilder.h"
-#include "season/seasonfiles.h"
-#include "season/seasonscan.h"
+#include "gui/widgets/noticeline.h"
+#include "model/seasonloader.h"
+#include "model/tints.h"
+#include "parkpage/diagramcards.h"
 #include "seasondiff/changenotes.h"
 #include "seasondiff/comparisontext.h"
 #include "seasondiff/seasoncomparison.h"
 
 #include <QAction>
-#include <QFile>
 #include <QStringList>
 
 namespace vendrix::app {
 
 namespace {
 
-// Reddish purple for a changed value and bluish green for a new park: apart from the blue and
-// orange of the factor colours, and told apart by colour-blind readers; translucent, so the text
-// stays readable on light and dark palettes alike.
-const QColor kChangedTint(204, 121, 167, 170);
-const QColor kNewParkTint(0, 158, 115, 120);
-
-QString fromNative(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.string()));
-}
-
 QString fromUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-struct OtherSeason {
-    parktable::ParkTable table;
-    std::string league;
-    std::string season;
-};
-
-// The other season, read with the window's own scan and build; the message the exporter gives
-// when the folder is not a complete season or has no usable park file.
-std::optional<OtherSeason> readSeason(const std::filesystem::path& folder, QString& failure) {
-    const season::SeasonScan scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
-    if (!scan.isComplete()) {
-        QStringList missing;
-        for (const std::string& name : scan.missingFiles())
-            missing << QString::fromStdString(name);
-        QStringList lines{QStringLiteral("%1 is not a complete season folder: missing %2")
-                              .arg(fromNative(folder), missing.join(QStringLiteral(", ")))};
-        for (const std::string& problem : scan.problems)
-            lines << QStringLiteral("  ") + QString::fromLocal8Bit(problem.c_str());
-        failure = lines.join(QLatin1Char('\n'));
-        return std::nullopt;
-    }
-    parktable::ParkTableBuild build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-    if (!build.built()) {
-        failure = QStringLiteral("%1: %2").arg(fromNative(folder),
-                                               QString::fromLocal8Bit(build.message.c_str()).trimmed());
-        return std::nullopt;
-    }
-    return OtherSeason{std::move(*build.table), scan.leagueName, scan.seasonText};
+    return gui::fromUtf8(text);
 }
 
 } // namespace
@@ -71,14 +31,14 @@ std::optional<OtherSeason> readSeason(const std::filesystem::path& folder, QStri
 ComparisonController::ComparisonController(gui::ParkGrid& grid, gui::ParkFilters& filters, QWidget& window,
                                            gui::AppMessageBox& messages)
     : QObject(&window), grid_(grid), filters_(filters), messages_(messages),
-      summary_(new NoticeLine(&window)),
+      summary_(new gui::NoticeLine(&window)),
       compareAction_(new QAction(QString::fromLatin1(kCompareActionText), &grid)),
       stopAction_(new QAction(QString::fromLatin1(kStopComparingText), &grid)),
       onlyDifferingAction_(new QAction(QString::fromLatin1(kOnlyDifferingText), &window)),
       nextAction_(new QAction(QStringLiteral("Next park that differs"), &window)),
       previousAction_(new QAction(QStringLiteral("Previous park that differs"), &window)) {
     summary_->setObjectName(QStringLiteral("comparisonSummary"));
-    connect(summary_, &NoticeLine::clicked, this, &ComparisonController::showOnlyInOther);
+    connect(summary_, &gui::NoticeLine::clicked, this, &ComparisonController::showOnlyInOther);
 
     onlyDifferingAction_->setCheckable(true);
     // The button beside the find field says it shorter.
@@ -116,7 +76,7 @@ void ComparisonController::chooseAndCompare() {
         return;
     }
     // Seasons of a league usually stand side by side: the dialog opens among them.
-    const std::filesystem::path start = otherFolder_ ? *otherFolder_ : shownFolder_.parent_path();
+    const std::filesystem::path start = otherFolder_ ? *otherFolder_ : grid_.season()->folder().parent_path();
     const std::filesystem::path folder =
         folderDialog_->chooseFolder(QStringLiteral("Compare with season"), start);
     if (folder.empty())
@@ -125,11 +85,8 @@ void ComparisonController::chooseAndCompare() {
         otherFolder_ = folder;
 }
 
-void ComparisonController::tableShown(std::string league, std::string season, std::filesystem::path folder) {
-    shownLeague_ = std::move(league);
-    shownSeason_ = std::move(season);
-    shownFolder_ = std::move(folder);
-    if (otherFolder_ && grid_.table() != nullptr && !compareWith(*otherFolder_))
+void ComparisonController::tableShown() {
+    if (otherFolder_ && grid_.season() != nullptr && !compareWith(*otherFolder_))
         stop();
 }
 
@@ -140,33 +97,32 @@ void ComparisonController::stop() {
     for (QAction* action : {onlyDifferingAction_, nextAction_, previousAction_})
         action->setEnabled(false);
     onlyInOther_.clear();
+    other_.reset();
     grid_.setCellNotes({});
     showSummary({});
     emit previousOutlinesChanged({});
 }
 
 bool ComparisonController::compareWith(const std::filesystem::path& folder) {
-    QString failure;
-    const std::optional<OtherSeason> other = readSeason(folder, failure);
-    if (!other) {
-        messages_.show(failure);
+    auto loaded = model::loadSeason(folder, folder.string());
+    if (const auto* failure = std::get_if<model::LoadFailure>(&loaded)) {
+        messages_.show(gui::fromMessageText(failure->message));
         return false;
     }
-    const std::string folderText = folder.string();
-    const std::string shownFolderText = shownFolder_.string();
-    const seasondiff::ComparedSeason oldSeason{other->league, other->season, folderText, other->table};
-    const seasondiff::ComparedSeason shown{shownLeague_, shownSeason_, shownFolderText, *grid_.table()};
-    const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(other->table, *grid_.table());
-    const seasondiff::ChangeNotes changes = seasondiff::changeNotes(comparison, oldSeason, shown);
+    other_ = std::move(std::get<model::Season>(loaded));
+    const model::Season& shown = *grid_.season();
+    const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(*other_, shown);
+    const seasondiff::ChangeNotes changes = seasondiff::changeNotes(comparison, {*other_, {}}, {shown, {}});
     onlyInOther_.clear();
     for (const seasondiff::ParkPlace& place : comparison.removed)
-        onlyInOther_ << fromUtf8(seasondiff::parkLabel(other->table, place));
-    otherName_ = fromUtf8(seasondiff::seasonTitle(other->league, other->season));
+        onlyInOther_ << fromUtf8(seasondiff::parkLabel(*other_, place));
+    otherName_ = fromUtf8(seasondiff::seasonTitle(other_->league(), other_->seasonText()));
 
     gui::CellNotes notes;
     for (const seasondiff::ChangeNote& change : changes.notes)
-        notes.set(change.row, change.column,
-                  {change.newPark ? kNewParkTint : kChangedTint, fromUtf8(change.toolTip), change.newPark});
+        notes.set(change.row + parktable::kCaptionRowCount - 1, change.column,
+                  {gui::toQColor(change.newPark ? model::kNewParkTint : model::kChangedTint),
+                   fromUtf8(change.toolTip), change.newPark});
     grid_.setCellNotes(std::move(notes));
     for (QAction* action : {stopAction_, onlyDifferingAction_, nextAction_, previousAction_})
         action->setEnabled(true);
@@ -174,16 +130,9 @@ bool ComparisonController::compareWith(const std::filesystem::path& folder) {
     if (onlyDifferingAction_->isChecked())
         showOnlyDiffering(true);
 
-    const QString seasonName = (gui::fromWindows1252(other->league).trimmed() + QLatin1Char(' ') +
-                                gui::fromWindows1252(other->season).trimmed())
-                                   .trimmed();
     gui::PreviousOutlines outlines;
-    for (const seasondiff::ParkChange& change : comparison.changed)
-        outlines.insert(change.place.row,
-                        {QStringLiteral("%1 in %2")
-                             .arg(gui::parkNameOfRow(other->table, change.oldRow), seasonName)
-                             .toStdString(),
-                         parkshape::measuresOfRow(other->table, change.oldRow)});
+    for (const auto& [row, outline] : parkpage::previousOutlines(comparison, *other_))
+        outlines.insert(row, outline);
     emit previousOutlinesChanged(outlines);
     return true;
 }

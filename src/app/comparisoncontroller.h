@@ -4,6 +4,7 @@
 #include "gui/dialogs/appmessagebox.h"
 #include "gui/dialogs/folderdialog.h"
 #include "gui/dialogs/namelistdialog.h"
+#include "model/season.h"
 
 #include <QObject>
 #include <QPointer>
@@ -18,6 +19,7 @@ class QAction;
 class QWidget;
 
 namespace vendrix::gui {
+class NoticeLine;
 class ParkFilters;
 class ParkGrid;
 } // namespace vendrix::gui
@@ -27,8 +29,6 @@ namespace vendrix::app {
 inline constexpr const char* kCompareActionText = "Compare with season...";
 inline constexpr const char* kStopComparingText = "Stop comparing";
 inline constexpr const char* kOnlyDifferingText = "Show only parks that differ";
-
-class NoticeLine;
 
 // Compares the season the grid shows with another season folder. "Compare with season..." (the
 // grid's context menu, Ctrl+K) asks for the folder; then every changed cell is tinted and its
@@ -45,7 +45,7 @@ public:
                          gui::AppMessageBox& messages);
 
     // The line of totals above the table; the window places it, and it shows only while comparing.
-    NoticeLine& summaryLine() const { return *summary_; }
+    gui::NoticeLine& summaryLine() const { return *summary_; }
     // The parks only in the other season, as the list the summary line opens names them.
     const QStringList& onlyInOther() const { return onlyInOther_; }
     // The list the summary line opened last, while it is open.
@@ -67,9 +67,10 @@ public:
 
     // Asks for a season folder and compares the shown table with it.
     void chooseAndCompare();
-    // The grid shows a new table, read from `folder` with the scan's league and season (bytes):
-    // compared again with the same folder, when comparing.
-    void tableShown(std::string league, std::string season, std::filesystem::path folder);
+    // The grid shows a new season: compared again with the same folder, when comparing.
+    void tableShown();
+    // The season compared with; none while not comparing.
+    const model::Season* otherSeason() const { return other_ ? &*other_ : nullptr; }
     // Makes the next (or previous) park that differs, in the order shown, the current one.
     void goToDifference(bool forward);
     void stop();
@@ -92,16 +93,14 @@ private:
     gui::AppMessageBox& messages_;
     gui::SystemFolderDialog systemFolderDialog_;
     gui::FolderDialog* folderDialog_ = &systemFolderDialog_;
-    NoticeLine* summary_;
+    gui::NoticeLine* summary_;
     QAction* compareAction_;
     QAction* stopAction_;
     QAction* onlyDifferingAction_;
     QAction* nextAction_;
     QAction* previousAction_;
     std::optional<std::filesystem::path> otherFolder_;
-    std::string shownLeague_;
-    std::string shownSeason_;
-    std::filesystem::path shownFolder_;
+    std::optional<model::Season> other_;
     QStringList onlyInOther_;
     QString otherName_;
     QPointer<gui::NameListDialog> list_;

@@ -1,8 +1,6 @@
 #include "form1.h"
 
 #include "comparisoncontroller.h"
-#include "firststarthint.h"
-#include "focusframe.h"
 #include "formgeometry.h"
 #include "gui/bridge/displaytext.h"
 #include "gui/bridge/nativepath.h"
@@ -15,8 +13,10 @@
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
-#include "noticeline.h"
-#include "parktable/parktablebuilder.h"
+#include "gui/widgets/firststarthint.h"
+#include "gui/widgets/focusframe.h"
+#include "gui/widgets/noticeline.h"
+#include "model/seasonloader.h"
 #include "season/foldermemory.h"
 #include "season/seasonfiles.h"
 #include "seasondrop.h"
@@ -82,7 +82,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
-    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_, tableNames_,
+    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_,
                                                 [this](const QString& note) { showOutputNote(note); });
     createPrintMenu();
     // Beside the table's other views in its context menu: a page of it for the league's web site.
@@ -100,7 +100,7 @@ Form1::Form1(Form1Services services, QWidget* parent)
                                      QStringLiteral("diagram/leagueAverage"), true);
         diagramPanel_->setWidthShare(
             settings.value(QStringLiteral("diagram/widthShare"), diagramPanel_->widthShare()).toDouble());
-        connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this, [&settings](double share) {
+        connect(diagramPanel_, &gui::ParkDiagramPanel::widthShareChanged, this, [&settings](double share) {
             settings.setValue(QStringLiteral("diagram/widthShare"), share);
         });
         diagramPanel_->setPngScale(settings.value(QStringLiteral("diagram/pngScale"), 1).toInt());
@@ -131,7 +131,7 @@ void Form1::createControls() {
 
     grdParks_ = new gui::ParkGrid(this);
     grdParks_->setObjectName(QStringLiteral("grdParks"));
-    firstStartHint_ = new FirstStartHint(this);
+    firstStartHint_ = new gui::FirstStartHint(this);
 
     findArea_ = new QWidget(this);
     findArea_->setObjectName(QStringLiteral("findArea"));
@@ -148,7 +148,7 @@ void Form1::createControls() {
     filters_ = new gui::ParkFilters(*grdParks_, *chips_, this);
     new gui::NoMatchNotice(*grdParks_, findBar_->field(), *filters_);
 
-    seasonNotice_ = new NoticeLine(this);
+    seasonNotice_ = new gui::NoticeLine(this);
     seasonNotice_->setObjectName(QStringLiteral("seasonNotice"));
     outputNote_ = new QLabel(this);
     outputNote_->setObjectName(QStringLiteral("outputNote"));
@@ -158,9 +158,9 @@ void Form1::createControls() {
     outputNote_->setFrameShape(QFrame::StyledPanel);
     outputNote_->hide();
 
-    diagramPanel_ = new ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
-    connect(diagramPanel_, &ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
-    connect(diagramPanel_, &ParkDiagramPanel::widthShareChanged, this, &Form1::placeControls);
+    diagramPanel_ = new gui::ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
+    connect(diagramPanel_, &gui::ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
+    connect(diagramPanel_, &gui::ParkDiagramPanel::widthShareChanged, this, &Form1::placeControls);
     comparison_ = new ComparisonController(*grdParks_, *filters_, *this, services_.messages);
     auto* onlyDiffering = new QToolButton(findBar_);
     onlyDiffering->setObjectName(QStringLiteral("onlyDifferingToggle"));
@@ -168,7 +168,7 @@ void Form1::createControls() {
     findBar_->addBesideField(onlyDiffering);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
-            &ParkDiagramPanel::setPreviousOutlines);
+            &gui::ParkDiagramPanel::setPreviousOutlines);
 
     drive1_ = new gui::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -192,7 +192,7 @@ void Form1::createControls() {
     QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
     QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
     QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
-    focusFrame_ = new FocusFrame(*this, {drive1_, dir1_, file1_, grdParks_});
+    focusFrame_ = new gui::FocusFrame(*this, {drive1_, dir1_, file1_, grdParks_});
 
     // Before the start-up every list shows the working folder, without a change event.
     const QString workingFolder = QDir::currentPath();
@@ -345,8 +345,9 @@ void Form1::reload() {
 void Form1::showFirstStartHint() {
     // A folder with some of the season's files says which are missing or unreadable, and why.
     const bool partSeason = scan_.filesFound != 0 || !scan_.problems.empty();
-    firstStartHint_->setText(partSeason && !scan_.isComplete() ? explainIncomplete(scan_)
-                                                               : QString::fromLatin1(FirstStartHint::kText));
+    firstStartHint_->setText(partSeason && !scan_.isComplete()
+                                 ? explainIncomplete(scan_)
+                                 : QString::fromLatin1(gui::FirstStartHint::kText));
     firstStartHint_->setVisible(!grdParks_->table() && !scan_.isComplete());
 }
 
@@ -417,22 +418,21 @@ void Form1::getParkInfo() {
     parkFilePath_ = scan_.parkFile.empty()
                         ? nativePath(dir1_->path()) / std::string(season::seasonfiles::kParkFile)
                         : scan_.parkFile;
-    parktable::ParkTableBuild build = parktable::buildParkTable(parkFilePath_, scan_.teamByPark);
+    model::SeasonBuild build = model::buildSeason(scan_, parkFilePath_.parent_path(), parkFilePath_);
     if (!build.built()) {
         services_.messages.show(messageText(build.message));
         return;
     }
     QStringList warnings;
-    for (const season::SeasonWarning& warning : parktable::seasonWarnings(scan_, build))
+    for (const season::SeasonWarning& warning : build.season->warnings())
         warnings << messageText(warning.text);
     seasonNotice_->setFullText(warnings.join(QStringLiteral("; ")));
     seasonNotice_->setVisible(!warnings.isEmpty());
     placeControls();
-    grdParks_->setTable(std::move(*build.table));
+    grdParks_->setSeason(std::move(*build.season));
     diagramPanel_->setSeasonFolder(parkFilePath_.parent_path());
-    tableNames_ = {captionBytes_, scan_.leagueName, scan_.seasonText};
     showFirstStartHint();
-    comparison_->tableShown(scan_.leagueName, scan_.seasonText, parkFilePath_.parent_path());
+    comparison_->tableShown();
 }
 
 void Form1::exitProgram() {

@@ -21,7 +21,11 @@ namespace vendrix::gui {
 class DriveList;
 class FileList;
 class FilterChips;
+class FirstStartHint;
+class FocusFrame;
 class FolderList;
+class NoticeLine;
+class ParkDiagramPanel;
 class ParkFilters;
 class ParkFindBar;
 class ParkGrid;
@@ -29,11 +33,7 @@ class ParkGrid;
 
 namespace vendrix::app {
 
-class FirstStartHint;
 class ComparisonController;
-class FocusFrame;
-class NoticeLine;
-class ParkDiagramPanel;
 
 inline constexpr const char* kWindowCaption = "Vendrix V10 (12/17/2010)";
 // How long the note after a written file stays.
@@ -65,7 +65,7 @@ public:
     gui::ParkGrid& grid() const { return *grdParks_; }
     gui::ParkFindBar& findBar() const { return *findBar_; }
     QLabel& captionLabel() const { return *label1_; }
-    ParkDiagramPanel& diagramPanel() const { return *diagramPanel_; }
+    gui::ParkDiagramPanel& diagramPanel() const { return *diagramPanel_; }
     QPushButton& getParkInfoButton() const { return *cmdGetParkInfo_; }
     // The free space at the top right, kept there as the window grows, for a find field.
     QWidget& findArea() const { return *findArea_; }
@@ -73,19 +73,17 @@ public:
     gui::ParkFilters& filters() const { return *filters_; }
     gui::FilterChips& filterChips() const { return *chips_; }
     // The line above the table that says what is wrong with the season shown.
-    NoticeLine& seasonNotice() const { return *seasonNotice_; }
+    gui::NoticeLine& seasonNotice() const { return *seasonNotice_; }
     // The short note after a file is written; it goes by itself after a few seconds.
     QLabel& outputNote() const { return *outputNote_; }
-    FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
+    gui::FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
     OutputCommands& outputs() const { return *outputs_; }
-    FocusFrame& focusFrame() const { return *focusFrame_; }
+    gui::FocusFrame& focusFrame() const { return *focusFrame_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
     // The caption label's text as the season files spell it (Windows-1252).
     const std::string& captionBytes() const { return captionBytes_; }
-    // The caption of the scan whose parks the table holds: the reports' title.
-    const std::string& tableCaptionBytes() const { return tableNames_.caption; }
 
 signals:
     // Exit has saved the folder: the program ends now.
@@ -120,7 +118,7 @@ private:
     QLabel* label1_ = nullptr;
     gui::ParkGrid* grdParks_ = nullptr;
     gui::ParkFindBar* findBar_ = nullptr;
-    ParkDiagramPanel* diagramPanel_ = nullptr;
+    gui::ParkDiagramPanel* diagramPanel_ = nullptr;
     QPushButton* cmdGetParkInfo_ = nullptr;
     QPushButton* cmdPrintInfo_ = nullptr;
     QPushButton* cmdWritetoFile_ = nullptr;
@@ -130,16 +128,15 @@ private:
     QToolButton* printMore_ = nullptr;
     gui::ParkFilters* filters_ = nullptr;
     gui::FilterChips* chips_ = nullptr;
-    NoticeLine* seasonNotice_ = nullptr;
+    gui::NoticeLine* seasonNotice_ = nullptr;
     QLabel* outputNote_ = nullptr;
-    FocusFrame* focusFrame_ = nullptr;
-    FirstStartHint* firstStartHint_ = nullptr;
+    gui::FocusFrame* focusFrame_ = nullptr;
+    gui::FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
 
     season::SeasonScan scan_;
     std::string captionBytes_;
-    TableNames tableNames_;
     std::filesystem::path parkFilePath_;
     // The folder each drive showed last, as a drive's current folder: going back to a drive
     // returns to it.

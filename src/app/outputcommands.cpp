@@ -10,7 +10,6 @@
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
-#include "parkpage/diagramcards.h"
 #include "parkpage/parkpage.h"
 #include "season/windows1252.h"
 
@@ -18,9 +17,9 @@
 
 namespace vendrix::app {
 
-OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid, const TableNames& names,
+OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid,
                                std::function<void(const QString&)> tellDone)
-    : services_(services), grid_(grid), names_(names), tellDone_(std::move(tellDone)) {}
+    : services_(services), grid_(grid), tellDone_(std::move(tellDone)) {}
 
 bool OutputCommands::hasTableForOutput() {
     if (grid_.table())
@@ -109,14 +108,15 @@ void OutputCommands::writeTextFile() {
     writeFile(
         QStringLiteral("Text"), QStringLiteral("txt"),
         [](const std::filesystem::path& chosen) { return output::isRefusedReportName(chosen.string()); },
-        [&] { return output::textReport(*grid_.table(), names_.caption); });
+        [&] { return output::textReport(*grid_.table(), grid_.season()->caption()); });
 }
 
 void OutputCommands::printInfo() {
     if (!hasTableForOutput())
         return;
-    runShowingFailure(
-        [&] { services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption)); });
+    runShowingFailure([&] {
+        services_.printer.print(output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()));
+    });
 }
 
 void OutputCommands::writeWebPage() {
@@ -125,12 +125,8 @@ void OutputCommands::writeWebPage() {
     const std::filesystem::path path = chooseOutputFile(
         QStringLiteral("Web page (*.html)|*.html"),
         [](const std::filesystem::path& chosen) { return output::isFolderMemoryFile(chosen); }, ".html");
-    if (!path.empty() && runShowingFailure([&] {
-            const parktable::ParkTable& table = *grid_.table();
-            output::writeOutputFile(
-                path, parkpage::parkPage(
-                          {table, {names_.league, names_.season}, nullptr, parkpage::seasonDiagrams(table)}));
-        }))
+    if (!path.empty() &&
+        runShowingFailure([&] { output::writeOutputFile(path, parkpage::seasonPage(*grid_.season())); }))
         noteWritten(path);
 }
 
@@ -143,13 +139,14 @@ void OutputCommands::printWithDialog() {
     if (!setup)
         return;
     runShowingFailure([&] {
-        services_.printer.print(output::layoutPrintedReport(*grid_.table(), names_.caption), *setup);
+        services_.printer.print(output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()),
+                                *setup);
     });
 }
 
 void OutputCommands::previewInfo() {
     if (hasTableForOutput())
-        services_.printer.preview(output::layoutPrintedReport(*grid_.table(), names_.caption));
+        services_.printer.preview(output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()));
 }
 
 } // namespace vendrix::app

@@ -14,13 +14,6 @@ class ParkGrid;
 
 namespace vendrix::app {
 
-// What the shown table was built from, as the scan read it (Windows-1252 bytes).
-struct TableNames {
-    std::string caption; // "Park Factors for LEAGUE in SEASON"
-    std::string league;
-    std::string season;
-};
-
 inline constexpr const char* kNoTableMessage =
     "There is no park table yet: open a season folder and press Get Park Info first.";
 
@@ -29,10 +22,10 @@ inline constexpr const char* kNoTableMessage =
 // of a failure; none of them changes the table.
 class OutputCommands {
 public:
-    // The reports are titled with `names.caption`, the caption of the scan the table was built from,
-    // the web page with its league and season; the names and the grid outlive the commands.
+    // The reports are titled with the caption of the season shown, whatever folder is open since;
+    // the grid outlives the commands.
     // `tellDone` shows a short note when a file has been written ("32 parks written to ...").
-    OutputCommands(Form1Services services, const gui::ParkGrid& grid, const TableNames& names,
+    OutputCommands(Form1Services services, const gui::ParkGrid& grid,
                    std::function<void(const QString&)> tellDone = {});
 
     // The Save dialogs of the CSV and the text report offer the encoding: the season files'
@@ -67,7 +60,6 @@ private:
 
     Form1Services services_;
     const gui::ParkGrid& grid_;
-    const TableNames& names_;
     std::function<void(const QString&)> tellDone_;
 };
 

@@ -9,8 +9,6 @@ namespace {
 using parktable::ParkTable;
 
 constexpr int kExportedColumns = parktable::col::lastCaptioned + 1;
-// Per line: two quotes per field, a comma between fields, CR LF.
-constexpr std::size_t kLineFraming = kExportedColumns * 2 + (kExportedColumns - 1) + 2;
 
 void appendQuoted(std::string& out, std::string_view text) {
     out.push_back('"');
@@ -29,13 +27,6 @@ void appendQuoted(std::string& out, std::string_view text) {
     out.push_back('"');
 }
 
-std::size_t unquotedSize(const ParkTable& table) {
-    std::size_t bytes = 0;
-    for (int row = 0; row < table.rowCount(); ++row)
-        bytes += table.cellRun(row, 0, kExportedColumns - 1).size();
-    return bytes + static_cast<std::size_t>(table.rowCount()) * kLineFraming;
-}
-
 bool holdsQuote(std::string_view text) {
     return !text.empty() && std::memchr(text.data(), '"', text.size()) != nullptr;
 }
@@ -43,23 +34,45 @@ bool holdsQuote(std::string_view text) {
 } // namespace
 
 std::string csvText(const ParkTable& table) {
+    // A park row takes about 240 bytes, a little more with long team names: room for all of them at
+    // once spares copying megabytes as the text grows.
+    constexpr std::size_t kTypicalLine = 256;
+    // Per line: two quotes per field, a comma between fields, CR LF.
+    constexpr std::size_t kFraming = kExportedColumns * 2 + (kExportedColumns - 1) + 2;
     std::string out;
-    out.reserve(unquotedSize(table));
+    out.reserve(static_cast<std::size_t>(table.rowCount()) * kTypicalLine);
+    ParkTable::Row cells{};
     for (int row = 0; row < table.rowCount(); ++row) {
-        // One look at the whole row spares a search in each of its fields, as rows rarely hold a quote.
-        const bool quotes = holdsQuote(table.cellRun(row, 0, kExportedColumns - 1));
-        for (int column = 0; column < kExportedColumns; ++column) {
-            if (column > 0)
-                out.push_back(',');
-            if (quotes) {
-                appendQuoted(out, table.cell(row, column));
-            } else {
-                out.push_back('"');
-                out.append(table.cell(row, column));
-                out.push_back('"');
+        table.rowCells(row, cells);
+        // Only the names of parks and teams can hold a quote; numbers, words and captions never do.
+        const bool quotes =
+            holdsQuote(cells[parktable::col::parkName]) || holdsQuote(cells[parktable::col::teamName]);
+        if (quotes) {
+            for (int column = 0; column < kExportedColumns; ++column) {
+                if (column > 0)
+                    out.push_back(',');
+                appendQuoted(out, cells[static_cast<std::size_t>(column)]);
             }
+            out.append("\r\n");
+            continue;
         }
-        out.append("\r\n");
+        // The line's length is known: it is written by block copies into its place.
+        std::size_t length = kFraming;
+        for (int column = 0; column < kExportedColumns; ++column)
+            length += cells[static_cast<std::size_t>(column)].size();
+        const std::size_t start = out.size();
+        out.resize(start + length);
+        char* at = out.data() + start;
+        for (int column = 0; column < kExportedColumns; ++column) {
+            const std::string_view cell = cells[static_cast<std::size_t>(column)];
+            *at++ = '"';
+            if (!cell.empty()) // an empty view may hold no pointer, which memcpy must not get
+                std::memcpy(at, cell.data(), cell.size());
+            at += cell.size();
+            *at++ = '"';
+            *at++ = column + 1 < kExportedColumns ? ',' : '\r';
+        }
+        *at = '\n';
     }
     return out;
 }

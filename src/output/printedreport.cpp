@@ -1,6 +1,6 @@
 #include "printedreport.h"
 
-#include "reportfield.h"
+#include "fieldpattern.h"
 #include "reporttext.h"
 
 namespace vendrix::output {
@@ -19,7 +19,7 @@ constexpr std::string_view kHeading2 = "        LEFT HANDED        "
 struct ColumnRun {
     int first;
     int last;
-    const ReportField& field;
+    const FieldPattern& field;
 };
 
 class SectionWriter {
@@ -27,7 +27,7 @@ public:
     SectionWriter(const ParkTable& table, std::string_view title) : table_(table), title_(title) {}
 
     std::vector<std::string> section(bool blankLinesFirst, std::string_view spacer, std::string_view heading,
-                                     const ReportField& year, std::initializer_list<ColumnRun> runs) const {
+                                     const FieldPattern& year, std::initializer_list<ColumnRun> runs) const {
         std::vector<std::string> lines;
         lines.reserve(static_cast<std::size_t>(table_.rowCount()) + 5);
         if (blankLinesFirst)
@@ -60,19 +60,19 @@ private:
 
     const ParkTable& table_;
     std::string_view title_;
-    const ReportField park_{"     !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
-    const ReportField team_{"!@@@@@@@@@@@@@@@@@@@@@@@@"};
+    const FieldPattern park_{"     !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
+    const FieldPattern team_{"!@@@@@@@@@@@@@@@@@@@@@@@@"};
 };
 
 } // namespace
 
 PrintedReport layoutPrintedReport(const ParkTable& table, std::string_view title) {
-    const ReportField shortYear{"!@@@@ "};
-    const ReportField longYear{"!@@@@@ "};
-    const ReportField distance{" @@@@"};
-    const ReportField narrow{" @@@"};
-    const ReportField factor{" @@@@@"};
-    const ReportField word{" !@@@@@@@@@@@@@@@"};
+    const FieldPattern shortYear{"!@@@@ "};
+    const FieldPattern longYear{"!@@@@@ "};
+    const FieldPattern distance{" @@@@"};
+    const FieldPattern narrow{" @@@"};
+    const FieldPattern factor{" @@@@@"};
+    const FieldPattern word{" !@@@@@@@@@@@@@@@"};
 
     const SectionWriter writer(table, title);
     PrintedReport report;

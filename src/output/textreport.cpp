@@ -1,6 +1,6 @@
 #include "textreport.h"
 
-#include "reportfield.h"
+#include "fieldpattern.h"
 #include "reporttext.h"
 
 namespace vendrix::output {
@@ -16,13 +16,13 @@ constexpr std::string_view kHeading1 = "         FENCE DISTANCE      "
 constexpr std::string_view kHeading2 = "          LEFT HANDED        "
                                        "RIGHT HANDED            ";
 
-struct TextReportFields {
-    ReportField park{"  !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
-    ReportField team{"!@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
-    ReportField year{"!@@@@ "};
-    ReportField fence{" @@@"};
-    ReportField factor{" @@@@"};
-    ReportField word{" !@@@@@@@@@@@@@"};
+struct TextFieldPatterns {
+    FieldPattern park{"  !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
+    FieldPattern team{"!@@@@@@@@@@@@@@@@@@@@@@@@@@@@"};
+    FieldPattern year{"!@@@@ "};
+    FieldPattern fence{" @@@"};
+    FieldPattern factor{" @@@@"};
+    FieldPattern word{" !@@@@@@@@@@@@@"};
 };
 
 class TextReportWriter {
@@ -43,7 +43,7 @@ public:
     }
 
     // One line per row from the column-caption row on: the row's prefix, then the given columns.
-    void section(const ReportField& field, int firstColumn, int lastColumn) {
+    void section(const FieldPattern& field, int firstColumn, int lastColumn) {
         for (int row = parktable::kColumnCaptionRow; row < table_.rowCount(); ++row) {
             fields_.park.appendTo(out_, table_.cell(row, col::parkName));
             fields_.team.appendTo(out_, teamTextForReport(table_.cell(row, col::teamName)));
@@ -54,12 +54,12 @@ public:
         }
     }
 
-    const TextReportFields& fields() const { return fields_; }
+    const TextFieldPatterns& fields() const { return fields_; }
     std::string take() { return std::move(out_); }
 
 private:
     const ParkTable& table_;
-    const TextReportFields fields_;
+    const TextFieldPatterns fields_;
     std::string out_;
 };
 
@@ -67,7 +67,7 @@ private:
 
 std::string textReport(const ParkTable& table, std::string_view title) {
     TextReportWriter report(table);
-    const TextReportFields& fields = report.fields();
+    const TextFieldPatterns& fields = report.fields();
     report.lineAt(kTitleColumn, title);
     report.line();
     report.lineAt(kHeadingColumn, kHeading1);

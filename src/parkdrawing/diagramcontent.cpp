@@ -1,33 +1,23 @@
 #include "diagramcontent.h"
 
+#include "model/parknames.h"
 #include "season/windows1252.h"
 
 namespace vendrix::parkdrawing {
 
-namespace {
-
-std::string trimmedUtf8(std::string_view cell) {
-    const std::size_t first = cell.find_first_not_of(" \t\r\n\0", 0, 5);
-    if (first == std::string_view::npos)
-        return {};
-    const std::size_t last = cell.find_last_not_of(" \t\r\n\0", std::string_view::npos, 5);
-    return season::windows1252::toUtf8(cell.substr(first, last - first + 1));
-}
-
-} // namespace
-
-std::string DiagramContent::nameOfRow(const parktable::ParkTable& table, int row) {
-    std::string name = trimmedUtf8(table.cell(row, parktable::col::parkName));
-    return name.empty() ? "(no name)" : name;
-}
-
-DiagramContent DiagramContent::ofRow(const parktable::ParkTable& table, int row,
-                                     const parkshape::SeasonShapes& season) {
+DiagramContent DiagramContent::of(const model::Park& park, const parkshape::SeasonShapes& season) {
     DiagramContent content;
-    content.name = nameOfRow(table, row);
-    content.team = trimmedUtf8(table.cell(row, parktable::col::teamName));
-    content.measures = parkshape::measuresOfRow(table, row);
+    content.name = model::shownName(park);
+    std::string_view team = park.team();
+    const std::size_t first = team.find_first_not_of(" \t\r\n");
+    const std::size_t last = team.find_last_not_of(" \t\r\n");
+    content.team = first == std::string_view::npos
+                       ? std::string()
+                       : season::windows1252::toUtf8(team.substr(first, last - first + 1));
+    content.measures = parkshape::measuresOf(park);
     content.average = season.average;
+    if (season.average)
+        content.averageName = season.averageName();
     content.extentFeet = season.extentFeet;
     return content;
 }

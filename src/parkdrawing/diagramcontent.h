@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/season.h"
 #include "parkshape/parkshape.h"
 #include "parkshape/seasonshapes.h"
-#include "parktable/parktable.h"
 
 #include <optional>
 #include <string>
@@ -22,14 +22,12 @@ struct DiagramContent {
     std::string team;
     parkshape::FenceMeasures measures;
     std::optional<parkshape::FenceMeasures> average; // the league-average park, drawn faintly behind
+    std::string averageName = "League average";      // what the legend calls it
     std::optional<OutlineOverlay> compared;
     double extentFeet = parkshape::kDefaultExtentFeet; // the season's common scale
 
-    // The park of a table row (Windows-1252 cells), with the season's average and scale.
-    static DiagramContent ofRow(const parktable::ParkTable& table, int row,
-                                const parkshape::SeasonShapes& season);
-    // The park name of a row for display in UTF-8: trimmed, "(no name)" when blank.
-    static std::string nameOfRow(const parktable::ParkTable& table, int row);
+    // A park of a season, with the season's average and scale.
+    static DiagramContent of(const model::Park& park, const parkshape::SeasonShapes& season);
 };
 
 } // namespace vendrix::parkdrawing

@@ -122,7 +122,7 @@ void drawDistances(Drawing& drawing, const FieldMap& map, const ParkShape& shape
                                               std::max(1.0, textSize * 0.12), kUndrawableColour});
         std::string text = std::to_string(point.distance);
         if (!point.drawable)
-            text = std::string(parkshape::kFencePointNames[i]) + " " + text + "?";
+            text = std::string(parkshape::fencePointName(static_cast<int>(i))) + " " + text + "?";
         // Outwards along the ray, far enough that the text's box clears the point.
         const double dx = at.x - map.home.x;
         const double dy = at.y - map.home.y;

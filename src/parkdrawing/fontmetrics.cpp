@@ -1,5 +1,7 @@
 #include "fontmetrics.h"
 
+#include "season/utf8.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -59,24 +61,6 @@ constexpr double kUnitsPerEm = 2048.0;
 constexpr std::uint16_t kAverageAdvance = 1139; // a lower-case letter or digit
 constexpr std::string_view kEllipsis = "\u2026";
 
-// The next code point of UTF-8 text, moving `at` past it; a broken sequence reads as one unknown
-// character per byte.
-char32_t nextCodePoint(std::string_view text, std::size_t& at) {
-    const auto lead = static_cast<unsigned char>(text[at++]);
-    if (lead < 0x80)
-        return lead;
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t code = lead & (0x3F >> extra);
-    for (int i = 0; i < extra && at < text.size(); ++i) {
-        const auto next = static_cast<unsigned char>(text[at]);
-        if ((next & 0xC0) != 0x80)
-            return 0xFFFD;
-        code = (code << 6) | (next & 0x3F);
-        ++at;
-    }
-    return extra == 0 ? 0xFFFD : code;
-}
-
 std::uint16_t advanceOf(char32_t code, bool bold) {
     if (code >= 0x20 && code <= 0x7E)
         return (bold ? kBold : kRegular)[code - 0x20];
@@ -94,7 +78,7 @@ std::uint16_t advanceOf(char32_t code, bool bold) {
 double textWidth(std::string_view utf8, TextStyle style) {
     unsigned units = 0;
     for (std::size_t at = 0; at < utf8.size();)
-        units += advanceOf(nextCodePoint(utf8, at), style.bold);
+        units += advanceOf(season::utf8::decode(utf8, at), style.bold);
     return units * style.size / kUnitsPerEm;
 }
 
@@ -105,7 +89,7 @@ std::string elided(std::string_view utf8, TextStyle style, double width) {
     double used = 0.0;
     std::size_t end = 0;
     for (std::size_t at = 0; at < utf8.size();) {
-        used += advanceOf(nextCodePoint(utf8, at), style.bold) * style.size / kUnitsPerEm;
+        used += advanceOf(season::utf8::decode(utf8, at), style.bold) * style.size / kUnitsPerEm;
         if (used > room)
             break;
         end = at;

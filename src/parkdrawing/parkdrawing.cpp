@@ -3,6 +3,7 @@
 #include "fielddrawing.h"
 #include "fontmetrics.h"
 #include "heightscale.h"
+#include "model/columns.h"
 #include "parkshape/fenceangles.h"
 
 #include <algorithm>
@@ -92,15 +93,22 @@ void drawLegend(Drawing& drawing, const Box& box, const DiagramContent& content,
         entry(comparedStroke(textSize), content.compared->name);
     }
     if (showAverage && content.average)
-        entry(averageStroke(textSize), "League average");
+        entry(averageStroke(textSize), content.averageName);
 }
 
 // The wall's height from the left-field line to the right-field line, filled in its colours.
 void drawHeightStrip(Drawing& drawing, const Box& box, const ParkShape& shape, double textSize) {
     const auto& points = shape.points();
+    // A wall that cannot be real (200 ft) is drawn cut at the top and marked doubtful, rather than
+    // stretching the scale until every other wall looks flat.
+    const auto doubtful = [&](int i) {
+        return !model::column(model::col::firstFenceHeight + i)
+                    .canBeReal(points[static_cast<std::size_t>(i)].height);
+    };
     int tallest = 0;
-    for (const parkshape::FencePoint& point : points)
-        tallest = std::max(tallest, point.height);
+    for (int i = 0; i < parkshape::kFencePointCount; ++i)
+        if (!doubtful(i))
+            tallest = std::max(tallest, points[static_cast<std::size_t>(i)].height);
     const double top = std::max(static_cast<double>(tallest), kTallWallFeet);
     const Box plot{box.left + textSize * 3, box.top + textSize * 0.3, box.width - textSize * 6,
                    box.height - textSize * 1.6};
@@ -109,7 +117,8 @@ void drawHeightStrip(Drawing& drawing, const Box& box, const ParkShape& shape, d
         return plot.left + plot.width * step / steps;
     };
     auto feetAt = [&](int step) {
-        return shape.heightAt(-parkshape::kFoulLineDegrees + 2 * parkshape::kFoulLineDegrees * step / steps);
+        return std::min(top, shape.heightAt(-parkshape::kFoulLineDegrees +
+                                            2 * parkshape::kFoulLineDegrees * step / steps));
     };
     auto yOf = [&](double feet) {
         return plot.bottom() - plot.height * std::max(0.0, feet) / top;
@@ -134,12 +143,17 @@ void drawHeightStrip(Drawing& drawing, const Box& box, const ParkShape& shape, d
     drawing.items.emplace_back(
         Shape{rectangle(plot, {}).points, true, std::nullopt, Stroke{kStripFrameColour, 0.5}});
     const TextStyle style{textSize * 0.85};
-    for (int i = 0; i < parkshape::kFencePointCount; ++i)
-        text(drawing,
-             {xAt(i * kStripStepsPerInterval), baselineCentredOn(plot.bottom() + textSize * 0.6, style.size)},
-             std::string(parkshape::kFencePointNames[static_cast<std::size_t>(i)]) + " " +
-                 std::to_string(points[static_cast<std::size_t>(i)].height),
-             style, Anchor::Middle);
+    for (int i = 0; i < parkshape::kFencePointCount; ++i) {
+        const Point at{xAt(i * kStripStepsPerInterval),
+                       baselineCentredOn(plot.bottom() + textSize * 0.6, style.size)};
+        std::string label = std::string(parkshape::fencePointName(i)) + " " +
+                            std::to_string(points[static_cast<std::size_t>(i)].height);
+        if (doubtful(i))
+            drawing.items.emplace_back(
+                TextRun{at, label + "?", style.size, style.bold, Anchor::Middle, kUndrawableColour});
+        else
+            text(drawing, at, std::move(label), style, Anchor::Middle);
+    }
     const double axis = box.left + textSize * 2.8;
     text(drawing, {axis, plot.top + kAscent * style.size}, grouped(std::lround(top)), style, Anchor::End);
     text(drawing, {axis, plot.bottom()}, "0 ft", style, Anchor::End);
@@ -210,7 +224,8 @@ Drawing ParkDrawing::draw(const DiagramContent& content, const DrawingOptions& o
     return drawing;
 }
 
-Drawing ParkDrawing::sheetLegend(double width, double height, bool showAverage) {
+Drawing ParkDrawing::sheetLegend(double width, double height, bool showAverage,
+                                 const std::string& averageName) {
     Drawing drawing;
     drawing.width = width;
     drawing.height = height;
@@ -220,13 +235,13 @@ Drawing ParkDrawing::sheetLegend(double width, double height, bool showAverage) 
     const double captionWidth = textWidth(caption, style);
     text(drawing, {0, baselineCentredOn(t * 0.5, t)}, caption, style);
     const double barLeft = captionWidth + t;
-    const double averageWidth = showAverage ? textWidth("League average", style) + t * 3 : 0.0;
+    const double averageWidth = showAverage ? textWidth(averageName, style) + t * 3 : 0.0;
     const double barWidth = std::max(t * 4, std::min(t * 20, width - barLeft - averageWidth - t * 2));
     drawHeightScale(drawing, {barLeft, t * 0.15, barWidth, t * 0.7}, t * 0.85);
     if (showAverage) {
         const double left = barLeft + barWidth + t * 2;
         line(drawing, {left, t * 0.5}, {left + t * 1.6, t * 0.5}, averageStroke(t));
-        text(drawing, {left + t * 2, baselineCentredOn(t * 0.5, t)}, "League average", style);
+        text(drawing, {left + t * 2, baselineCentredOn(t * 0.5, t)}, averageName, style);
     }
     return drawing;
 }

@@ -24,8 +24,9 @@ public:
     static Drawing draw(const DiagramContent& content, const DrawingOptions& options);
 
     // The legend a page of sheet cells shares: the wall-height colours and, when drawn, the league
-    // average, in one row fitted into `width` by `height`.
-    static Drawing sheetLegend(double width, double height, bool showAverage);
+    // average under the name given, in one row fitted into `width` by `height`.
+    static Drawing sheetLegend(double width, double height, bool showAverage,
+                               const std::string& averageName = "League average");
 
     // "Fair area: 123,456 sq ft", or why there is none.
     static std::string fairAreaText(const parkshape::ParkShape& shape);

@@ -1,5 +1,7 @@
 #include "svgwriter.h"
 
+#include "season/utf8.h"
+
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -178,23 +180,13 @@ void SvgWriter::appendEscaped(std::string& out, std::string_view utf8) {
             }
             continue;
         }
-        // A whole, shortest-form sequence of an allowed character is copied; anything else is replaced.
-        const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC2 ? 2 : 0;
-        char32_t code = lead & (0xFF >> (length + 1));
-        bool whole = length != 0 && at + length <= utf8.size();
-        for (std::size_t i = 1; whole && i < length; ++i) {
-            const auto next = static_cast<unsigned char>(utf8[at + i]);
-            whole = (next & 0xC0) == 0x80;
-            code = (code << 6) | (next & 0x3F);
-        }
-        const char32_t smallest = length == 4 ? 0x10000 : length == 3 ? 0x800 : 0x80;
-        if (whole && code >= smallest && allowedInXml(code) && !(code >= 0x7F && code <= 0x9F)) {
-            out += utf8.substr(at, length);
-            at += length;
-        } else {
+        // A well-formed character that XML allows is copied; anything else is replaced.
+        const std::size_t start = at;
+        const char32_t code = season::utf8::decode(utf8, at);
+        if (code != season::utf8::kReplacement && allowedInXml(code) && !(code >= 0x7F && code <= 0x9F))
+            out += utf8.substr(start, at - start);
+        else
             out += kReplacement;
-            at += whole ? length : 1;
-        }
     }
 }
 

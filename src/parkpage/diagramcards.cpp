@@ -1,9 +1,12 @@
 #include "diagramcards.h"
 
+#include "model/parknames.h"
 #include "parkdrawing/parkdrawing.h"
 #include "parkdrawing/svgwriter.h"
 #include "parkshape/seasonshapes.h"
+#include "seasondiff/comparisontext.h"
 
+#include <cctype>
 #include <memory>
 
 namespace vendrix::parkpage {
@@ -24,17 +27,34 @@ std::string forThePage(std::string svg) {
 
 } // namespace
 
-DiagramSource seasonDiagrams(const parktable::ParkTable& table, PreviousOutlines previous) {
+PreviousOutlines previousOutlines(const seasondiff::SeasonComparison& comparison,
+                                  const model::Season& older) {
+    const std::string olderName = seasondiff::seasonTitle(older.league(), older.seasonText());
+    PreviousOutlines outlines;
+    for (const seasondiff::ParkChange& change : comparison.changed) {
+        const model::Park& park = older.parkAtRow(change.oldRow);
+        outlines[change.place.row] = {model::shownName(park) + " in " + olderName,
+                                      parkshape::measuresOf(park)};
+    }
+    return outlines;
+}
+
+DiagramSource seasonDiagrams(const model::Season& season, PreviousOutlines previous) {
     // Shared by the copies of the source: the season's scale and average are worked out once.
-    const auto season = std::make_shared<const parkshape::SeasonShapes>(parkshape::SeasonShapes::of(table));
+    const auto shapes = std::make_shared<const parkshape::SeasonShapes>(parkshape::SeasonShapes::of(season));
     const auto outlines = std::make_shared<const PreviousOutlines>(std::move(previous));
-    return [&table, season, outlines](int row) {
-        parkdrawing::DiagramContent content = parkdrawing::DiagramContent::ofRow(table, row, *season);
+    return [&season, shapes, outlines](int row) {
+        parkdrawing::DiagramContent content = parkdrawing::DiagramContent::of(season.parkAtRow(row), *shapes);
         if (const auto old = outlines->find(row); old != outlines->end())
             content.compared = old->second;
-        const std::string description = "Top-down diagram of " + content.name +
-                                        ": the fence drawn to scale from its seven distances, coloured by "
-                                        "its height, with the league average behind it";
+        std::string description =
+            "Top-down diagram of " + content.name +
+            ": the fence drawn to scale from its seven distances, coloured by its height";
+        if (content.average) {
+            std::string behind = content.averageName;
+            behind.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(behind.front())));
+            description += ", with the " + behind + " behind it";
+        }
         return forThePage(parkdrawing::SvgWriter::write(
             parkdrawing::ParkDrawing::draw(content, {}),
             {.title = content.name, .description = description, .fragment = true}));

@@ -1,7 +1,7 @@
 #include "pagestyle.h"
 
-#include "parktable/columntexts.h"
-#include "parktable/parkcolumns.h"
+#include "model/columns.h"
+#include "model/tints.h"
 
 #include <algorithm>
 #include <array>
@@ -32,13 +32,12 @@ p{margin:4px 0}
 #parks th[aria-sort=ascending] button::after{content:" \25B2"}
 #parks th[aria-sort=descending] button::after{content:" \25BC"}
 #parks tbody th{text-align:left;font-weight:normal}
-#parks td:nth-child(3),#parks td:nth-child(n+26){text-align:center}
-#parks td:nth-child(n+4):nth-child(-n+25){text-align:right}
 #parks tfoot th,#parks tfoot td{font-weight:bold;border-top:2px solid #888;background:#f6f6f6}
 #parks tfoot th{text-align:left}
 #parks tr[hidden]{display:none}
-.chg{background:rgba(204,121,167,.667);text-decoration:underline dotted}
-.new{background:rgba(0,158,115,.47);font-weight:bold;font-style:italic}
+.chg{text-decoration:underline dotted}
+.new{font-weight:bold;font-style:italic}
+.bad{background-image:linear-gradient(225deg,#c81e1e 5px,transparent 5px)}
 a{color:#1a5fb4}
 .cards{display:flex;flex-wrap:wrap;gap:12px}
 .card{margin:0;width:420px;border:1px solid #c8c8c8;padding:6px}
@@ -61,38 +60,62 @@ a{color:inherit;text-decoration:none}
 }
 )css";
 
-void appendTint(std::string& style, char name, int distance, const parktable::Rgb& rgb) {
-    const int alpha = parktable::factorTintAlpha(100 + distance);
-    char line[80];
-    std::snprintf(line, sizeof line, ".%c%d{background:rgba(%d,%d,%d,%d.%03d)}\n", name, distance, rgb.red,
-                  rgb.green, rgb.blue, alpha * 1000 / 255 / 1000, alpha * 1000 / 255 % 1000);
-    style += line;
+// A colour of the window's, with its alpha as a fraction to three places.
+std::string cssColour(const model::Rgba& colour) {
+    const int thousandths = colour.alpha * 1000 / 255;
+    char text[48];
+    std::snprintf(text, sizeof text, "rgba(%d,%d,%d,%d.%03d)", colour.red, colour.green, colour.blue,
+                  thousandths / 1000, thousandths % 1000);
+    return text;
+}
+
+void appendTint(std::string& style, char name, int distance) {
+    style += "." + std::string(1, name) + std::to_string(distance) +
+             "{background:" + cssColour(model::factorTint(100 + (name == 'b' ? -distance : distance))) +
+             "}\n";
+}
+
+// The park cells aligned as the window aligns them, column by column of the catalogue.
+void appendAlignments(std::string& style) {
+    for (const auto& [alignment, css] : {std::pair{model::ColumnAlignment::Centred, "center"},
+                                        std::pair{model::ColumnAlignment::RightTop, "right"}}) {
+        std::string selectors;
+        for (const model::Column& column : model::columns())
+            if (column.alignment == alignment && column.index > 0)
+                selectors += (selectors.empty() ? "" : ",") + std::string("#parks td:nth-child(") +
+                             std::to_string(column.index + 1) + ")";
+        if (!selectors.empty())
+            style += selectors + "{text-align:" + css + "}\n";
+    }
 }
 
 } // namespace
 
 std::string pageStyle() {
     std::string style = kFixed;
-    for (int distance = 1; distance <= parktable::kFactorTintSpan; ++distance) {
-        appendTint(style, 'b', distance, parktable::kFactorBelow);
-        appendTint(style, 'a', distance, parktable::kFactorAbove);
+    appendAlignments(style);
+    style += ".chg{background:" + cssColour(model::kChangedTint) + "}\n";
+    style += ".new{background:" + cssColour(model::kNewParkTint) + "}\n";
+    for (int distance = 1; distance <= model::kFactorTintSpan; ++distance) {
+        appendTint(style, 'b', distance);
+        appendTint(style, 'a', distance);
     }
     return style;
 }
 
 std::string_view factorClass(int factor) {
-    static const std::array<std::string, 2 * parktable::kFactorTintSpan + 1> classes = [] {
-        std::array<std::string, 2 * parktable::kFactorTintSpan + 1> names;
-        for (int distance = 1; distance <= parktable::kFactorTintSpan; ++distance) {
-            names[static_cast<std::size_t>(parktable::kFactorTintSpan - distance)] =
+    static const std::array<std::string, 2 * model::kFactorTintSpan + 1> classes = [] {
+        std::array<std::string, 2 * model::kFactorTintSpan + 1> names;
+        for (int distance = 1; distance <= model::kFactorTintSpan; ++distance) {
+            names[static_cast<std::size_t>(model::kFactorTintSpan - distance)] =
                 "b" + std::to_string(distance);
-            names[static_cast<std::size_t>(parktable::kFactorTintSpan + distance)] =
+            names[static_cast<std::size_t>(model::kFactorTintSpan + distance)] =
                 "a" + std::to_string(distance);
         }
         return names;
     }();
-    const int offset = std::clamp(factor - 100, -parktable::kFactorTintSpan, parktable::kFactorTintSpan);
-    return classes[static_cast<std::size_t>(offset + parktable::kFactorTintSpan)];
+    const int offset = std::clamp(factor - 100, -model::kFactorTintSpan, model::kFactorTintSpan);
+    return classes[static_cast<std::size_t>(offset + model::kFactorTintSpan)];
 }
 
 } // namespace vendrix::parkpage

@@ -1,12 +1,9 @@
 #include "pagetexts.h"
 
-#include "parkjson/parkvalues.h"
-#include "parktable/parkcolumns.h"
+#include "season/utf8.h"
 #include "season/windows1252.h"
 
 namespace vendrix::parkpage {
-
-namespace col = parktable::col;
 
 namespace {
 
@@ -34,24 +31,10 @@ void appendEscaped(std::string& out, char32_t c) {
     default:
         break;
     }
-    season::windows1252::appendUtf8(out, isControl(c) ? char32_t{0xFFFD} : c);
+    season::utf8::append(out, isControl(c) ? season::utf8::kReplacement : c);
 }
 
 } // namespace
-
-std::string columnKey(int column) {
-    if (column == col::parkName)
-        return "park";
-    if (column == col::teamName)
-        return "team";
-    if (column == col::year)
-        return "year";
-    for (const parkjson::ParkValueKey& key : parkjson::parkValueKeys())
-        if (key.column == column)
-            return key.group.empty() ? std::string(key.member)
-                                     : std::string(key.group) + "." + std::string(key.member);
-    return {};
-}
 
 std::string displayText(std::string_view cell) {
     std::string text;
@@ -103,12 +86,14 @@ void appendDisplayHtml(std::string& out, std::string_view cell) {
 }
 
 void appendHtmlUtf8(std::string& out, std::string_view utf8) {
-    for (const char byte : utf8) {
-        const auto b = static_cast<unsigned char>(byte);
-        if (b >= 0x80)
-            out.push_back(byte); // multi-byte sequences pass whole; only ASCII needs escaping
+    for (std::size_t at = 0; at < utf8.size();) {
+        const std::size_t start = at;
+        const char32_t c = season::utf8::decode(utf8, at);
+        // A well-formed character beyond ASCII passes as it stands; only ASCII needs escaping.
+        if (c >= 0x80 && !isControl(c))
+            out.append(utf8.substr(start, at - start));
         else
-            appendEscaped(out, b);
+            appendEscaped(out, c);
     }
 }
 

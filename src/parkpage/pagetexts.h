@@ -3,12 +3,8 @@
 #include <string>
 #include <string_view>
 
-// What the page shows of a cell: its text with the blanks tidied, the column names of the
-// page's address, and escaping for HTML.
+// What the page shows of a cell: its text with the blanks tidied, and escaping for HTML.
 namespace vendrix::parkpage {
-
-// The column's name in the page's address: the JSON export's key ("park", "fence_distance.cf").
-std::string columnKey(int column);
 
 // A cell's Windows-1252 bytes as the page shows them: line breaks and tabs as blanks, blanks at
 // both ends gone, each inner run of blanks made one.

@@ -1,11 +1,15 @@
 #include "parkpage.h"
 
+#include "diagramcards.h"
+#include "model/columns.h"
+#include "model/leagueaverage.h"
+#include "model/parknames.h"
 #include "pagescript.h"
 #include "pagestyle.h"
 #include "pagetexts.h"
-#include "parkjson/parkvalues.h"
-#include "parktable/columntexts.h"
-#include "parktable/parkcolumnstats.h"
+#include "parktable/parktable.h"
+#include "seasondiff/comparedseason.h"
+#include "seasondiff/seasoncomparison.h"
 #include "sha256.h"
 
 #include <array>
@@ -16,15 +20,10 @@ namespace vendrix::parkpage {
 
 namespace {
 
-using parktable::ParkColumnStats;
 using parktable::ParkTable;
-namespace col = parktable::col;
+namespace col = model::col;
 
 constexpr int kLastColumn = col::lastCaptioned;
-
-bool isFactorColumn(int column) {
-    return column >= col::firstFactorLHB && column < col::firstAttribute;
-}
 
 // The comparison's notes by table row, for one look-up per row.
 class NotesByRow {
@@ -32,9 +31,9 @@ public:
     NotesByRow(const seasondiff::ChangeNotes* changes, int rowCount) {
         if (changes == nullptr)
             return;
-        rows_.resize(static_cast<std::size_t>(rowCount));
+        rows_.resize(static_cast<std::size_t>(rowCount) + 1);
         for (const seasondiff::ChangeNote& note : changes->notes)
-            if (note.row >= 0 && note.row < rowCount)
+            if (note.row >= 1 && note.row <= rowCount)
                 rows_[static_cast<std::size_t>(note.row)].push_back(&note);
     }
     const seasondiff::ChangeNote* find(int row, int column) const {
@@ -50,20 +49,20 @@ private:
     std::vector<std::vector<const seasondiff::ChangeNote*>> rows_;
 };
 
-std::string seasonTitle(const parkjson::SeasonNames& names) {
+std::string seasonTitle(const model::Season& season) {
     std::string title;
-    appendDisplayHtml(title, names.league);
+    appendDisplayHtml(title, season.league());
     title += ' ';
-    appendDisplayHtml(title, names.season);
+    appendDisplayHtml(title, season.seasonText());
     return title;
 }
 
 // How many columns from this one share its group caption; 1 for a column without one.
 int groupSpan(int column) {
-    const std::string_view group = parktable::kParkColumns[static_cast<std::size_t>(column)].groupCaption;
+    const std::string_view group = model::column(column).groupCaption;
     int span = 1;
     while (!group.empty() && column + span <= kLastColumn &&
-           parktable::kParkColumns[static_cast<std::size_t>(column + span)].groupCaption == group)
+           model::column(column + span).groupCaption == group)
         ++span;
     return span;
 }
@@ -81,7 +80,7 @@ void appendColumns(std::string& out) {
 void appendCaptions(std::string& out) {
     out += "<thead>\n<tr>";
     for (int column = 0; column <= kLastColumn;) {
-        const std::string_view group = parktable::kParkColumns[static_cast<std::size_t>(column)].groupCaption;
+        const std::string_view group = model::column(column).groupCaption;
         const int span = groupSpan(column);
         if (group.empty()) {
             out += "<td></td>";
@@ -94,30 +93,47 @@ void appendCaptions(std::string& out) {
     }
     out += "</tr>\n<tr>";
     for (int column = 0; column <= kLastColumn; ++column) {
-        out += "<th scope=\"col\" data-key=\"" + columnKey(column) + '"';
-        if (ParkColumnStats::isNumberColumn(column))
+        const model::Column& about = model::column(column);
+        out += "<th scope=\"col\" data-key=\"" + std::string(about.key) + '"';
+        if (about.isNumber())
             out += " data-number";
         out += " title=\"";
-        appendHtml(out, parktable::columnMeaning(column));
+        appendHtml(out, about.meaning());
         out += "\"><button type=\"button\">";
-        appendDisplayHtml(out, parktable::kParkColumns[static_cast<std::size_t>(column)].caption);
+        appendDisplayHtml(out, about.caption);
         out += "</button></th>";
     }
     out += "</tr>\n</thead>\n";
 }
 
-// The opening tag of a park cell with its class and tooltip: a change note wins over the factor
-// colour, as in the window.
-void openCell(std::string& out, const char* tag, const seasondiff::ChangeNote* note, std::string_view tint) {
+// What marks a park cell: the comparison's note, the factor colour, and why its value cannot be
+// real. A change note wins over the factor colour, as in the window.
+struct CellMarks {
+    const seasondiff::ChangeNote* note = nullptr;
+    std::string_view tint;
+    std::string notReal; // the window's tooltip of a value that cannot be real
+};
+
+// The opening tag of a park cell with its classes and tooltip.
+void openCell(std::string& out, const char* tag, const CellMarks& marks) {
     out += '<';
     out += tag;
-    if (note != nullptr) {
-        out += note->newPark ? " class=\"new\" title=\"" : " class=\"chg\" title=\"";
-        appendHtmlUtf8(out, note->toolTip);
-        out += '"';
-    } else if (!tint.empty()) {
-        out += " class=\"";
-        out += tint;
+    std::string classes;
+    if (marks.note != nullptr)
+        classes = marks.note->newPark ? "new" : "chg";
+    else if (!marks.tint.empty())
+        classes = marks.tint;
+    if (!marks.notReal.empty())
+        classes += classes.empty() ? "bad" : " bad";
+    if (!classes.empty())
+        out += " class=\"" + classes + '"';
+    if (marks.note != nullptr || !marks.notReal.empty()) {
+        out += " title=\"";
+        if (marks.note != nullptr)
+            appendHtmlUtf8(out, marks.note->toolTip);
+        if (marks.note != nullptr && !marks.notReal.empty())
+            out += "&#10;";
+        appendHtml(out, marks.notReal);
         out += '"';
     }
     if (tag[1] == 'h')
@@ -125,52 +141,44 @@ void openCell(std::string& out, const char* tag, const seasondiff::ChangeNote* n
     out += '>';
 }
 
-void appendParkRow(std::string& out, const ParkTable& table, int row, const NotesByRow& notes, bool cards) {
-    const std::string number = std::to_string(row - parktable::kCaptionRowCount + 1);
+void appendParkRow(std::string& out, const ParkTable& table, const model::Park& park, const NotesByRow& notes,
+                   bool cards) {
+    const std::string number = std::to_string(park.row());
+    const int row = ParkTable::rowOf(park);
     out += "<tr id=\"r" + number + "\">";
-    openCell(out, "th", notes.find(row, col::parkName), {});
+    openCell(out, "th", {notes.find(park.row(), col::parkName), {}, {}});
     if (cards)
         out += "<a href=\"#d" + number + "\">";
     appendDisplayHtml(out, table.cell(row, col::parkName));
     out += cards ? "</a></th>" : "</th>";
     for (int column = 1; column <= kLastColumn; ++column) {
-        const std::string_view cell = table.cell(row, column);
-        std::string_view tint;
-        if (isFactorColumn(column))
-            if (const std::optional<int> value = parkjson::cellNumber(cell))
-                tint = factorClass(*value);
-        openCell(out, "td", notes.find(row, column), tint);
-        appendDisplayHtml(out, cell);
+        const model::Column& about = model::column(column);
+        CellMarks marks{notes.find(park.row(), column), {}, {}};
+        if (const std::optional<int> value = park.number(column)) {
+            if (about.tint == model::ColumnTint::Factor)
+                marks.tint = factorClass(*value);
+            if (!about.canBeReal(*value))
+                marks.notReal = about.whyNotReal(*value) + "; left out of the League average and the ranks";
+        }
+        openCell(out, "td", marks);
+        appendDisplayHtml(out, table.cell(row, column));
         out += "</td>";
     }
     out += "</tr>\n";
 }
 
-void appendAverages(std::string& out, const ParkTable& table) {
-    // The window's League average: the mean over the parks that hold a number, shown to one decimal.
-    std::array<double, parktable::kParkColumnCount> sums{};
-    std::array<int, parktable::kParkColumnCount> counts{};
-    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
-        for (int column = col::year; column < col::firstAttribute; ++column)
-            if (const std::optional<int> value = ParkColumnStats::number(table, row, column)) {
-                sums[static_cast<std::size_t>(column)] += *value;
-                ++counts[static_cast<std::size_t>(column)];
-            }
+void appendAverages(std::string& out, const model::Season& season) {
+    const model::LeagueAverages averages(season);
     out += "<tfoot>\n<tr><th scope=\"row\">League average</th>";
     for (int column = 1; column <= kLastColumn; ++column) {
-        const auto at = static_cast<std::size_t>(column);
-        if (counts[at] == 0) {
+        const model::LeagueAverage& average = averages.of(column);
+        if (!average.exists()) {
             out += "<td></td>";
             continue;
         }
         out += "<td title=\"";
-        appendHtml(out, parktable::columnShortName(column));
-        out += ": mean over all " + std::to_string(counts[at]) + " parks\">";
-        char digits[48];
-        const auto written =
-            std::to_chars(digits, digits + sizeof digits, sums[at] / counts[at], std::chars_format::fixed, 1);
-        out.append(digits, written.ptr);
-        out += "</td>";
+        appendHtml(out, model::column(column).shortName);
+        out += ": " + average.note() + "\">" + average.text() + "</td>";
     }
     out += "</tr>\n</tfoot>\n";
 }
@@ -179,33 +187,36 @@ void appendLegend(std::string& out, bool compared) {
     out += "<p class=\"legend\">Park factors, 100 = neutral: <span class=\"b25\">75</span> <span "
            "class=\"b12\">88</span> "
            "<span>100</span> <span class=\"a12\">112</span> <span class=\"a25\">125</span> "
-           "blue below 100, orange above, stronger up to 25 points away.";
+           "blue below 100, orange above, stronger up to 25 points away. <span class=\"bad\">-1</span> a "
+           "value that cannot be real (its tooltip says why), left out of the League average.";
     if (compared)
         out += " <span class=\"chg\">changed</span> a changed value (the old one in its tooltip); "
                "<span class=\"new\">new</span> a park only in this season.";
     out += "</p>\n";
 }
 
-void appendChanges(std::string& out, const ParkTable& table, const seasondiff::ChangeNotes& changes) {
+void appendChanges(std::string& out, const model::Season& season, const seasondiff::ChangeNotes& changes) {
     out += "<p id=\"changes\">";
     appendHtmlUtf8(out, changes.summary);
+    // The parks only in this season, told apart from their namesakes as the window tells them.
+    const model::Namesakes namesakes(season);
     std::string added;
     for (const seasondiff::ChangeNote& note : changes.notes)
         if (note.newPark) {
             added += added.empty() ? ". Only in this season: " : ", ";
-            appendDisplayHtml(added, table.cell(note.row, col::parkName));
+            appendHtmlUtf8(added, namesakes.label(season.parkAtRow(note.row)));
         }
     out += added + "</p>\n";
 }
 
 void appendCards(std::string& out, const ParkTable& table, const DiagramSource& diagrams) {
     out += "<section id=\"diagrams\">\n<h2>Park diagrams</h2>\n<div class=\"cards\">\n";
-    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row) {
-        const std::string number = std::to_string(row - parktable::kCaptionRowCount + 1);
+    for (const model::Park& park : table.season().parks()) {
+        const std::string number = std::to_string(park.row());
         out += "<figure class=\"card\" id=\"d" + number + "\">\n";
-        out += diagrams(row);
+        out += diagrams(park.row());
         out += "\n<figcaption><a href=\"#r" + number + "\">";
-        appendDisplayHtml(out, table.cell(row, col::parkName));
+        appendDisplayHtml(out, table.cell(ParkTable::rowOf(park), col::parkName));
         out += "</a></figcaption>\n</figure>\n";
     }
     out += "</div>\n</section>\n";
@@ -214,14 +225,15 @@ void appendCards(std::string& out, const ParkTable& table, const DiagramSource& 
 } // namespace
 
 std::string parkPage(const ParkPageContent& content) {
-    const ParkTable& table = content.table;
+    const model::Season& season = content.season;
+    const ParkTable table(season);
     const std::string style = pageStyle();
     const std::string_view script = kPageScript;
     const std::string title = "Park Factors for " + [&] {
-        std::string league, season;
-        appendDisplayHtml(league, content.names.league);
-        appendDisplayHtml(season, content.names.season);
-        return league + " in " + season;
+        std::string league, seasonText;
+        appendDisplayHtml(league, content.season.league());
+        appendDisplayHtml(seasonText, content.season.seasonText());
+        return league + " in " + seasonText;
     }();
     const int parks = table.parkCount() > 0 ? table.parkCount() : 0;
     const bool cards = content.diagrams && parks > 0 && parks <= kMostDiagramCards;
@@ -234,14 +246,14 @@ std::string parkPage(const ParkPageContent& content) {
            "'; base-uri 'none'; form-action 'none'\">\n";
     out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     out += "<meta name=\"generator\" content=\"Vendrix\">\n<title>" + title + "</title>\n";
-    out += "<style>" + style + "</style>\n</head>\n<body>\n<h1>" + seasonTitle(content.names) + "</h1>\n";
+    out += "<style>" + style + "</style>\n</head>\n<body>\n<h1>" + seasonTitle(season) + "</h1>\n";
     out += "<div class=\"tools\"><p id=\"findbar\" hidden><label for=\"find\">Find park or team</label> "
            "<input id=\"find\" type=\"search\" autocomplete=\"off\"> <output id=\"count\" for=\"find\" "
            "aria-live=\"polite\"></output></p>\n";
     appendLegend(out, content.changes != nullptr);
     out += "</div>\n";
     if (content.changes != nullptr)
-        appendChanges(out, table, *content.changes);
+        appendChanges(out, season, *content.changes);
     if (content.diagrams && parks > kMostDiagramCards)
         out += "<p id=\"nodiagrams\">The park diagrams are left out: this season has " +
                std::to_string(parks) + " parks, and a page of more than " +
@@ -252,12 +264,12 @@ std::string parkPage(const ParkPageContent& content) {
     out += "<div class=\"scroll\">\n<table id=\"parks\">\n<caption>" + title + "</caption>\n";
     appendColumns(out);
     appendCaptions(out);
-    const NotesByRow notes(content.changes, table.rowCount());
+    const NotesByRow notes(content.changes, season.parkCount());
     out += "<tbody>\n";
-    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row)
-        appendParkRow(out, table, row, notes, cards);
+    for (const model::Park& park : season.parks())
+        appendParkRow(out, table, park, notes, cards);
     out += "</tbody>\n";
-    appendAverages(out, table);
+    appendAverages(out, season);
     out += "</table>\n</div>\n";
     if (cards)
         appendCards(out, table, content.diagrams);
@@ -265,6 +277,16 @@ std::string parkPage(const ParkPageContent& content) {
     out += script;
     out += "</script>\n</body>\n</html>\n";
     return out;
+}
+
+std::string seasonPage(const model::Season& season) {
+    return parkPage({season, nullptr, seasonDiagrams(season)});
+}
+
+std::string comparedPage(const model::Season& other, const model::Season& shown) {
+    const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(other, shown);
+    const seasondiff::ChangeNotes notes = seasondiff::changeNotes(comparison, {other, {}}, {shown, {}});
+    return parkPage({shown, &notes, seasonDiagrams(shown, previousOutlines(comparison, other))});
 }
 
 } // namespace vendrix::parkpage

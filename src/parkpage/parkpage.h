@@ -1,7 +1,6 @@
 #pragma once
 
-#include "parkjson/seasonjson.h"
-#include "parktable/parktable.h"
+#include "model/season.h"
 #include "seasondiff/changenotes.h"
 
 #include <functional>
@@ -9,9 +8,9 @@
 
 namespace vendrix::parkpage {
 
-// A park's diagram as an inline SVG element (no XML declaration, no namespace), by table row; empty
-// when the park has none.
-using DiagramSource = std::function<std::string(int tableRow)>;
+// A park's diagram as an inline SVG element (no XML declaration, no namespace), by the park's row
+// (from 1); empty when the park has none.
+using DiagramSource = std::function<std::string(int row)>;
 
 // Above this many parks the page holds the table only: the cards would make it too large to open.
 inline constexpr int kMostDiagramCards = 200;
@@ -19,8 +18,7 @@ inline constexpr int kMostDiagramCards = 200;
 // What one page shows: the season's table, optionally the changes since another season as the
 // window marks them, and optionally each park's diagram in a card under the table.
 struct ParkPageContent {
-    const parktable::ParkTable& table;
-    parkjson::SeasonNames names;                      // Windows-1252, as the scan read them
+    const model::Season& season;
     const seasondiff::ChangeNotes* changes = nullptr; // none: a single season
     DiagramSource diagrams;                           // none: no cards
 };
@@ -29,5 +27,11 @@ struct ParkPageContent {
 // outside itself, its Content-Security-Policy allows only its own inline script and style (by
 // their SHA-256), and every season text in it is escaped. Ends with a line feed.
 std::string parkPage(const ParkPageContent& content);
+
+// The page of a season with every park's diagram.
+std::string seasonPage(const model::Season& season);
+// The page of the shown season compared with another, as the window shows it: the changes marked
+// in the table and told above it, each changed park's old outline behind its diagram.
+std::string comparedPage(const model::Season& other, const model::Season& shown);
 
 } // namespace vendrix::parkpage

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/columns.h"
+
 #include <array>
 #include <string_view>
 
@@ -14,8 +16,10 @@ namespace vendrix::parkshape {
 inline constexpr int kFencePointCount = 7;
 inline constexpr double kFoulLineDegrees = 45.0;
 inline constexpr double kFenceStepDegrees = 15.0;
-inline constexpr std::array<std::string_view, kFencePointCount> kFencePointNames{"LFL", "LF", "LCF", "CF",
-                                                                                 "RCF", "RF", "RFL"};
+// The point's name as the fence columns' captions give it: "LFL", "LF", ... "RFL".
+inline std::string_view fencePointName(int index) {
+    return model::column(model::col::firstFenceDistance + index).trimmedCaption();
+}
 
 // The angle of fence point `index` (0 = LFL ... 6 = RFL).
 constexpr double fencePointDegrees(int index) {
@@ -25,8 +29,9 @@ constexpr double fencePointDegrees(int index) {
 // The distance between bases of the infield diamond, in feet.
 inline constexpr double kBaseDistanceFeet = 90.0;
 
-// Distances a wall can be drawn at; anything else marks the point as not drawable.
-inline constexpr int kShortestDistance = 1;
-inline constexpr int kLongestDistance = 999;
+// Distances a wall can be drawn at, the distances that can be real; anything else marks the point as
+// not drawable.
+inline constexpr int kShortestDistance = model::kShortestFence;
+inline constexpr int kLongestDistance = model::kLongestFence;
 
 } // namespace vendrix::parkshape

@@ -1,52 +1,53 @@
 #include "parktable.h"
 
-#include <cstring>
-#include <stdexcept>
+#include "model/decimaltext.h"
 
 namespace vendrix::parktable {
 
-ParkTable ParkTable::withCaptions() {
-    ParkTable table;
-    Row groups{};
-    Row captions{};
-    for (int c = 0; c < kParkColumnCount; ++c) {
-        groups[c] = kParkColumns[c].groupCaption;
-        captions[c] = kParkColumns[c].caption;
+std::string_view ParkTable::cell(int row, int column) const {
+    const model::Column& about = model::column(column);
+    if (row == kGroupCaptionRow)
+        return about.groupCaption;
+    if (row == kColumnCaptionRow)
+        return about.caption;
+    const model::Park& shown = park(row);
+    switch (about.kind) {
+    case model::ColumnKind::Number:
+        return model::decimalText(*shown.number(column));
+    case model::ColumnKind::Text:
+        return column == col::parkName ? shown.nameField() : shown.team();
+    case model::ColumnKind::Word:
+        return shown.text(column);
+    case model::ColumnKind::Blank:
+        break;
     }
-    table.appendRow(groups);
-    table.appendRow(captions);
-    return table;
+    return {};
 }
 
-void ParkTable::appendRow(const Row& cells) {
-    std::size_t rowLength = 0;
-    for (const auto& c : cells)
-        rowLength += c.size();
-    if (text_.size() + rowLength > UINT32_MAX)
-        throw std::length_error("park table text exceeds 4 GiB");
-    auto offset = static_cast<std::uint32_t>(text_.size());
-    rowStarts_.push_back(offset);
-    const std::size_t firstCell = cellEnds_.size();
-    cellEnds_.resize(firstCell + kParkColumnCount);
-    text_.resize(text_.size() + rowLength);
-    char* out = text_.data() + offset;
-    for (std::size_t c = 0; c < cells.size(); ++c) {
-        if (!cells[c].empty()) // an empty view may hold no pointer, which memcpy must not get
-            std::memcpy(out, cells[c].data(), cells[c].size());
-        out += cells[c].size();
-        offset += static_cast<std::uint32_t>(cells[c].size());
-        cellEnds_[firstCell + c] = offset;
+void ParkTable::rowCells(int row, Row& cells) const {
+    if (row < kFirstParkRow) {
+        for (int column = 0; column < kParkColumnCount; ++column)
+            cells[static_cast<std::size_t>(column)] = cell(row, column);
+        return;
     }
-}
-
-void ParkTable::reserve(std::size_t rows, std::size_t textBytes) {
-    rowStarts_.reserve(rows);
-    cellEnds_.reserve(rows * kParkColumnCount);
-    text_.reserve(textBytes);
-}
-
-bool ParkTable::operator==(const ParkTable& other) const {
-    return text_ == other.text_ && cellEnds_ == other.cellEnds_ && rowStarts_ == other.rowStarts_;
+    const model::Park& shown = park(row);
+    cells[col::parkName] = shown.nameField();
+    cells[col::teamName] = shown.team();
+    cells[col::year] = model::decimalText(shown.year());
+    for (int i = 0; i < model::Park::kFencePoints; ++i) {
+        cells[static_cast<std::size_t>(col::firstFenceDistance + i)] =
+            model::decimalText(shown.fenceDistance(i));
+        cells[static_cast<std::size_t>(col::firstFenceHeight + i)] = model::decimalText(shown.fenceHeight(i));
+    }
+    for (int i = 0; i < model::Park::kFactors; ++i) {
+        cells[static_cast<std::size_t>(col::firstFactorLHB + i)] = model::decimalText(shown.factorLHB(i));
+        cells[static_cast<std::size_t>(col::firstFactorRHB + i)] = model::decimalText(shown.factorRHB(i));
+    }
+    for (int i = 0; i < model::Park::kAttributes; ++i)
+        cells[static_cast<std::size_t>(col::firstAttribute + i)] =
+            shown.word(static_cast<model::ParkAttribute>(i));
+    cells[col::lastCaptioned + 1] = {};
+    cells[col::lastCaptioned + 2] = {};
 }
 
 } // namespace vendrix::parktable

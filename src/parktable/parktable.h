@@ -1,57 +1,48 @@
 #pragma once
 
-#include "parkcolumns.h"
+#include "model/columns.h"
+#include "model/season.h"
 
 #include <array>
-#include <cassert>
-#include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace vendrix::parktable {
 
-// The park table: rows of 35 text cells. Row 0 holds the group captions, row 1 the column
-// captions, every later row one park. Cells hold the season files' bytes unchanged.
-// All cell texts live in one buffer, so a season of 32,767 parks stays a few megabytes.
+inline constexpr int kParkColumnCount = model::kColumnCount;
+inline constexpr int kGroupCaptionRow = 0;
+inline constexpr int kColumnCaptionRow = 1;
+inline constexpr int kFirstParkRow = 2;
+inline constexpr int kCaptionRowCount = 2;
+namespace col = model::col;
+
+// A season as the park table of text cells that the grid shows and the CSV, the text report and the
+// printed report write: row 0 the group captions, row 1 the column captions, then a row per park in
+// file order; 35 columns, the last two empty. A view: it holds no text of its own, and every cell is
+// a view of the catalogue's captions, the park's name field and team bytes, a word, or a number's
+// decimal text, valid as long as the season. The season must outlive the table.
 class ParkTable {
 public:
+    explicit ParkTable(const model::Season& season) : season_(&season) {}
+
+    const model::Season& season() const { return *season_; }
+    int rowCount() const { return season_->parkCount() + kCaptionRowCount; }
+    int columnCount() const { return kParkColumnCount; }
+    int parkCount() const { return season_->parkCount(); }
+
+    // The park of a park row (kFirstParkRow and after).
+    const model::Park& park(int row) const { return season_->parkAtRow(row - kCaptionRowCount + 1); }
+    // The table row of a park.
+    static int rowOf(const model::Park& park) { return park.row() + kCaptionRowCount - 1; }
+
     using Row = std::array<std::string_view, kParkColumnCount>;
 
-    // A table of the two caption rows only.
-    static ParkTable withCaptions();
-
-    int rowCount() const { return static_cast<int>(rowStarts_.size()); }
-    int columnCount() const { return kParkColumnCount; }
-    int parkCount() const { return rowCount() - kCaptionRowCount; }
-
-    // The text of a cell; row and column must lie in the table. Inline: every output and the grid
-    // ask for each of a table's million cells.
-    std::string_view cell(int row, int column) const {
-        assert(row >= 0 && row < rowCount() && column >= 0 && column < kParkColumnCount);
-        const std::size_t index =
-            static_cast<std::size_t>(row) * kParkColumnCount + static_cast<std::size_t>(column);
-        const std::uint32_t start =
-            column == 0 ? rowStarts_[static_cast<std::size_t>(row)] : cellEnds_[index - 1];
-        return {text_.data() + start, cellEnds_[index] - start};
-    }
-
-    // The texts of the cells from firstColumn to lastColumn of a row, back to back.
-    std::string_view cellRun(int row, int firstColumn, int lastColumn) const {
-        const std::string_view first = cell(row, firstColumn);
-        const std::string_view last = cell(row, lastColumn);
-        return {first.data(), static_cast<std::size_t>(last.data() + last.size() - first.data())};
-    }
-
-    void appendRow(const Row& cells);
-    void reserve(std::size_t rows, std::size_t textBytes);
-
-    bool operator==(const ParkTable& other) const;
+    // The text of a cell, as the table shows it; row and column must lie in the table.
+    std::string_view cell(int row, int column) const;
+    // Every cell of a row at once, as cell() gives them: for the outputs, which write whole rows.
+    void rowCells(int row, Row& cells) const;
 
 private:
-    std::string text_;
-    std::vector<std::uint32_t> cellEnds_;  // end offset in text_ of every cell, row by row
-    std::vector<std::uint32_t> rowStarts_; // start offset in text_ of every row
+    const model::Season* season_;
 };
 
 } // namespace vendrix::parktable

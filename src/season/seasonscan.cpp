@@ -58,6 +58,7 @@ void readTeamFile(const std::filesystem::path& file, SeasonScan& scan) {
         if (!team.isTaken())
             continue;
         taken = true;
+        scan.seasonYear = team.seasonYear;
         scan.seasonText = std::to_string(team.seasonYear);
         // An id outside 0 to 3000 still sets the season, but its team has nowhere to go.
         scan.teamByPark.set(team.parkId, teamNamePart(team.nameFirst) + ' ' + teamNamePart(team.nameSecond));

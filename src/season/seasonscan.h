@@ -19,6 +19,8 @@ struct SeasonScan {
     TeamByPark teamByPark;
     std::string leagueName;
     std::string seasonText = "0";
+    // The same year as a number.
+    int seasonYear = 0;
     int filesFound = 0;
     // The park file under the name the folder holds it by; empty when the folder has none.
     std::filesystem::path parkFile;

@@ -1,5 +1,7 @@
 #include "windows1252.h"
 
+#include "utf8.h"
+
 #include <array>
 #include <cstdint>
 
@@ -13,41 +15,6 @@ constexpr std::array<char16_t, 32> kHighControls{
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
 };
-
-// Decodes one UTF-8 sequence at `pos` and advances it; nothing for a malformed sequence.
-std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(text[pos]);
-    int length = 0;
-    char32_t cp = 0;
-    if (lead < 0x80) {
-        ++pos;
-        return lead;
-    } else if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        cp = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        cp = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        cp = lead & 0x07;
-    } else {
-        return std::nullopt;
-    }
-    if (pos + static_cast<std::size_t>(length) > text.size())
-        return std::nullopt;
-    for (int i = 1; i < length; ++i) {
-        const auto next = static_cast<unsigned char>(text[pos + static_cast<std::size_t>(i)]);
-        if ((next & 0xC0) != 0x80)
-            return std::nullopt;
-        cp = (cp << 6) | (next & 0x3F);
-    }
-    const bool overlong = (length == 3 && cp < 0x800) || (length == 4 && cp < 0x10000);
-    if (overlong || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return std::nullopt;
-    pos += static_cast<std::size_t>(length);
-    return cp;
-}
 
 std::optional<unsigned char> byteFor(char32_t cp) {
     if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
@@ -67,16 +34,7 @@ char16_t toUnicode(unsigned char byte) {
 }
 
 void appendUtf8(std::string& out, char32_t codePoint) {
-    if (codePoint < 0x80) {
-        out.push_back(static_cast<char>(codePoint));
-    } else if (codePoint < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-    }
+    utf8::append(out, codePoint);
 }
 
 std::string toUtf8(std::string_view bytes) {
@@ -96,11 +54,11 @@ std::string toUtf8(std::string_view bytes) {
     return text;
 }
 
-std::optional<std::string> fromUtf8(std::string_view utf8) {
+std::optional<std::string> fromUtf8(std::string_view text) {
     std::string out;
-    out.reserve(utf8.size());
-    for (std::size_t pos = 0; pos < utf8.size();) {
-        const auto cp = nextCodePoint(utf8, pos);
+    out.reserve(text.size());
+    for (std::size_t pos = 0; pos < text.size();) {
+        const auto cp = utf8::decodeStrict(text, pos);
         if (!cp)
             return std::nullopt;
         const auto byte = byteFor(*cp);

@@ -13,7 +13,7 @@ namespace vendrix::seasondiff {
 // changed cell saying what it is in the other season, a mark on the park cell of every park only
 // the shown season has, and one line of totals that names the parks only the other season has.
 struct ChangeNote {
-    int row = 0;    // in the shown season's table
+    int row = 0;    // the park's row in the shown season, from 1
     int column = 0; // a compared column, or the park column of a park only in the shown season
     std::string toolTip;
     bool newPark = false; // only in the shown season: "Only in this season"
@@ -32,8 +32,5 @@ struct ChangeNotes {
 // (old) with the shown one (new).
 ChangeNotes changeNotes(const SeasonComparison& comparison, const ComparedSeason& other,
                         const ComparedSeason& shown);
-// The same where the shown season's names are not at hand: the other season is then always called
-// by its season text.
-ChangeNotes changeNotes(const SeasonComparison& comparison, const ComparedSeason& other);
 
 } // namespace vendrix::seasondiff

@@ -1,18 +1,19 @@
 #pragma once
 
-#include "parktable/parktable.h"
+#include "model/season.h"
 
 #include <string_view>
 
 namespace vendrix::seasondiff {
 
-// One side of a comparison as the outputs name it: the league name and season text the scan read
-// (Windows-1252 bytes), the folder it came from (as given, for the text heading) and its table.
+// One side of a comparison as the outputs name it: the season, and the folder it came from as the
+// user gave it (for the text's heading).
 struct ComparedSeason {
-    std::string_view league;
-    std::string_view season;
+    const model::Season& season;
     std::string_view folder;
-    const parktable::ParkTable& table;
+
+    std::string_view league() const { return season.league(); }
+    std::string_view seasonText() const { return season.seasonText(); }
 };
 
 } // namespace vendrix::seasondiff

@@ -1,68 +1,50 @@
 #include "comparisonjson.h"
 
 #include "comparisontext.h"
+#include "model/columns.h"
+#include "model/parknames.h"
 #include "parkjson/jsonwriter.h"
-#include "parkjson/parkvalues.h"
 
 namespace vendrix::seasondiff {
 
 namespace {
 
 using parkjson::JsonWriter;
-namespace col = parktable::col;
+namespace col = model::col;
 
 void writeSeason(JsonWriter& writer, const ComparedSeason& season) {
     writer.beginObject();
     writer.key("league");
-    writer.windows1252String(parkjson::trimBlanks(season.league));
+    writer.windows1252String(model::trimBlanks(season.league()));
     writer.key("season");
-    writer.windows1252String(parkjson::trimBlanks(season.season));
+    writer.windows1252String(model::trimBlanks(season.seasonText()));
     writer.endObject();
 }
 
-void writeParkName(JsonWriter& writer, const parktable::ParkTable& table, int row) {
-    writer.windows1252String(parkjson::trimBlanks(table.cell(row, col::parkName)));
+void writeParkName(JsonWriter& writer, const model::Season& season, int row) {
+    writer.windows1252String(season.parkAtRow(row).name());
 }
 
 // {"park": name, "row": n}: a park only one season has, with its number there.
-void writeOnlyInOne(JsonWriter& writer, const parktable::ParkTable& table, const ParkPlace& place) {
+void writeOnlyInOne(JsonWriter& writer, const model::Season& season, const ParkPlace& place) {
     writer.beginObject();
-    writer.key("park");
-    writeParkName(writer, table, place.row);
+    writer.key(model::column(col::parkName).key);
+    writeParkName(writer, season, place.row);
     writer.key("row");
-    writer.integer(parkNumber(place.row));
+    writer.integer(place.row);
     writer.endObject();
 }
 
-void writeValue(JsonWriter& writer, int column, const std::string& text) {
-    if (column == col::teamName) {
-        if (text.empty())
-            writer.null();
-        else
-            writer.windows1252String(text);
-        return;
-    }
-    if (column < col::firstAttribute) {
-        if (const auto number = parkjson::cellNumber(text)) {
-            writer.integer(*number);
-            return;
-        }
-    }
-    writer.windows1252String(text);
+void writeValue(JsonWriter& writer, int column, const ComparedValue& value) {
+    if (value.number)
+        writer.integer(*value.number);
+    else if (column == col::teamName && value.text.empty())
+        writer.null();
+    else
+        writer.windows1252String(value.text);
 }
 
 } // namespace
-
-std::string changeKey(int column) {
-    if (column == col::teamName)
-        return "team";
-    static const auto keys = parkjson::parkValueKeys();
-    for (const parkjson::ParkValueKey& key : keys)
-        if (key.column == column)
-            return key.group.empty() ? std::string(key.member)
-                                     : std::string(key.group) + "." + std::string(key.member);
-    return std::to_string(column);
-}
 
 std::string comparisonJson(const SeasonComparison& comparison, const ComparedSeason& oldSeason,
                            const ComparedSeason& newSeason) {
@@ -76,27 +58,27 @@ std::string comparisonJson(const SeasonComparison& comparison, const ComparedSea
     writer.key("added");
     writer.beginArray();
     for (const ParkPlace& place : comparison.added)
-        writeOnlyInOne(writer, newSeason.table, place);
+        writeOnlyInOne(writer, newSeason.season, place);
     writer.endArray();
     writer.key("removed");
     writer.beginArray();
     for (const ParkPlace& place : comparison.removed)
-        writeOnlyInOne(writer, oldSeason.table, place);
+        writeOnlyInOne(writer, oldSeason.season, place);
     writer.endArray();
     writer.key("changed");
     writer.beginArray(JsonWriter::Layout::OneMemberPerLine);
     for (const ParkChange& park : comparison.changed) {
         writer.beginObject();
-        writer.key("park");
-        writeParkName(writer, newSeason.table, park.place.row);
+        writer.key(model::column(col::parkName).key);
+        writeParkName(writer, newSeason.season, park.place.row);
         writer.key("old_row");
-        writer.integer(parkNumber(park.oldRow));
+        writer.integer(park.oldRow);
         writer.key("new_row");
-        writer.integer(parkNumber(park.place.row));
+        writer.integer(park.place.row);
         writer.key("changes");
         writer.beginObject();
         for (const ValueChange& change : park.changes) {
-            writer.key(changeKey(change.column));
+            writer.key(model::column(change.column).key);
             writer.beginArray();
             writeValue(writer, change.column, change.before);
             writeValue(writer, change.column, change.after);

@@ -16,7 +16,4 @@ namespace vendrix::seasondiff {
 std::string comparisonJson(const SeasonComparison& comparison, const ComparedSeason& oldSeason,
                            const ComparedSeason& newSeason);
 
-// The key a changed value of that column has in the JSON.
-std::string changeKey(int column);
-
 } // namespace vendrix::seasondiff

@@ -1,81 +1,45 @@
 #include "comparisontext.h"
 
-#include "parkjson/parkvalues.h"
+#include "model/columns.h"
+#include "model/parknames.h"
 #include "season/windows1252.h"
-
-#include <array>
 
 namespace vendrix::seasondiff {
 
 namespace {
 
-namespace col = parktable::col;
 using season::windows1252::toUtf8;
-
-constexpr std::array<std::string_view, 7> kFencePoints{"LFL", "LF", "LCF", "CF", "RCF", "RF", "RFL"};
-constexpr std::array<std::string_view, 7> kHeights{"LFL height", "LF height", "LCF height", "CF height",
-                                                   "RCF height", "RF height", "RFL height"};
-constexpr std::array<std::string_view, 8> kFactors{"1B LHB", "2B LHB", "3B LHB", "HR LHB",
-                                                   "1B RHB", "2B RHB", "3B RHB", "HR RHB"};
-constexpr std::array<std::string_view, 8> kWords{"Type",       "Surface",  "Foul ground", "Time zone",
-                                                 "Wind speed", "Avg temp", "Temp change", "Rain freq"};
 
 std::string countOf(std::size_t count, std::string_view what) {
     return std::to_string(count) + " " + std::string(what);
 }
 
-// "Timberline Park (2 of 2, row 33)": the label with the park's number in its season.
-std::string numberedLabel(const parktable::ParkTable& table, const ParkPlace& place,
-                          const std::string& rows) {
-    std::string label = parkLabel(table, ParkPlace{place.row, 1, 1});
+// "Timberline Park (2 of 2, row 33)": the label with the park's row in its season.
+std::string numberedLabel(const model::Season& season, const ParkPlace& place, const std::string& rows) {
+    std::string label = model::shownName(season.parkAtRow(place.row));
     label += " (";
     if (place.namesakes > 1)
         label += std::to_string(place.occurrence) + " of " + std::to_string(place.namesakes) + ", ";
     return label + rows + ")";
 }
 
-std::string rowOf(int tableRow) {
-    return "row " + std::to_string(parkNumber(tableRow));
-}
-
-std::string shownValue(int column, const std::string& text) {
-    if (column == col::teamName && text.empty())
-        return "(no team)";
-    return toUtf8(text);
+std::string rowOf(int row) {
+    return "row " + std::to_string(row);
 }
 
 } // namespace
 
 std::string seasonTitle(std::string_view league, std::string_view season) {
-    const std::string_view trimmedLeague = parkjson::trimBlanks(league);
-    const std::string_view trimmedSeason = parkjson::trimBlanks(season);
+    const std::string_view trimmedLeague = model::trimBlanks(league);
+    const std::string_view trimmedSeason = model::trimBlanks(season);
     std::string title = toUtf8(trimmedLeague);
     if (!title.empty() && !trimmedSeason.empty())
         title += ' ';
     return title + toUtf8(trimmedSeason);
 }
 
-std::string parkLabel(const parktable::ParkTable& table, const ParkPlace& place) {
-    std::string label = toUtf8(parkjson::trimBlanks(table.cell(place.row, col::parkName)));
-    if (label.empty())
-        label = "(unnamed park)";
-    if (place.namesakes > 1)
-        label += " (" + std::to_string(place.occurrence) + " of " + std::to_string(place.namesakes) + ")";
-    return label;
-}
-
-std::string_view valueLabel(int column) {
-    if (column == col::teamName)
-        return "Team";
-    if (column >= col::firstFenceDistance && column < col::firstFenceHeight)
-        return kFencePoints[static_cast<std::size_t>(column - col::firstFenceDistance)];
-    if (column >= col::firstFenceHeight && column < col::firstFactorLHB)
-        return kHeights[static_cast<std::size_t>(column - col::firstFenceHeight)];
-    if (column >= col::firstFactorLHB && column < col::firstAttribute)
-        return kFactors[static_cast<std::size_t>(column - col::firstFactorLHB)];
-    if (column >= col::firstAttribute && column <= col::lastCaptioned)
-        return kWords[static_cast<std::size_t>(column - col::firstAttribute)];
-    return "?";
+std::string parkLabel(const model::Season& season, const ParkPlace& place) {
+    return model::parkLabel(season.parkAtRow(place.row), place.namesake());
 }
 
 std::string comparisonTotals(const SeasonComparison& comparison) {
@@ -84,23 +48,19 @@ std::string comparisonTotals(const SeasonComparison& comparison) {
            countOf(comparison.added.size(), "new") + ", " + countOf(comparison.removed.size(), "gone");
 }
 
-int parkNumber(int tableRow) {
-    return tableRow - parktable::kCaptionRowCount + 1;
-}
-
 std::string comparisonSentence(const SeasonComparison& comparison, const ComparedSeason& other,
                                const ComparedSeason& shown) {
-    const std::string_view otherSeason = parkjson::trimBlanks(other.season);
-    const std::string otherName = otherSeason.empty() || otherSeason == parkjson::trimBlanks(shown.season)
+    const std::string_view otherSeason = model::trimBlanks(other.seasonText());
+    const std::string otherName = otherSeason.empty() || otherSeason == model::trimBlanks(shown.seasonText())
                                       ? std::string("the other season")
                                       : toUtf8(otherSeason);
     const std::size_t differ = comparison.changed.size();
-    std::string sentence = "Compared with " + seasonTitle(other.league, other.season) + ": " +
+    std::string sentence = "Compared with " + seasonTitle(other.league(), other.seasonText()) + ": " +
                            countOf(differ, differ == 1 ? "park differs" : "parks differ") + ", " +
                            countOf(comparison.added.size(), "only in this season") + ", " +
                            countOf(comparison.removed.size(), "only in " + otherName);
     for (std::size_t i = 0; i < comparison.removed.size(); ++i)
-        sentence += (i == 0 ? " (" : ", ") + parkLabel(other.table, comparison.removed[i]);
+        sentence += (i == 0 ? " (" : ", ") + parkLabel(other.season, comparison.removed[i]);
     if (!comparison.removed.empty())
         sentence += ')';
     return sentence;
@@ -110,7 +70,7 @@ std::string comparisonText(const SeasonComparison& comparison, const ComparedSea
                            const ComparedSeason& newSeason) {
     std::string text;
     const auto heading = [&](std::string_view which, const ComparedSeason& season) {
-        text += std::string(which) + seasonTitle(season.league, season.season);
+        text += std::string(which) + seasonTitle(season.league(), season.seasonText());
         if (!season.folder.empty())
             text += " (" + std::string(season.folder) + ")";
         text += '\n';
@@ -119,18 +79,17 @@ std::string comparisonText(const SeasonComparison& comparison, const ComparedSea
     heading("New: ", newSeason);
     text += '\n';
     for (const ParkChange& park : comparison.changed) {
-        const std::string label =
-            numberedLabel(newSeason.table, park.place,
-                          rowOf(park.oldRow) + " -> " + std::to_string(parkNumber(park.place.row)));
+        const std::string label = numberedLabel(newSeason.season, park.place,
+                                                rowOf(park.oldRow) + " -> " + std::to_string(park.place.row));
         for (const ValueChange& change : park.changes)
-            text += label + ": " + std::string(valueLabel(change.column)) + " " +
+            text += label + ": " + std::string(model::column(change.column).shortName) + " " +
                     shownValue(change.column, change.before) + " -> " +
                     shownValue(change.column, change.after) + '\n';
     }
     for (const ParkPlace& place : comparison.added)
-        text += "Added: " + numberedLabel(newSeason.table, place, rowOf(place.row)) + '\n';
+        text += "Added: " + numberedLabel(newSeason.season, place, rowOf(place.row)) + '\n';
     for (const ParkPlace& place : comparison.removed)
-        text += "Removed: " + numberedLabel(oldSeason.table, place, rowOf(place.row)) + '\n';
+        text += "Removed: " + numberedLabel(oldSeason.season, place, rowOf(place.row)) + '\n';
     if (comparison.foundDifferences())
         text += '\n';
     text += comparisonTotals(comparison) + " (" + std::to_string(comparison.matched) + " parks in both)\n";

@@ -11,18 +11,11 @@ namespace vendrix::seasondiff {
 // as UTF-8.
 std::string seasonTitle(std::string_view league, std::string_view season);
 
-// A park's name for a reader, as UTF-8: trimmed, and for a name that stands more than once in its
-// season, which of them ("Twin Field (2 of 3)").
-std::string parkLabel(const parktable::ParkTable& table, const ParkPlace& place);
-
-// What a changed value is called in the text: "CF", "CF height", "HR LHB", "Team", "Surface".
-std::string_view valueLabel(int column);
+// A park's name for a reader, as UTF-8 (model::parkLabel): "Twin Field (2 of 3)".
+std::string parkLabel(const model::Season& season, const ParkPlace& place);
 
 // "3 parks changed, 1 new, 1 gone"
 std::string comparisonTotals(const SeasonComparison& comparison);
-
-// A park's number as the JSON export and the comparison give it: 1 for the first park row.
-int parkNumber(int tableRow);
 
 // The totals for a view of one season compared with another, in words without a direction, as UTF-8:
 // "Compared with Northwind Baseball League 2032: 5 parks differ, 1 only in this season, 3 only in
@@ -34,9 +27,9 @@ std::string comparisonSentence(const SeasonComparison& comparison, const Compare
                                const ComparedSeason& shown);
 
 // The comparison for a reader, UTF-8 with a line feed after every line: a heading naming both
-// seasons, one line per changed value with the park's numbers in both seasons ("Gullwing Field
-// (row 1 -> 1): CF 400 -> 405"), the added and the removed parks with their numbers ("Added: Ore
-// Cart Ballpark (row 30)"), and the totals.
+// seasons, one line per changed value with the park's rows in both seasons and the column's short
+// name ("Gullwing Field (row 1 -> 1): CF, distance 400 -> 405"), the added and the removed parks with their
+// numbers ("Added: Ore Cart Ballpark (row 30)"), and the totals.
 std::string comparisonText(const SeasonComparison& comparison, const ComparedSeason& oldSeason,
                            const ComparedSeason& newSeason);
 

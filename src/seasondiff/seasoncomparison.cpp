@@ -1,7 +1,7 @@
 #include "seasoncomparison.h"
 
-#include "parkjson/parkvalues.h"
-#include "season/letterfold.h"
+#include "model/decimaltext.h"
+#include "season/windows1252.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -11,15 +11,10 @@ namespace vendrix::seasondiff {
 
 namespace {
 
-using parktable::ParkTable;
-namespace col = parktable::col;
+using model::Season;
+namespace col = model::col;
 
-// A park row under its match key. The keys of one season live in one buffer, and matching sorts
-// rows by key instead of hashing: for tens of thousands of parks the sorted walk stays in cache.
-void appendMatchKey(std::string& keys, std::string_view parkCell) {
-    for (const char c : parkjson::trimBlanks(parkCell))
-        keys.push_back(season::lowerWindows1252(c));
-}
+constexpr std::string_view kNoTeam = "(no team)";
 
 // Rows are ordered by a hash of the key first, so that sorting seldom compares the names
 // themselves (park names tend to share long beginnings); only the grouping matters, not the order.
@@ -45,19 +40,22 @@ std::uint64_t hashOf(std::string_view key) {
     return hash;
 }
 
-std::vector<KeyedRow> keyedRows(const ParkTable& table, std::string& keys) {
+// The parks of a season under their match keys, sorted. The keys of one season live in one buffer,
+// and matching sorts rows by key instead of hashing: for tens of thousands of parks the sorted walk
+// stays in cache.
+std::vector<KeyedRow> keyedRows(const Season& season, std::string& keys) {
     std::vector<std::pair<std::size_t, std::size_t>> spans;
-    spans.reserve(static_cast<std::size_t>(table.parkCount()));
-    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row) {
+    spans.reserve(static_cast<std::size_t>(season.parkCount()));
+    for (const model::Park& park : season.parks()) {
         const std::size_t start = keys.size();
-        appendMatchKey(keys, table.cell(row, col::parkName));
+        keys += model::nameKey(park.name());
         spans.emplace_back(start, keys.size() - start);
     }
     std::vector<KeyedRow> rows;
     rows.reserve(spans.size());
     for (std::size_t i = 0; i < spans.size(); ++i) {
         const std::string_view key = std::string_view(keys).substr(spans[i].first, spans[i].second);
-        rows.push_back({hashOf(key), key, parktable::kFirstParkRow + static_cast<int>(i)});
+        rows.push_back({hashOf(key), key, static_cast<int>(i) + 1});
     }
     std::sort(rows.begin(), rows.end());
     return rows;
@@ -112,86 +110,76 @@ ParkPlace placeOf(int row, const RowMatch& match) {
     return {row, match.occurrence, match.namesakes};
 }
 
-std::string teamText(std::string_view cell) {
-    return parkjson::normalisedTeam(cell).value_or(std::string());
+ComparedValue valueOf(const model::Park& park, int column) {
+    if (column == col::teamName)
+        return {std::nullopt, model::normalisedTeam(park.team()).value_or(std::string())};
+    if (const std::optional<int> number = park.number(column))
+        return {number, {}};
+    return {std::nullopt, std::string(park.text(column))};
 }
 
-void compareTeams(const ParkTable& oldTable, int oldRow, const ParkTable& newTable, int newRow,
-                  std::vector<ValueChange>& changes) {
-    const std::string_view before = oldTable.cell(oldRow, col::teamName);
-    const std::string_view after = newTable.cell(newRow, col::teamName);
-    if (before == after)
-        return;
-    std::string oldTeam = teamText(before);
-    std::string newTeam = teamText(after);
-    if (oldTeam != newTeam)
-        changes.push_back({col::teamName, std::move(oldTeam), std::move(newTeam)});
-}
-
-// True when the distances, heights, factors and words of two rows are all equal: one comparison of
-// the cells' bytes back to back, and their lengths, instead of thirty.
-bool sameValues(const ParkTable& oldTable, int oldRow, const ParkTable& newTable, int newRow) {
-    constexpr int first = col::firstFenceDistance;
-    constexpr int last = col::lastCaptioned;
-    if (oldTable.cellRun(oldRow, first, last) != newTable.cellRun(newRow, first, last))
-        return false;
-    for (int column = first; column < last; ++column)
-        if (oldTable.cell(oldRow, column).size() != newTable.cell(newRow, column).size())
-            return false;
-    return true;
+// The values of a matched pair of parks that differ, in catalogue order.
+std::vector<ValueChange> changesBetween(const model::Park& before, const model::Park& after) {
+    std::vector<ValueChange> changes;
+    const bool sameTeam = before.team() == after.team();
+    const bool sameMeasures = before.sameMeasures(after);
+    if (sameTeam && sameMeasures)
+        return changes;
+    for (const int column : comparedColumns()) {
+        if (column == col::teamName ? sameTeam : sameMeasures)
+            continue;
+        ComparedValue was = valueOf(before, column);
+        ComparedValue is = valueOf(after, column);
+        // Two codes without a word of their own read the same, and a word is what the reader sees.
+        if (was != is)
+            changes.push_back({column, std::move(was), std::move(is)});
+    }
+    return changes;
 }
 
 } // namespace
 
-std::vector<int> comparedColumns() {
-    std::vector<int> columns{col::teamName};
-    for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column)
-        columns.push_back(column);
+const std::vector<int>& comparedColumns() {
+    static const std::vector<int> columns = [] {
+        std::vector<int> all{col::teamName};
+        for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column)
+            all.push_back(column);
+        return all;
+    }();
     return columns;
 }
 
-std::string parkMatchKey(std::string_view parkCell) {
-    std::string key;
-    appendMatchKey(key, parkCell);
-    return key;
+std::string shownValue(int column, const ComparedValue& value) {
+    if (value.number)
+        return std::string(model::decimalText(*value.number));
+    if (column == col::teamName && value.text.empty())
+        return std::string(kNoTeam);
+    return season::windows1252::toUtf8(value.text);
 }
 
-SeasonComparison compareSeasons(const ParkTable& oldTable, const ParkTable& newTable) {
+SeasonComparison compareSeasons(const Season& oldSeason, const Season& newSeason) {
     std::string oldKeys;
     std::string newKeys;
-    std::vector<RowMatch> oldMatches(static_cast<std::size_t>(oldTable.rowCount()));
-    std::vector<RowMatch> newMatches(static_cast<std::size_t>(newTable.rowCount()));
-    matchRows(keyedRows(oldTable, oldKeys), keyedRows(newTable, newKeys), oldMatches, newMatches);
+    std::vector<RowMatch> oldMatches(static_cast<std::size_t>(oldSeason.parkCount()) + 1);
+    std::vector<RowMatch> newMatches(static_cast<std::size_t>(newSeason.parkCount()) + 1);
+    matchRows(keyedRows(oldSeason, oldKeys), keyedRows(newSeason, newKeys), oldMatches, newMatches);
 
     SeasonComparison comparison;
-    for (int newRow = parktable::kFirstParkRow; newRow < newTable.rowCount(); ++newRow) {
-        const RowMatch& match = newMatches[static_cast<std::size_t>(newRow)];
+    for (const model::Park& park : newSeason.parks()) {
+        const RowMatch& match = newMatches[static_cast<std::size_t>(park.row())];
         if (match.partner < 0) {
-            comparison.added.push_back(placeOf(newRow, match));
+            comparison.added.push_back(placeOf(park.row(), match));
             continue;
         }
-        const int oldRow = match.partner;
         ++comparison.matched;
-        std::vector<ValueChange> changes;
-        compareTeams(oldTable, oldRow, newTable, newRow, changes);
-        if (sameValues(oldTable, oldRow, newTable, newRow)) {
-            if (!changes.empty())
-                comparison.changed.push_back({oldRow, placeOf(newRow, match), std::move(changes)});
-            continue;
-        }
-        for (int column = col::firstFenceDistance; column <= col::lastCaptioned; ++column) {
-            const std::string_view before = oldTable.cell(oldRow, column);
-            const std::string_view after = newTable.cell(newRow, column);
-            if (before != after)
-                changes.push_back({column, std::string(before), std::string(after)});
-        }
+        std::vector<ValueChange> changes = changesBetween(oldSeason.parkAtRow(match.partner), park);
         if (!changes.empty())
-            comparison.changed.push_back({oldRow, placeOf(newRow, match), std::move(changes)});
+            comparison.changed.push_back({match.partner, placeOf(park.row(), match), std::move(changes)});
     }
-    for (int oldRow = parktable::kFirstParkRow; oldRow < oldTable.rowCount(); ++oldRow) {
-        const RowMatch& match = oldMatches[static_cast<std::size_t>(oldRow)];
+    for (const model::Park& park : oldSeason.parks()) {
+        const RowMatch& match = oldMatches[static_cast<std::size_t>(park.row())];
         if (match.partner < 0)
-            comparison.removed.push_back(placeOf(oldRow, match));
+            comparison.removed.push_back(placeOf(park.row(), match));
     }
     return comparison;
 }

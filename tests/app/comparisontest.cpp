@@ -1,11 +1,11 @@
 // Comparing the shown season with another season folder in the window: what the changed cells and
 // the new parks show, the line of totals, a new table compared again, and the end of it.
 #include "app/comparisoncontroller.h"
-#include "app/noticeline.h"
 #include "gui/diagram/parkdiagrampanel.h"
 #include "gui/dialogs/namelistdialog.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
+#include "gui/widgets/noticeline.h"
 #include "seasonkit/changedseason.h"
 #include "windowtest.h"
 
@@ -97,7 +97,7 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
     EXPECT_TRUE(cell("Foxfire Grounds", col::parkName, Qt::FontRole).value<QFont>().bold());
     EXPECT_FALSE(cell("Gullwing Field", col::parkName, Qt::FontRole).value<QFont>().bold());
 
-    const app::NoticeLine& summary = window_->comparison().summaryLine();
+    const gui::NoticeLine& summary = window_->comparison().summaryLine();
     EXPECT_TRUE(summary.isVisible());
     EXPECT_EQ(summary.fullText(),
               QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
@@ -142,7 +142,7 @@ TEST_F(Comparison, PlainWordsAListOfTheOtherSeasonsParksAndTheWayFromDifferenceT
               QStringLiteral("Only in this season"));
 
     // The line fits the window and says what a click shows; a click lists the parks only in 2031.
-    app::NoticeLine& summary = window_->comparison().summaryLine();
+    gui::NoticeLine& summary = window_->comparison().summaryLine();
     window_->resize(700, window_->height());
     QTest::qWait(50);
     EXPECT_LE(summary.fontMetrics().horizontalAdvance(summary.text()), summary.width());

@@ -1,9 +1,6 @@
 // The window's table as a user meets it: what is wrong with a season said above the table or in
 // the empty table, filters by column with their chips, a find that matches nothing, and the new
 // flows walked by keyboard.
-#include "app/firststarthint.h"
-#include "app/focusframe.h"
-#include "app/noticeline.h"
 #include "gui/diagram/parkdiagrampanel.h"
 #include "gui/filters/columnfilter.h"
 #include "gui/filters/columnfilterdialog.h"
@@ -11,6 +8,9 @@
 #include "gui/filters/parkfilters.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
+#include "gui/widgets/firststarthint.h"
+#include "gui/widgets/focusframe.h"
+#include "gui/widgets/noticeline.h"
 #include "output/csvexport.h"
 #include "windowtest.h"
 
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     auto window = shownWindow();
-    const app::NoticeLine& notice = window->seasonNotice();
+    const gui::NoticeLine& notice = window->seasonNotice();
 
     // A park file cut inside a record: the parks before it, and a line saying what was not read.
     const auto cut = makeSeason("cut");
@@ -94,7 +94,7 @@ TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     EXPECT_TRUE(hint.isVisible());
     EXPECT_TRUE(hint.text().contains(QStringLiteral("dmbteam.dat"))) << hint.text().toStdString();
     openFolder(*fresh, tempRoot());
-    EXPECT_EQ(hint.text(), QString::fromLatin1(app::FirstStartHint::kText));
+    EXPECT_EQ(hint.text(), QString::fromLatin1(gui::FirstStartHint::kText));
 }
 
 TEST_F(TableFlows, FiltersStandAsChipsCountWithTheFindAndLeaveTheOutputsWhole) {

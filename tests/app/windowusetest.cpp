@@ -1,7 +1,6 @@
 // The window as people use it beyond the design: reports titled by their own table, the replace
 // question, F5, seasons opened from outside the lists, the window's space and its first start.
 #include "app/commandline.h"
-#include "app/firststarthint.h"
 #include "app/userdatafolder.h"
 #include "app/windowplacement.h"
 #include "gui/folders/drivelist.h"
@@ -9,6 +8,7 @@
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkgrid.h"
+#include "gui/widgets/firststarthint.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
 #include "windowtest.h"
@@ -99,7 +99,8 @@ TEST_F(WindowUse, ExistingFileIsReplacedOnlyAfterYes) {
     standIns.messages.answers = {true};
     standIns.fileDialog.setNextFileName(existing);
     button(*window, "cmdWritetoFile").click();
-    EXPECT_EQ(readBytes(existing), output::textReport(*window->grid().table(), window->tableCaptionBytes()));
+    EXPECT_EQ(readBytes(existing),
+              output::textReport(*window->grid().table(), window->grid().season()->caption()));
 
     // A refused name is refused without a question.
     standIns.messages.questions.clear();
@@ -242,7 +243,7 @@ TEST_F(WindowUse, SizeAndPlaceComeBackAtTheNextStart) {
 TEST_F(WindowUse, FirstStartSaysWhatToOpen) {
     auto window = startWindow();
     window->show();
-    auto* hint = window->findChild<app::FirstStartHint*>();
+    auto* hint = window->findChild<gui::FirstStartHint*>();
     ASSERT_NE(hint, nullptr);
     EXPECT_TRUE(hint->isVisible());
     EXPECT_EQ(

@@ -12,11 +12,11 @@ from e2esupport import SEASON_TOOL, TempFolderTest, run_exporter, write_season
 SAMPLES = os.path.join(os.path.dirname(__file__), "..", "..", "samples")
 
 EXPECTED_TEXT = """\
-Gullwing Field (row 1 -> 1): CF 402 -> 396
-Timberline Park (1 of 2, row 2 -> 2): LF height 15 -> 24
-Alder Grounds (row 3 -> 3): HR LHB 104 -> 110
+Gullwing Field (row 1 -> 1): CF, distance 402 -> 396
+Timberline Park (1 of 2, row 2 -> 2): LF, height 15 -> 24
+Alder Grounds (row 3 -> 3): HR, LHB 104 -> 110
 Millrace Stadium (row 4 -> 4): Surface Grass -> Turf
-Vixen Hollow Park (row 6 -> 6): Team Glen Haven Foxes -> (no team)
+Vixen Hollow Park (row 6 -> 6): Team Name Glen Haven Foxes -> (no team)
 Added: Ore Cart Ballpark (row 5)
 Added: Foxfire Grounds (row 33)
 Added: Timberline Park (2 of 2, row 34)
@@ -91,7 +91,7 @@ class Compare(TempFolderTest):
         self.assertEqual(data["changed"], [{"park": "gullwing field", "old_row": 2, "new_row": 2,
                                             "changes": {"fence_distance.cf": [409, 420]}}])
         text = self.compare(self.old, new).stdout.decode()
-        self.assertIn("gullwing field (2 of 2, row 2 -> 2): CF 409 -> 420\n", text)
+        self.assertIn("gullwing field (2 of 2, row 2 -> 2): CF, distance 409 -> 420\n", text)
         # A name twice in the new season and once in the old: the second is added, told apart by its row.
         patch_park(self.old, 1, 8, b"Other Field".ljust(30, b" "))
         data = json.loads(self.compare(self.old, new, "--json", "-").stdout)

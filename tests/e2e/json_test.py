@@ -69,15 +69,27 @@ def take_fair_areas(test, parks):
         test.assertLessEqual(area, round(quarter * max(distances) ** 2), park["park"])
 
 
-def expected_average(parks):
+# The values that can be real, by group: only they are averaged.
+REAL = {"fence_distance": lambda v: 1 <= v <= 999, "fence_height": lambda v: 0 <= v <= 100,
+        "factors_lhb": lambda v: v > 0, "factors_rhb": lambda v: v > 0}
+
+
+def expected_average(parks, counts=False):
+    """The League average of each value over the parks whose value can be real, or how many those are."""
     if not parks:
         return None
     average = {}
     for group, _, members in GROUPS:
         average[group] = {}
         for m in members:
-            mean = Decimal(sum(p[group][m] for p in parks)) / len(parks)
-            average[group][m] = float(mean.quantize(Decimal("0.1"), rounding=ROUND_HALF_UP))
+            real = [p[group][m] for p in parks if REAL[group](p[group][m])]
+            if counts:
+                average[group][m] = len(real)
+            elif real:
+                mean = Decimal(sum(real)) / len(real)
+                average[group][m] = float(mean.quantize(Decimal("0.1"), rounding=ROUND_HALF_UP))
+            else:
+                average[group][m] = None
     return average
 
 
@@ -99,12 +111,13 @@ class JsonExport(TempFolderTest):
                     rename_first_park(season, b' \x81\x8d\x8f\x90\x9d "q" \\ \x7f\x01\xe9 ')
                 data = json.loads(self.export_json(season).decode("utf-8"))
                 parks = expected_parks(table_cells(season))
-                self.assertEqual(list(data), ["league", "season", "parks", "league_average"])
+                self.assertEqual(list(data), ["league", "season", "parks", "league_average", "league_average_parks"])
                 self.assertEqual((data["league"], data["season"]), ("Northwind Baseball League", "2031"))
                 self.assertEqual([list(p) for p in data["parks"]], [PARK_KEYS] * len(parks))
                 take_fair_areas(self, data["parks"])
                 self.assertEqual(data["parks"], parks)
                 self.assertEqual(data["league_average"], expected_average(parks))
+                self.assertEqual(data["league_average_parks"], expected_average(parks, counts=True))
                 if kind == "awkward":
                     self.assertEqual(data["parks"][0]["park"], '\x81\x8d\x8f\x90\x9d "q" \\ \x7f\x01\xe9')
 

@@ -2,8 +2,9 @@
 //   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|hostile|changed|synthetic:N
 //   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
 //   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
+#include "model/seasonloader.h"
 #include "output/printedreport.h"
-#include "parktable/parktablebuilder.h"
+#include "parktable/parktable.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 #include "seasonkit/changedseason.h"
@@ -38,8 +39,12 @@ seasonkit::SeasonContent awkwardSeason() {
 // team of the first park as well.
 seasonkit::SeasonContent xmlNamesSeason() {
     seasonkit::SeasonContent content = seasonkit::sampleSeason();
-    const char* parkNames[] = {"Pine & Oak Park", "<Angle> | \"Park\"", "Pe\xF1" "asco", "M\xFCller's",
-                               "\x80uro \x93" "Field\x94 \x8A\x9F"};
+    const char* parkNames[] = {"Pine & Oak Park", "<Angle> | \"Park\"",
+                               "Pe\xF1"
+                               "asco",
+                               "M\xFCller's",
+                               "\x80uro \x93"
+                               "Field\x94 \x8A\x9F"};
     int name = 0;
     for (auto& park : content.parks)
         if (park.record.isInUse() && park.record.seasonYear > 0 &&
@@ -68,9 +73,15 @@ seasonkit::SeasonContent allBytesSeason() {
 // Windows-1252 letters, and numbers that sort in natural order.
 seasonkit::SeasonContent hostileSeason() {
     seasonkit::SeasonContent content = seasonkit::sampleSeason();
-    const char* parkNames[] = {"<script>alert(1)</script>", "Tom & Jerry's <Park>", "\"Quoted\" Field",
-                               "Caf\xE9 \x80uro \x9Cuvre Park", "</td></tr><!-- Park", "Park 10",
-                               "Park 9", "park 2", "A&amp;B Grounds"};
+    const char* parkNames[] = {"<script>alert(1)</script>",
+                               "Tom & Jerry's <Park>",
+                               "\"Quoted\" Field",
+                               "Caf\xE9 \x80uro \x9Cuvre Park",
+                               "</td></tr><!-- Park",
+                               "Park 10",
+                               "Park 9",
+                               "park 2",
+                               "A&amp;B Grounds"};
     int name = 0;
     for (auto& park : content.parks)
         if (park.record.isInUse() && park.record.seasonYear > 0 &&
@@ -98,17 +109,11 @@ void printJsonArray(const std::vector<std::string_view>& items) {
     std::cout << "]\n";
 }
 
-struct Season {
-    parktable::ParkTable table;
-    std::string title;
-};
-
-Season readSeason(const std::filesystem::path& folder) {
-    const auto scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
-    auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-    if (!scan.isComplete() || !build.built())
-        throw std::runtime_error("not a season folder: " + folder.string());
-    return {std::move(*build.table), scan.caption()};
+model::Season readSeason(const std::filesystem::path& folder) {
+    auto loaded = model::loadSeason(folder, folder.string());
+    if (const auto* failure = std::get_if<model::LoadFailure>(&loaded))
+        throw std::runtime_error(failure->message);
+    return std::get<model::Season>(std::move(loaded));
 }
 
 int run(const std::string& command, const std::filesystem::path& folder, const std::string& kind) {
@@ -131,18 +136,19 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             throw std::runtime_error("unknown season kind " + kind);
         return 0;
     }
-    const Season season = readSeason(folder);
+    const model::Season season = readSeason(folder);
+    const parktable::ParkTable table(season);
     if (command == "table") {
-        for (int row = 0; row < season.table.rowCount(); ++row) {
+        for (int row = 0; row < table.rowCount(); ++row) {
             std::vector<std::string_view> cells;
             for (int column = 0; column <= parktable::col::lastCaptioned; ++column)
-                cells.push_back(season.table.cell(row, column));
+                cells.push_back(table.cell(row, column));
             printJsonArray(cells);
         }
         return 0;
     }
     if (command == "layout") {
-        const output::PrintedReport report = output::layoutPrintedReport(season.table, season.title);
+        const output::PrintedReport report = output::layoutPrintedReport(table, season.caption());
         for (const auto& section : report.sections)
             printJsonArray({section.begin(), section.end()});
         return 0;

@@ -2,11 +2,12 @@
 // table build and the three outputs end with a correct result or a clear message, never a crash, a
 // hang or a partial output file, and the season's files are left byte for byte as they were.
 #include "foldersnapshot.h"
+#include "model/seasonloader.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
-#include "parktable/parktablebuilder.h"
+#include "parktable/parktable.h"
 #include "season/parkrecord.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
@@ -244,13 +245,13 @@ TEST_P(BadInputMatrix, EndsInAResultOrAMessageAndTouchesNoDataFile) {
         EXPECT_EQ(changesBetween(before, snapshot(season)), "");
         return;
     }
-    const auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+    const auto build = model::buildSeason(scan, season, scan.parkFile);
     if (!build.built()) {
         EXPECT_FALSE(build.message.empty());
         EXPECT_EQ(changesBetween(before, snapshot(season)), "");
         return;
     }
-    const parktable::ParkTable& table = *build.table;
+    const parktable::ParkTable table(*build.season);
     ASSERT_GE(table.rowCount(), 2);
     for (int r = 2; r < table.rowCount(); ++r)
         ASSERT_EQ(table.cell(r, 0).size(), 30u);

@@ -1,5 +1,6 @@
-"""scripts/check-layout catches each kind of fault planted in a copy of the source tree, naming the
-file and the line, and passes the tree as it is."""
+"""scripts/check-layout catches each kind of fault planted in a copy of the source tree (a misplaced
+include, a long file, an unknown room, a column's text outside the catalogue, a number parsed out of
+text), naming the file and the line, and passes the tree as it is."""
 import os
 import shutil
 import subprocess
@@ -41,6 +42,8 @@ class PlantedFaults(unittest.TestCase):
         self.plant("src/output/csvexport.cpp", ["// filler"] * 600)
         os.makedirs(os.path.join(self.tmp, "src", "newroom"))
         self.plant("src/newroom/thing.cpp", ["int thing;"])
+        caption_line = self.plant("src/parkpage/parkpage.cpp", ['const char* wind = "Wind Spd";'])
+        parse_line = self.plant("src/parkjson/seasonjson.cpp", ["auto r = std::from_chars(a, b, n);"])
         result = check(self.tmp)
         self.assertEqual(result.returncode, 1)
         out = result.stdout
@@ -49,7 +52,9 @@ class PlantedFaults(unittest.TestCase):
         self.assertIn(f"src/gui/print/reportpainter.cpp:{side_line}: gui/print includes gui/grid", out)
         self.assertRegex(out, r"src/output/csvexport.cpp:501: \d+ lines \(at most 500\)")
         self.assertIn("src/newroom:1: newroom is no room", out)
-        self.assertEqual(len(out.strip().splitlines()), 5, out)
+        self.assertIn(f'src/parkpage/parkpage.cpp:{caption_line}: "Wind Spd" is a column\'s text', out)
+        self.assertIn(f"src/parkjson/seasonjson.cpp:{parse_line}: a number parsed out of text", out)
+        self.assertEqual(len(out.strip().splitlines()), 7, out)
 
 
 if __name__ == "__main__":

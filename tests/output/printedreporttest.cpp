@@ -2,8 +2,7 @@
 
 #include "fixtureseason.h"
 #include "output/printedpages.h"
-#include "output/reportfield.h"
-#include "parktable/fieldpattern.h"
+#include "seasonmaker.h"
 
 #include <gtest/gtest.h>
 
@@ -42,18 +41,13 @@ const std::string kSecond = sp(5) +
                             "a Park" +
                             sp(21) + "     N/A" + sp(16);
 
-parktable::ParkTable tableOfParks(int parks, std::string_view team = "Club") {
-    parktable::ParkTable table = parktable::ParkTable::withCaptions();
-    const std::string name = "Field" + sp(25);
-    for (int i = 0; i < parks; ++i) {
-        parktable::ParkTable::Row row{};
-        row[0] = name;
-        row[1] = team;
-        row[2] = "2031";
-        row[29] = "Moderate";
-        table.appendRow(row);
-    }
-    return table;
+// The printed report of parks named "Field" with "Moderate" wind, all of one team.
+output::PrintedReport reportOfParks(int parks, const std::string& team = "Club") {
+    season::ParkRecord park = test::parkRecord("Field");
+    park.windSpeed = 3;
+    const model::Season season =
+        test::seasonOf(std::vector<season::ParkRecord>(static_cast<std::size_t>(parks), park), {{1, team}});
+    return output::layoutPrintedReport(parktable::ParkTable(season), "T");
 }
 
 } // namespace
@@ -106,7 +100,7 @@ TEST(PrintedReport, FixtureSeasonGivesFourPagesOfExactLines) {
              sp(10)},
         },
     };
-    const output::PrintedReport report = output::layoutPrintedReport(fixture.table, fixture.title);
+    const output::PrintedReport report = output::layoutPrintedReport(fixture.table(), fixture.title);
     EXPECT_EQ(report.fontFace, "cOURIER nEW");
     EXPECT_EQ(report.fontPoints, 10);
     EXPECT_EQ(pagesOf(report, kRoomyPage), expected);
@@ -117,22 +111,22 @@ TEST(PrintedReport, FixtureSeasonGivesFourPagesOfExactLines) {
 
 TEST(PrintedReport, TeamFieldCases) {
     auto teamAndYear = [](std::string_view team) {
-        return output::layoutPrintedReport(tableOfParks(1, team), "T").sections[0][4].substr(35, 29);
+        return reportOfParks(1, std::string(team)).sections[0][4].substr(35, 29);
     };
     EXPECT_EQ(teamAndYear(" "), sp(24) + "2031 ");
     EXPECT_EQ(teamAndYear("Twentyfour Char Name Xxx"), "Twentyfour Char Name Xxx2031 ");
     EXPECT_EQ(teamAndYear(""), "     N/A" + sp(16) + "2031 ");
     const std::string team33 = "ABCDEFGHIJKLMNOP QRSTUVWXYZabcdef";
-    const output::PrintedReport report = output::layoutPrintedReport(tableOfParks(1, team33), "T");
+    const output::PrintedReport report = reportOfParks(1, team33);
     for (const auto& section : report.sections)
         EXPECT_EQ(section.back().substr(35, 33), team33);
-    const output::PrintedReport windy = output::layoutPrintedReport(tableOfParks(1), "T");
+    const output::PrintedReport windy = reportOfParks(1);
     EXPECT_EQ(windy.sections[3].back().substr(65, 16), " Moderate" + sp(7));
 }
 
 TEST(PrintedReport, CaptionsOnlyTableStillPrintsEverySectionHead) {
     const auto pages =
-        pagesOf(output::layoutPrintedReport(parktable::ParkTable::withCaptions(), ""), kRoomyPage);
+        pagesOf(output::layoutPrintedReport(parktable::ParkTable(model::Season()), ""), kRoomyPage);
     ASSERT_EQ(pages.size(), 4u);
     EXPECT_EQ(pages[0].size(), 6u);
     EXPECT_EQ(pages[0][2].text, sp(46));
@@ -142,7 +136,7 @@ TEST(PrintedReport, CaptionsOnlyTableStillPrintsEverySectionHead) {
 TEST(PrintedReport, LongSectionGoesOnOverSheetsWithoutTitleOrHeading) {
     // 12 lines to a sheet; section 1 has 2 leading lines, title, spacer, heading and 31 body lines.
     const output::PageMetrics smallPage{120.0, 10.0, 10.0};
-    const output::PrintedReport report = output::layoutPrintedReport(tableOfParks(30), "T");
+    const output::PrintedReport report = reportOfParks(30);
     const std::vector<output::PrintedPage> pages = output::paginate(report, smallPage);
     // Sections of 36, 36, 35 and 35 lines: 3 sheets each.
     ASSERT_EQ(pages.size(), 12u);
@@ -159,31 +153,6 @@ TEST(PrintedReport, SheetThatHoldsExactlyTheLinesTakesThemAll) {
     // Heights that do not add up exactly in floating point must not push the last line over.
     // Fifteen times 0.1 adds up to a little more than 1.5.
     const output::PageMetrics page{1.5, 0.1, 0.1};
-    const auto pages = output::paginate(output::layoutPrintedReport(tableOfParks(30), "T"), page);
+    const auto pages = output::paginate(reportOfParks(30), page);
     EXPECT_EQ(pages[0].size(), 15u);
-}
-
-TEST(ReportField, WritesWhatTheFieldPatternWrites) {
-    const std::vector<std::string> patterns{"     !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                                            "!@@@@@@@@@@@@@@@@@@@@@@@@",
-                                            "!@@@@ ",
-                                            "!@@@@@ ",
-                                            " @@@@",
-                                            " @@@",
-                                            " @@@@@",
-                                            " !@@@@@@@@@@@@@@@",
-                                            "  !@@@@@@@@@@@@@@@@@@@@@@@@@@@@@@",
-                                            "@@-@@",
-                                            "x",
-                                            ""};
-    for (const std::string& pattern : patterns) {
-        const parktable::FieldPattern general(pattern);
-        const output::ReportField field(pattern);
-        for (std::size_t length = 0; length <= general.positions() + 3; ++length) {
-            const std::string text = std::string(length, 'a') + (length > 0 ? " " : "");
-            std::string written = "<";
-            field.appendTo(written, text);
-            EXPECT_EQ(written, "<" + general.apply(text)) << '"' << pattern << "\" with \"" << text << '"';
-        }
-    }
 }

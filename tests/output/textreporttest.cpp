@@ -1,6 +1,7 @@
 #include "output/textreport.h"
 
 #include "fixtureseason.h"
+#include "seasonmaker.h"
 
 #include <gtest/gtest.h>
 #include <sstream>
@@ -28,15 +29,10 @@ const std::string kSecondPrefix = sp(2) +
                                   "a Park" +
                                   sp(21) + "     N/A" + sp(20) + "2031 ";
 
-parktable::ParkTable tableWithTeam(std::string_view team, std::string_view year = "2031") {
-    parktable::ParkTable table = parktable::ParkTable::withCaptions();
-    const std::string name = "Field" + sp(25);
-    parktable::ParkTable::Row row{};
-    row[0] = name;
-    row[1] = team;
-    row[2] = year;
-    table.appendRow(row);
-    return table;
+// The text report of one park, "Field", with the team.
+std::string reportWithTeam(const std::string& team) {
+    const model::Season season = test::seasonOf({test::parkRecord("Field")}, {{1, team}});
+    return output::textReport(parktable::ParkTable(season), "T");
 }
 
 } // namespace
@@ -66,13 +62,13 @@ TEST(TextReport, FixtureSeasonGivesExactLines) {
         kFirstPrefix + " Moderate" + sp(5) + " Warm" + sp(9) + " Normal" + sp(7) + " Rare" + sp(9),
         kSecondPrefix + " None" + sp(9) + " Super Hot" + sp(4) + " None" + sp(9) + " Never" + sp(8),
     };
-    const std::string report = output::textReport(fixture.table, fixture.title);
+    const std::string report = output::textReport(fixture.table(), fixture.title);
     EXPECT_EQ(linesOf(report), expected);
     EXPECT_EQ(linesOf(report).size(), 4u * 2 + 11);
 }
 
 TEST(TextReport, CaptionsOnlyTableAndEmptyTitleGiveElevenLines) {
-    const auto lines = linesOf(output::textReport(parktable::ParkTable::withCaptions(), ""));
+    const auto lines = linesOf(output::textReport(parktable::ParkTable(model::Season()), ""));
     ASSERT_EQ(lines.size(), 11u);
     EXPECT_EQ(lines[0], sp(46));
     EXPECT_EQ(lines[3].size(), 121u);
@@ -81,13 +77,12 @@ TEST(TextReport, CaptionsOnlyTableAndEmptyTitleGiveElevenLines) {
 
 TEST(TextReport, TeamFieldCases) {
     // A name of one blank is a name: written as blanks, not "N/A".
-    EXPECT_EQ(linesOf(output::textReport(tableWithTeam(" "), "T"))[4].substr(32, 33), sp(28) + "2031 ");
+    EXPECT_EQ(linesOf(reportWithTeam(" "))[4].substr(32, 33), sp(28) + "2031 ");
     const std::string team24 = "Twentyfour Char Name Xxx";
-    EXPECT_EQ(linesOf(output::textReport(tableWithTeam(team24), "T"))[4].substr(32, 33),
-              team24 + sp(4) + "2031 ");
+    EXPECT_EQ(linesOf(reportWithTeam(team24))[4].substr(32, 33), team24 + sp(4) + "2031 ");
     // 33 characters against 28 positions: written whole, the year right behind it.
     const std::string team33 = "ABCDEFGHIJKLMNOP QRSTUVWXYZabcdef";
-    for (const std::string& line : linesOf(output::textReport(tableWithTeam(team33), "T")))
+    for (const std::string& line : linesOf(reportWithTeam(team33)))
         if (line.starts_with("  Field"))
             EXPECT_EQ(line.substr(32, 38), team33 + "2031 ");
 }

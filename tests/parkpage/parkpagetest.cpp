@@ -2,10 +2,10 @@
 // the page's own script and style, and escaping that holds for every byte a season file can hold.
 #include "parkpage/parkpage.h"
 
+#include "model/tints.h"
 #include "parkpage/pagetexts.h"
 #include "parkpage/sha256.h"
-#include "parktable/columntexts.h"
-#include "parktable/parktable.h"
+#include "seasonmaker.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -40,24 +40,15 @@ TEST(Sha256, KnownDigestsAcrossBlockBoundaries) {
     EXPECT_EQ(sha256Base64(""), "47DEQpj8HBSa+/TImW+5JCeuQeRkm5NMpJWZG3hSuFU=");
 }
 
-// A table of one park whose every text cell holds the given bytes.
-parktable::ParkTable tableOf(const std::string& text) {
-    parktable::ParkTable table = parktable::ParkTable::withCaptions();
-    parktable::ParkTable::Row row{};
-    for (std::string_view& cell : row)
-        cell = "100";
-    row[parktable::col::parkName] = text;
-    row[parktable::col::teamName] = text;
-    table.appendRow(row);
-    return table;
-}
-
 TEST(ParkPage, PolicyNamesItsOwnScriptAndStyleAndEveryByteIsEscaped) {
     std::string everyByte;
     for (int byte = 1; byte < 256; ++byte)
         everyByte += static_cast<char>(byte);
-    const parktable::ParkTable table = tableOf(everyByte);
-    const std::string page = parkPage({table, {"A <b>&amp; \"League\"", "2031\x80"}, nullptr, {}});
+    auto teams = std::make_shared<season::TeamByPark>();
+    teams->set(1, everyByte);
+    model::Season season({}, "A <b>&amp; \"League\"", "2031\x80", 2031, std::move(teams));
+    season.addPark(test::parkRecord("Park"));
+    const std::string page = parkPage({season, nullptr, {}});
 
     const std::string policy = between(page, "Content-Security-Policy\" content=\"", "\"");
     EXPECT_NE(policy.find("script-src 'sha256-" + sha256Base64(between(page, "<script>", "</script>")) + "'"),
@@ -70,9 +61,9 @@ TEST(ParkPage, PolicyNamesItsOwnScriptAndStyleAndEveryByteIsEscaped) {
         page.find(
             "<title>Park Factors for A &lt;b&gt;&amp;amp; &quot;League&quot; in 2031\xE2\x82\xAC</title>"),
         std::string::npos);
-    // The park cell: markup characters as references, controls as U+FFFD, blanks collapsed, the
+    // The team's cell: markup characters as references, controls as U+FFFD, blanks collapsed, the
     // upper half as UTF-8.
-    const std::string cell = between(page, "<th scope=\"row\">", "</th>");
+    const std::string cell = between(page, "<tr id=\"r1\"><th scope=\"row\">Park</th><td>", "</td>");
     EXPECT_EQ(cell.find_first_of("<>\"'"), std::string::npos);
     EXPECT_NE(cell.find("!&quot;#$%&amp;&#39;()"), std::string::npos);
     EXPECT_NE(cell.find(";&lt;=&gt;?@"), std::string::npos);
@@ -81,14 +72,30 @@ TEST(ParkPage, PolicyNamesItsOwnScriptAndStyleAndEveryByteIsEscaped) {
     EXPECT_EQ(cell.find("  "), std::string::npos);
 }
 
-TEST(PageTexts, DisplayTextAndKeys) {
+TEST(PageTexts, DisplayTextAndTints) {
     EXPECT_EQ(displayText("  Glen \t Haven\r\nFoxes  "), "Glen Haven Foxes");
-    EXPECT_EQ(columnKey(parktable::col::firstFenceDistance + 3), "fence_distance.cf");
-    EXPECT_EQ(columnKey(parktable::col::firstFactorRHB + 3), "factors_rhb.hr");
-    EXPECT_EQ(columnKey(parktable::col::firstAttribute + 7), "rain_freq");
-    EXPECT_EQ(parktable::factorTintAlpha(100), 0);
-    EXPECT_EQ(parktable::factorTintAlpha(99), 12);
-    EXPECT_EQ(parktable::factorTintAlpha(60), 150);
+    EXPECT_EQ(model::factorTint(100).alpha, 0);
+    EXPECT_EQ(model::factorTint(99).alpha, 12);
+    EXPECT_EQ(model::factorTint(60).alpha, 150);
+}
+
+// A value that cannot be real is marked as the window marks it, and the League average row says over
+// how many parks it is taken; a park named twice is told apart in the words about the comparison.
+TEST(ParkPage, MarksWhatCannotBeRealAndNamesTheAveragesCount) {
+    std::vector<season::ParkRecord> parks(3, test::parkRecord("Twin"));
+    parks[1].fenceDistance[0] = -1;
+    const model::Season season = test::seasonOf(parks);
+    const std::string page = parkPage({season, nullptr, {}});
+    EXPECT_NE(
+        page.find("<td class=\"bad\" title=\"A fence distance of -1 ft is outside 1 to 999 ft; left out of "
+                  "the League average and the ranks\">-1</td>"),
+        std::string::npos);
+    EXPECT_NE(
+        page.find("<td title=\"LFL, distance: mean over 2 of 3 parks; 1 left out, as its value cannot be "
+                  "real\">330.0</td>"),
+        std::string::npos);
+    const std::string compared = comparedPage(test::seasonOf({parks[0]}), season);
+    EXPECT_NE(compared.find("Only in this season: Twin (2 of 3), Twin (3 of 3)"), std::string::npos);
 }
 
 } // namespace

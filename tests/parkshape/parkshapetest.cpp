@@ -3,6 +3,7 @@
 
 #include "parkshape/fencecurve.h"
 #include "parkshape/seasonshapes.h"
+#include "seasonmaker.h"
 
 #include <algorithm>
 #include <cmath>
@@ -113,27 +114,22 @@ TEST(ParkShape, NonsenseDistancesGiveNoAreaAndMarkTheirPoints) {
     }
 }
 
-TEST(SeasonShapes, AverageAndScaleComeFromTheDrawableParksOnly) {
-    auto table = parktable::ParkTable::withCaptions();
-    auto addRow = [&](std::array<const char*, 7> distances) {
-        parktable::ParkTable::Row row{};
-        for (int i = 0; i < 7; ++i) {
-            row[parktable::col::firstFenceDistance + i] = distances[i];
-            row[parktable::col::firstFenceHeight + i] = "12";
-        }
-        table.appendRow(row);
-    };
-    EXPECT_FALSE(SeasonShapes::of(table).average);
-    EXPECT_EQ(SeasonShapes::of(table).extentFeet, kDefaultExtentFeet);
-    addRow({"300", "350", "380", "400", "380", "350", "300"});
-    addRow({"340", "370", "400", "440", "400", "370", "340"});
-    addRow({"300", "350", "x", "4000", "380", "350", "300"}); // not drawable: not counted
-    const SeasonShapes shapes = SeasonShapes::of(table);
+TEST(SeasonShapes, AverageIsTheLeagueAveragesAndTheScaleTheDrawableParks) {
+    EXPECT_FALSE(SeasonShapes::of(test::seasonOf({})).average);
+    EXPECT_EQ(SeasonShapes::of(test::seasonOf({})).extentFeet, kDefaultExtentFeet);
+    std::vector<season::ParkRecord> parks(3, test::parkRecord("Park"));
+    parks[0].fenceDistance = {300, 350, 380, 400, 380, 350, 300};
+    parks[1].fenceDistance = {340, 370, 400, 440, 400, 370, 340};
+    parks[1].fenceHeight[3] = 14;
+    // Not drawable, and a wall that cannot be real: the points that can be real still count.
+    parks[2].fenceDistance = {300, 350, -1, 4000, 380, 350, 301};
+    parks[2].fenceHeight[3] = 200;
+    const SeasonShapes shapes = SeasonShapes::of(test::seasonOf(parks));
     ASSERT_TRUE(shapes.average);
-    EXPECT_EQ(shapes.average->distance, (std::array<int, 7>{320, 360, 390, 420, 390, 360, 320}));
-    EXPECT_EQ(shapes.average->height[3], 12);
+    EXPECT_EQ(shapes.average->distance, (std::array<int, 7>{313, 357, 390, 420, 387, 357, 314}));
+    EXPECT_EQ(shapes.average->height[3], 12); // 10 and 14; the 200 ft wall is left out
     EXPECT_EQ(shapes.extentFeet, 440.0);
-    EXPECT_EQ(measuresOfRow(table, 4).distance[2], 0); // not a number: reads as not drawable
+    EXPECT_EQ(shapes.averageName(), "League average of 2 to 3 parks");
 }
 
 } // namespace

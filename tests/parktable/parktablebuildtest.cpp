@@ -1,10 +1,12 @@
-#include "parktable/parktablebuilder.h"
+#include "model/seasonloader.h"
+#include "parktable/parktable.h"
 #include "seasonkit/seasonwriter.h"
 #include "support/tempfolder.h"
 
 #include <gtest/gtest.h>
 
 using namespace vendrix::parktable;
+using namespace vendrix::model;
 using namespace vendrix::season;
 using namespace vendrix::seasonkit;
 using vendrix::test::TempFolder;
@@ -20,14 +22,26 @@ SeasonContent::Park park(std::string name, std::int16_t parkId = 1, std::int16_t
     return {record, pad};
 }
 
+// A season built from a park file, and its table.
+struct Built {
+    SeasonBuild build;
+    bool built() const { return build.built(); }
+    ParkTable table() const { return ParkTable(*build.season); }
+};
+
 class ParkTableBuildTest : public ::testing::Test {
 protected:
     TempFolder folder;
     TeamByPark teams;
 
-    ParkTableBuild build(const std::vector<SeasonContent::Park>& parks) {
+    Built buildFile() {
+        SeasonScan scan;
+        scan.teamByPark = teams;
+        return {buildSeason(scan, folder.path(), folder / "dmbpark.dat")};
+    }
+    Built build(const std::vector<SeasonContent::Park>& parks) {
         writeBytes(folder / "dmbpark.dat", encodeParks(parks));
-        return buildParkTable(folder / "dmbpark.dat", teams);
+        return buildFile();
     }
 };
 
@@ -36,7 +50,7 @@ protected:
 TEST_F(ParkTableBuildTest, CaptionRowsAreExact) {
     const auto result = build({park("One")});
     ASSERT_TRUE(result.built());
-    const ParkTable& t = *result.table;
+    const ParkTable t = result.table();
     const std::vector<std::string_view> captions{
         " Park Name ", " Team Name  ", "Year",     "LFL",      "LF ",       "LCF",     "CF",
         "RCF",         "RF",           "RFL",      "LFL",      "LF ",       "LCF",     "CF",
@@ -62,17 +76,17 @@ TEST_F(ParkTableBuildTest, TakesRecordsInUseWithAYearInFileOrder) {
     auto negative = park("Negative", 1, -5);
     const auto result = build({park("First"), retired, undated, negative, park("Second"), park("Third")});
     ASSERT_TRUE(result.built());
-    EXPECT_EQ(result.table->rowCount(), 5);
-    EXPECT_EQ(result.table->cell(2, 0).substr(0, 5), "First");
-    EXPECT_EQ(result.table->cell(3, 0).substr(0, 6), "Second");
-    EXPECT_EQ(result.table->cell(4, 0).substr(0, 5), "Third");
+    EXPECT_EQ(result.table().rowCount(), 5);
+    EXPECT_EQ(result.table().cell(2, 0).substr(0, 5), "First");
+    EXPECT_EQ(result.table().cell(3, 0).substr(0, 6), "Second");
+    EXPECT_EQ(result.table().cell(4, 0).substr(0, 5), "Third");
 }
 
 TEST_F(ParkTableBuildTest, ParkNamesAreTrimmedAndPaddedToThirty) {
     const auto result = build({park("Ballpark"), park("  Two Blanks", 1, 2031, ' '), park(""),
                                park("Exactly Thirty Characters Long"), park(std::string("In\0Between", 10))});
     ASSERT_TRUE(result.built());
-    const ParkTable& t = *result.table;
+    const ParkTable t = result.table();
     EXPECT_EQ(t.cell(2, 0), "Ballpark" + std::string(22, ' '));
     EXPECT_EQ(t.cell(3, 0), "Two Blanks" + std::string(20, ' '));
     EXPECT_EQ(t.cell(4, 0), std::string(30, ' '));
@@ -87,7 +101,7 @@ TEST_F(ParkTableBuildTest, NumbersAreDecimalTextAndCodesAreWords) {
     p.record.factorsLHB = {0, 100, -7, 120};
     p.record.factorsRHB = {1, 2, 3, 4};
     const auto result = build({p});
-    const ParkTable& t = *result.table;
+    const ParkTable t = result.table();
     const std::vector<std::string_view> expected{"2031", "-1", "400", "0", "32767", "-32768", "5",   "99",
                                                  "200",  "0",  "1",   "2", "3",     "4",      "255", "0",
                                                  "100",  "-7", "120", "1", "2",     "3",      "4"};
@@ -106,7 +120,7 @@ TEST_F(ParkTableBuildTest, TeamNamesComeFromTeamByParkAsStored) {
     teams.set(7, "Padded          Blanks          ");
     teams.set(8, "\tTabbed");
     const auto result = build({park("A", 7), park("B", 9), park("C", 3001), park("D", -3), park("E", 8)});
-    const ParkTable& t = *result.table;
+    const ParkTable t = result.table();
     EXPECT_EQ(t.cell(2, 1), "Padded          Blanks          ");
     EXPECT_EQ(t.cell(3, 1), "");
     EXPECT_EQ(t.cell(4, 1), "");
@@ -116,17 +130,17 @@ TEST_F(ParkTableBuildTest, TeamNamesComeFromTeamByParkAsStored) {
 }
 
 TEST_F(ParkTableBuildTest, MissingEmptyAndUnusableParkFilesGiveTheirMessages) {
-    const auto missing = buildParkTable(folder / "dmbpark.dat", teams);
+    const auto missing = buildFile().build;
     EXPECT_EQ(missing.outcome, BuildOutcome::NoParkFile);
     EXPECT_EQ(missing.message, "No Park File to Process");
-    EXPECT_FALSE(missing.table);
+    EXPECT_FALSE(missing.season);
 
     writeBytes(folder / "dmbpark.dat", {});
-    EXPECT_EQ(buildParkTable(folder / "dmbpark.dat", teams).message, "No Park File to Process");
+    EXPECT_EQ(buildFile().build.message, "No Park File to Process");
 
     std::filesystem::remove(folder / "dmbpark.dat");
     std::filesystem::create_directory(folder / "dmbpark.dat");
-    EXPECT_EQ(buildParkTable(folder / "dmbpark.dat", teams).outcome, BuildOutcome::NoParkFile);
+    EXPECT_EQ(buildFile().build.outcome, BuildOutcome::NoParkFile);
 
     EXPECT_EQ(kNoDataMessage, " This dmbpark.dat file appears to have no data ");
 }
@@ -134,18 +148,18 @@ TEST_F(ParkTableBuildTest, MissingEmptyAndUnusableParkFilesGiveTheirMessages) {
 TEST_F(ParkTableBuildTest, NoRecordTakenGivesTheCaptionRowsOnly) {
     std::vector<std::uint8_t> fragment(153, 0x20);
     writeBytes(folder / "dmbpark.dat", fragment);
-    const auto result = buildParkTable(folder / "dmbpark.dat", teams);
+    const auto result = buildFile();
     ASSERT_TRUE(result.built());
-    EXPECT_EQ(result.table->rowCount(), 2);
+    EXPECT_EQ(result.table().rowCount(), 2);
 
     auto retired = park("Retired");
     retired.record.recordFlag = -1;
-    EXPECT_EQ(build({retired}).table->rowCount(), 2);
+    EXPECT_EQ(build({retired}).table().rowCount(), 2);
 }
 
 TEST_F(ParkTableBuildTest, TrailingFragmentIsIgnored) {
     auto bytes = encodeParks({park("Whole")});
     bytes.resize(bytes.size() + 100, 0x01);
     writeBytes(folder / "dmbpark.dat", bytes);
-    EXPECT_EQ(buildParkTable(folder / "dmbpark.dat", teams).table->rowCount(), 3);
+    EXPECT_EQ(buildFile().table().rowCount(), 3);
 }

@@ -1,6 +1,6 @@
 #include "fixtureseason.h"
 
-#include "parktable/parktablebuilder.h"
+#include "model/seasonloader.h"
 #include "season/seasonfiles.h"
 #include "season/seasonscan.h"
 #include "seasonkit/seasonwriter.h"
@@ -72,10 +72,10 @@ FixtureSeason fixtureSeason() {
     TempFolder folder;
     seasonkit::writeSeason(folder.path(), fixtureContent());
     const auto scan = season::scanSeasonFolder(folder.path(), season::listSeasonFileNames(folder.path()));
-    auto build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
+    auto build = model::buildSeason(scan, folder.path(), scan.parkFile);
     if (!scan.isComplete() || !build.built())
         throw std::runtime_error("the fixture season did not build");
-    return {std::move(*build.table), scan.caption()};
+    return {std::move(*build.season), scan.caption()};
 }
 
 } // namespace vendrix::test

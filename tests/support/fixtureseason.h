@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/season.h"
 #include "parktable/parktable.h"
 
 #include <string>
@@ -11,8 +12,10 @@ namespace vendrix::test {
 // in its name, three-digit distances and "Moderate" wind; the second has no team, a byte outside
 // ASCII, numbers wider than their fields and a code without a word.
 struct FixtureSeason {
-    parktable::ParkTable table;
+    model::Season season;
     std::string title;
+
+    parktable::ParkTable table() const { return parktable::ParkTable(season); }
 };
 
 FixtureSeason fixtureSeason();

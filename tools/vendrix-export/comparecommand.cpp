@@ -2,68 +2,13 @@
 
 #include "exportrun.h"
 #include "output/outputname.h"
-#include "pageoutput.h"
-#include "seasondiff/changenotes.h"
+#include "parkpage/parkpage.h"
 #include "seasondiff/comparisonjson.h"
 #include "seasondiff/comparisontext.h"
 #include "seasondiff/seasoncomparison.h"
 #include "seasonload.h"
 
 namespace vendrix::exporter {
-
-std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<std::string_view>& arguments) {
-    CompareOptions options;
-    std::vector<std::string_view> folders;
-    bool onlyFoldersFollow = false;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (onlyFoldersFollow || !argument.starts_with("-")) {
-            folders.push_back(argument);
-            continue;
-        }
-        if (argument == "--") {
-            onlyFoldersFollow = true;
-            continue;
-        }
-        if (argument == "--help" || argument == "-h") {
-            options.showHelp = true;
-            return options;
-        }
-        if (argument == "--strict") {
-            options.strict = true;
-            continue;
-        }
-        // Both "--json FILE" and "--json=FILE".
-        const std::size_t equals = argument.find('=');
-        const std::string_view name = argument.substr(0, equals);
-        std::optional<std::string>* target = name == "--json"   ? &options.jsonFile
-                                             : name == "--text" ? &options.textFile
-                                             : name == "--html" ? &options.htmlFile
-                                                                : nullptr;
-        if (target == nullptr)
-            return UsageError{"unknown option " + std::string(argument)};
-        std::string_view file;
-        if (equals != std::string_view::npos)
-            file = argument.substr(equals + 1);
-        else if (i + 1 < arguments.size())
-            file = arguments[++i];
-        if (file.empty())
-            return UsageError{std::string(name) + " needs a FILE"};
-        if (*target)
-            return UsageError{std::string(name) + " given twice"};
-        *target = std::string(file);
-    }
-    if (folders.size() != 2)
-        return UsageError{"compare needs two season folders, OLD_SEASON and NEW_SEASON; got " +
-                          std::to_string(folders.size())};
-    options.oldFolder = std::string(folders[0]);
-    options.newFolder = std::string(folders[1]);
-    if ((options.jsonFile == kStandardOutput) + (options.textFile == kStandardOutput) +
-            (options.htmlFile == kStandardOutput) >
-        1)
-        return UsageError{"only one output can go to standard output (-)"};
-    return options;
-}
 
 std::string compareUsageText() {
     return "Usage: vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
@@ -95,21 +40,18 @@ int runCompare(const CompareOptions& options) {
     if (!accepted)
         return kExitFailed;
     // Both folders are read before anything is written, and both are named when both fail.
-    const std::optional<SeasonTable> oldSeason = loadSeason(options.oldFolder);
-    const std::optional<SeasonTable> newSeason = loadSeason(options.newFolder);
+    const std::optional<model::Season> oldSeason = loadSeason(options.oldFolder);
+    const std::optional<model::Season> newSeason = loadSeason(options.newFolder);
     if (!oldSeason || !newSeason)
         return kExitFailed;
-    if (options.strict && (!oldSeason->warnings.empty() || !newSeason->warnings.empty())) {
+    if (options.strict && (!oldSeason->warnings().empty() || !newSeason->warnings().empty())) {
         tell("--strict: nothing written");
         return kExitWarnings;
     }
 
-    const seasondiff::SeasonComparison comparison =
-        seasondiff::compareSeasons(oldSeason->table, newSeason->table);
-    const seasondiff::ComparedSeason before{oldSeason->league, oldSeason->season, options.oldFolder,
-                                            oldSeason->table};
-    const seasondiff::ComparedSeason after{newSeason->league, newSeason->season, options.newFolder,
-                                           newSeason->table};
+    const seasondiff::SeasonComparison comparison = seasondiff::compareSeasons(*oldSeason, *newSeason);
+    const seasondiff::ComparedSeason before{*oldSeason, options.oldFolder};
+    const seasondiff::ComparedSeason after{*newSeason, options.newFolder};
     bool done = true;
     const std::optional<std::string> textFile = options.textFile || options.jsonFile || options.htmlFile
                                                     ? options.textFile
@@ -118,11 +60,8 @@ int runCompare(const CompareOptions& options) {
         done = deliver(*textFile, seasondiff::comparisonText(comparison, before, after)) && done;
     if (options.jsonFile)
         done = deliver(*options.jsonFile, seasondiff::comparisonJson(comparison, before, after)) && done;
-    if (options.htmlFile) {
-        const seasondiff::ChangeNotes notes = seasondiff::changeNotes(comparison, before);
-        done =
-            deliver(*options.htmlFile, comparedPageText(*oldSeason, *newSeason, comparison, notes)) && done;
-    }
+    if (options.htmlFile)
+        done = deliver(*options.htmlFile, parkpage::comparedPage(*oldSeason, *newSeason)) && done;
     return done ? kExitDone : kExitFailed;
 }
 

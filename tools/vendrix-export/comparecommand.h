@@ -10,12 +10,8 @@
 
 namespace vendrix::exporter {
 
-// The first argument that turns the exporter into the season comparison.
-inline constexpr std::string_view kCompareCommand = "compare";
-
 // What `vendrix-export compare` is asked for.
 struct CompareOptions {
-    bool showHelp = false;
     bool strict = false;
     std::string oldFolder;
     std::string newFolder;
@@ -23,9 +19,6 @@ struct CompareOptions {
     std::optional<std::string> textFile;
     std::optional<std::string> htmlFile; // the new season's page with the changes marked
 };
-
-// Parses the arguments after "compare".
-std::variant<CompareOptions, UsageError> parseCompareOptions(const std::vector<std::string_view>& arguments);
 
 std::string compareUsageText();
 

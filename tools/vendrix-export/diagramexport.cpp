@@ -62,15 +62,13 @@ bool deliverSheet(const std::string& file, const std::string& pdf) {
     }
 }
 
-ParkFileJob diagramJob(const parktable::ParkTable& table, const fs::path& folder,
-                       std::string_view extension) {
+ParkFileJob diagramJob(const model::Season& season, const fs::path& folder, std::string_view extension) {
     ParkFileJob job;
-    job.count = table.parkCount();
+    job.count = season.parkCount();
     job.what = "diagrams";
-    job.fileOf = [&table, folder, extension](int park) {
-        const int row = parktable::kFirstParkRow + park;
-        return folder / diagramFileName(park + 1, table.parkCount(),
-                                        table.cell(row, parktable::col::parkName), extension);
+    job.fileOf = [&season, folder, extension](int park) {
+        return folder /
+               diagramFileName(park + 1, season.parkCount(), season.parkAtRow(park + 1).name(), extension);
     };
     return job;
 }
@@ -89,19 +87,17 @@ DiagramOutcome outcomeOf(ParkFileOutcome outcome) {
 
 } // namespace
 
-DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::ParkTable& table,
-                              std::string_view title) {
+DiagramOutcome exportDiagrams(const DiagramTargets& targets, const model::Season& season) {
     const Interruption interruption;
     const fs::path folder = native::pathFromText(targets.folder.value_or(""));
     if (targets.folder && !makeFolder(folder))
         return DiagramOutcome::Failed;
     const bool pngs = targets.folder && targets.format == DiagramFormat::Png;
     if (targets.folder && !pngs) {
-        const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(table);
-        ParkFileJob job = diagramJob(table, folder, ".svg");
+        const parkshape::SeasonShapes shapes = parkshape::SeasonShapes::of(season);
+        ParkFileJob job = diagramJob(season, folder, ".svg");
         job.bytesOf = [&](int park) {
-            const auto content =
-                parkdrawing::DiagramContent::ofRow(table, parktable::kFirstParkRow + park, season);
+            const auto content = parkdrawing::DiagramContent::of(season.parkAtRow(park + 1), shapes);
             return parkdrawing::SvgWriter::write(parkdrawing::ParkDrawing::draw(content, {}),
                                                  {.title = content.name, .description = kDescription});
         };
@@ -119,7 +115,8 @@ DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::Pa
         return DiagramOutcome::Failed;
     }
     std::optional<ProgressLine> sheetProgress;
-    DiagramRequest request{&table, title, {}, targets.sheetFile.has_value(), [&](int done, int parks) {
+    const std::string title = season.caption();
+    DiagramRequest request{&season, title, {}, targets.sheetFile.has_value(), [&](int done, int parks) {
                                if (!sheetProgress)
                                    sheetProgress.emplace("parks on the diagram sheet", parks);
                                sheetProgress->show(done);
@@ -128,9 +125,9 @@ DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::Pa
     ParkFileOutcome pngOutcome = ParkFileOutcome::Written;
     if (pngs) {
         request.writePngs = [&](const std::function<std::string(int)>& pngOf) {
-            ParkFileJob job = diagramJob(table, folder, ".png");
+            ParkFileJob job = diagramJob(season, folder, ".png");
             job.bytesOf = [&](int park) {
-                return pngOf(parktable::kFirstParkRow + park);
+                return pngOf(park + 1);
             };
             pngOutcome = ParkFileWriter::run(job);
             return pngOutcome == ParkFileOutcome::Written;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parktable/parktable.h"
+#include "model/season.h"
 
 #include <optional>
 #include <string>
@@ -18,9 +18,8 @@ struct DiagramTargets {
 
 enum class DiagramOutcome { Written, Failed, Interrupted };
 
-// Draws the asked-for diagrams of the table and writes them: SVG files here, without Qt, PNG files
+// Draws the asked-for diagrams of the season's parks and writes them: SVG files here, without Qt, PNG files
 // and the sheet through the Qt module. Messages and, on a terminal, progress go to standard error.
-DiagramOutcome exportDiagrams(const DiagramTargets& targets, const parktable::ParkTable& table,
-                              std::string_view title);
+DiagramOutcome exportDiagrams(const DiagramTargets& targets, const model::Season& season);
 
 } // namespace vendrix::exporter

@@ -15,11 +15,12 @@ using namespace vendrix;
 void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& result) {
     const exporter::ModuleApplication application;
     if (request.writePngs) {
-        const parktable::ParkTable& table = *request.table;
-        const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(table);
+        const model::Season& season = *request.season;
+        const parkshape::SeasonShapes shapes = parkshape::SeasonShapes::of(season);
         // A QPainter on an image of its own is safe off the GUI thread.
         const auto pngOf = [&](int row) {
-            const QByteArray png = gui::ParkDiagramFiles::png(gui::ParkDiagram::ofRow(table, row, season));
+            const QByteArray png =
+                gui::ParkDiagramFiles::png(parkdrawing::DiagramContent::of(season.parkAtRow(row), shapes));
             return std::string(png.constData(), static_cast<std::size_t>(png.size()));
         };
         if (!request.writePngs(pngOf))
@@ -27,7 +28,7 @@ void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& resu
     }
     if (request.renderSheet) {
         const QByteArray pdf =
-            gui::ParkDiagramFiles::sheet(*request.table, request.title, request.sheetProgress);
+            gui::ParkDiagramFiles::sheet(*request.season, request.title, request.sheetProgress);
         result.sheet.assign(pdf.constData(), static_cast<std::size_t>(pdf.size()));
     }
 }
@@ -40,9 +41,9 @@ void draw(const exporter::DiagramRequest& request, exporter::DiagramResult& resu
 #define VENDRIX_EXPORTED __attribute__((visibility("default")))
 #endif
 
-extern "C" VENDRIX_EXPORTED void vendrix_export_diagrams_v2(const vendrix::exporter::DiagramRequest& request,
+extern "C" VENDRIX_EXPORTED void vendrix_export_diagrams_v3(const vendrix::exporter::DiagramRequest& request,
                                                             vendrix::exporter::DiagramResult& result) {
-    static_assert(std::is_same_v<decltype(&vendrix_export_diagrams_v2), vendrix::exporter::DiagramEntry>);
+    static_assert(std::is_same_v<decltype(&vendrix_export_diagrams_v3), vendrix::exporter::DiagramEntry>);
     try {
         draw(request, result);
     } catch (const std::exception& error) {

@@ -4,7 +4,7 @@
 // prints): park diagrams as PNG, one park at a time, and the PDF sheet of every park. SVG diagrams need
 // no Qt and are written by the exporter itself. Both sides are built together from this header.
 
-#include "parktable/parktable.h"
+#include "model/season.h"
 
 #include <functional>
 #include <string>
@@ -13,11 +13,12 @@
 namespace vendrix::exporter {
 
 struct DiagramRequest {
-    const parktable::ParkTable* table = nullptr;
+    const model::Season* season = nullptr;
     std::string_view title; // the season's caption, Windows-1252
-    // Called once Qt is started, with a function that draws one park's PNG, safe to call from any
-    // thread until writePngs returns; its result is the run's. Left empty when no PNGs are asked for.
-    std::function<bool(const std::function<std::string(int tableRow)>& pngOf)> writePngs;
+    // Called once Qt is started, with a function that draws the PNG of the park of a row (from 1),
+    // safe to call from any thread until writePngs returns; its result is the run's. Left empty when
+    // no PNGs are asked for.
+    std::function<bool(const std::function<std::string(int row)>& pngOf)> writePngs;
     bool renderSheet = false;
     // Asked between the sheet's parks; false stops the sheet, which is then not delivered.
     std::function<bool(int parksDone, int parks)> sheetProgress;
@@ -31,6 +32,6 @@ struct DiagramResult {
 using DiagramEntry = void (*)(const DiagramRequest& request, DiagramResult& result);
 
 // The name the module exports its diagram entry under; it changes whenever the structures above do.
-inline constexpr const char* kDiagramEntryName = "vendrix_export_diagrams_v2";
+inline constexpr const char* kDiagramEntryName = "vendrix_export_diagrams_v3";
 
 } // namespace vendrix::exporter

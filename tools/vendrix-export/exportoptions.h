@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parkjson/parkfilter.h"
+#include "parkquery/parkfilter.h"
 
 #include <optional>
 #include <string>
@@ -35,7 +35,7 @@ struct ExportOptions {
     // Any warning about the season fails the run before anything is written.
     bool strict = false;
     // --where: the parks the JSON keeps.
-    parkjson::ParkFilter filter;
+    parkquery::ParkFilter filter;
 
     // With no output asked for, the CSV goes to standard output.
     bool asksForOutput() const {
@@ -44,13 +44,7 @@ struct ExportOptions {
     }
 };
 
-// A command line that cannot be followed; the text says why.
-struct UsageError {
-    std::string message;
-};
-
-std::variant<ExportOptions, UsageError> parseExportOptions(const std::vector<std::string_view>& arguments);
-
+// The usage text of the exporter's own command: its options and exit statuses, as --help shows them.
 std::string usageText();
 
 } // namespace vendrix::exporter

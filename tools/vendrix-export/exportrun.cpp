@@ -2,17 +2,16 @@
 
 #include "diagramexport.h"
 #include "jsonoutput.h"
+#include "model/seasonloader.h"
 #include "native/nativefile.h"
 #include "output/csvexport.h"
 #include "output/outputfile.h"
 #include "output/outputname.h"
 #include "output/printedreport.h"
 #include "output/textreport.h"
-#include "pageoutput.h"
-#include "parktable/parktablebuilder.h"
+#include "parkpage/parkpage.h"
+#include "parktable/parktable.h"
 #include "printmoduleloader.h"
-#include "season/seasonfiles.h"
-#include "season/seasonscan.h"
 #include "seasonload.h"
 
 #include <cerrno>
@@ -31,20 +30,6 @@ void tell(const std::string& message) {
 }
 
 namespace {
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string joined(const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names)
-        text += (text.empty() ? "" : ", ") + name;
-    return text;
-}
 
 // The names the window would refuse as well: the folder-memory file for CSV (and PDF), any name
 // holding "parkdir.txt" for the text report.
@@ -85,55 +70,29 @@ bool deliver(const std::string& file, std::string_view bytes) {
     }
 }
 
-std::optional<SeasonTable> loadSeason(const std::string& folderName) {
-    const fs::path folder = native::pathFromText(folderName);
-    std::error_code ec;
-    const fs::file_status status = fs::status(folder, ec);
-    if (ec && ec != std::errc::no_such_file_or_directory) {
-        tell("cannot read " + folderName + ": " + ec.message());
+std::optional<model::Season> loadSeason(const std::string& folderName) {
+    auto loaded = model::loadSeason(native::pathFromText(folderName), folderName);
+    if (const auto* failure = std::get_if<model::LoadFailure>(&loaded)) {
+        tell(failure->message);
         return std::nullopt;
     }
-    if (!fs::is_directory(status)) {
-        tell(folderName + (fs::exists(status) ? " is not a folder" : ": no such folder"));
-        return std::nullopt;
-    }
-    // A folder that cannot be listed would pass for one without season files.
-    fs::directory_iterator listing(folder, ec);
-    if (ec) {
-        tell("cannot read the folder " + folderName + ": " + ec.message());
-        return std::nullopt;
-    }
-    const season::SeasonScan scan = season::scanSeasonFolder(folder, season::listSeasonFileNames(folder));
-    if (!scan.isComplete()) {
-        std::string message =
-            folderName + " is not a complete season folder: missing " + joined(scan.missingFiles());
-        for (const std::string& problem : scan.problems)
-            message += "\n  " + problem;
-        tell(message);
-        return std::nullopt;
-    }
-    parktable::ParkTableBuild build = parktable::buildParkTable(scan.parkFile, scan.teamByPark);
-    if (!build.built()) {
-        tell(folderName + ": " + trimmed(build.message));
-        return std::nullopt;
-    }
-    std::vector<season::SeasonWarning> warnings = parktable::seasonWarnings(scan, build);
-    for (const season::SeasonWarning& warning : warnings)
+    model::Season& season = std::get<model::Season>(loaded);
+    for (const season::SeasonWarning& warning : season.warnings())
         tell(folderName + ": warning: " + warning.text);
-    return SeasonTable{std::move(*build.table), scan.caption(), scan.leagueName, scan.seasonText,
-                       std::move(warnings)};
+    return std::move(season);
 }
 
 namespace {
 
-bool printReport(const ExportOptions& options, const SeasonTable& season) {
+bool printReport(const ExportOptions& options, const model::Season& season) {
     std::string loadError;
     const PrintEntry print = loadPrintModule(loadError);
     if (print == nullptr) {
         tell(loadError);
         return false;
     }
-    const output::PrintedReport report = output::layoutPrintedReport(season.table, season.title);
+    const output::PrintedReport report =
+        output::layoutPrintedReport(parktable::ParkTable(season), season.caption());
     const PrintRequest request{&report, options.pdfFile.has_value(), options.print};
     PrintResult result;
     print(request, result);
@@ -159,33 +118,33 @@ bool printReport(const ExportOptions& options, const SeasonTable& season) {
 int runExport(const ExportOptions& options) {
     if (!namesAreAccepted(options))
         return kExitFailed;
-    const std::optional<SeasonTable> season = loadSeason(options.seasonFolder);
+    const std::optional<model::Season> season = loadSeason(options.seasonFolder);
     if (!season)
         return kExitFailed;
-    if (options.strict && !season->warnings.empty()) {
+    if (options.strict && !season->warnings().empty()) {
         tell("--strict: nothing written");
         return kExitWarnings;
     }
 
     bool done = true;
+    const parktable::ParkTable table(*season);
     const std::optional<std::string> csvFile =
         options.asksForOutput() ? options.csvFile : std::optional<std::string>(kStandardOutput);
     if (csvFile)
-        done = deliver(*csvFile, inEncoding(output::csvText(season->table), options.encoding)) && done;
+        done = deliver(*csvFile, inEncoding(output::csvText(table), options.encoding)) && done;
     if (options.textFile)
         done = deliver(*options.textFile,
-                       inEncoding(output::textReport(season->table, season->title), options.encoding)) &&
+                       inEncoding(output::textReport(table, season->caption()), options.encoding)) &&
                done;
     if (options.jsonFile)
         done = deliver(*options.jsonFile, seasonJsonText(*season, options.filter)) && done;
     if (options.htmlFile)
-        done = deliver(*options.htmlFile, seasonPageText(*season)) && done;
+        done = deliver(*options.htmlFile, parkpage::seasonPage(*season)) && done;
     if (options.pdfFile || options.print)
         done = printReport(options, *season) && done;
     if (options.diagramsFolder || options.diagramSheetFile) {
         const DiagramFormat format = options.diagramFormat == "png" ? DiagramFormat::Png : DiagramFormat::Svg;
-        switch (exportDiagrams({options.diagramsFolder, format, options.diagramSheetFile}, season->table,
-                               season->title)) {
+        switch (exportDiagrams({options.diagramsFolder, format, options.diagramSheetFile}, *season)) {
         case DiagramOutcome::Written:
             break;
         case DiagramOutcome::Failed:

@@ -25,4 +25,8 @@ QString printableFromWindows1252(std::string_view bytes) {
     return text;
 }
 
+QString fromUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 } // namespace vendrix::gui

@@ -14,4 +14,7 @@ QString fromWindows1252(std::string_view bytes);
 // its columns.
 QString printableFromWindows1252(std::string_view bytes);
 
+// UTF-8 text of the standard C++ rooms (notes, labels, the catalogue's names) for the screen.
+QString fromUtf8(std::string_view utf8);
+
 } // namespace vendrix::gui

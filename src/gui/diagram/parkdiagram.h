@@ -1,7 +1,6 @@
 #pragma once
 
 #include "parkdrawing/diagramcontent.h"
-#include "parktable/parktable.h"
 
 #include <QHash>
 #include <QString>
@@ -13,10 +12,7 @@ namespace vendrix::gui {
 using ParkDiagram = parkdrawing::DiagramContent;
 // A second park laid over the first in its own colour.
 using ComparedPark = parkdrawing::OutlineOverlay;
-// The outline each changed park had in another season, by the park's row in the table shown.
+// The outline each changed park had in another season, by the park's row (from 1) in the season shown.
 using PreviousOutlines = QHash<int, ComparedPark>;
-
-// The park name of a row for display: trimmed, "(no name)" when blank.
-QString parkNameOfRow(const parktable::ParkTable& table, int row);
 
 } // namespace vendrix::gui

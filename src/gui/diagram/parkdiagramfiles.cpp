@@ -39,9 +39,9 @@ QByteArray ParkDiagramFiles::png(const ParkDiagram& diagram, QSize size, int sca
     return buffer.data();
 }
 
-QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::string_view title,
+QByteArray ParkDiagramFiles::sheet(const model::Season& season, std::string_view title,
                                    const SheetProgress& progress) {
-    const parkshape::SeasonShapes season = parkshape::SeasonShapes::of(table);
+    const parkshape::SeasonShapes shapes = parkshape::SeasonShapes::of(season);
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -61,7 +61,7 @@ QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::strin
         const double cellWidth = content.width() / kSheetColumns;
         const double cellHeight = (content.height() - headHeight - legendHeight) / kSheetRows;
         const int perPage = kSheetColumns * kSheetRows;
-        const int parks = table.parkCount();
+        const int parks = season.parkCount();
         const int pages = std::max(1, (parks + perPage - 1) / perPage);
         QFont headFont(QStringLiteral("Liberation Sans"));
         headFont.setPixelSize(static_cast<int>(headHeight * 0.5));
@@ -69,7 +69,7 @@ QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::strin
         const QRectF legendBox(content.left(), content.bottom() - legendHeight * 0.8, content.width(),
                                legendHeight * 0.8);
         const parkdrawing::Drawing legend = parkdrawing::ParkDrawing::sheetLegend(
-            legendBox.width(), legendBox.height(), season.average.has_value());
+            legendBox.width(), legendBox.height(), shapes.average.has_value(), shapes.averageName());
         for (int pageIndex = 0; pageIndex < pages; ++pageIndex) {
             if (pageIndex > 0 && !writer.newPage())
                 throw std::runtime_error("the PDF document cannot take another page");
@@ -86,8 +86,7 @@ QByteArray ParkDiagramFiles::sheet(const parktable::ParkTable& table, std::strin
                     break;
                 const QRectF cell(cellWidth * (slot % kSheetColumns),
                                   headHeight + cellHeight * (slot / kSheetColumns), cellWidth, cellHeight);
-                const ParkDiagram diagram =
-                    ParkDiagram::ofRow(table, parktable::kFirstParkRow + park, season);
+                const ParkDiagram diagram = ParkDiagram::of(season.parkAtRow(park + 1), shapes);
                 ParkDiagramPainter::paint(painter, cell.adjusted(4, 4, -4, -4), diagram,
                                           ParkDiagramPainter::Detail::SheetCell);
                 if (progress && !progress(park + 1, parks))

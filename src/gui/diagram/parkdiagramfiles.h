@@ -29,11 +29,11 @@ public:
     // Asked after each park of the sheet with the parks done and all of them; false stops the sheet.
     using SheetProgress = std::function<bool(int parksDone, int parks)>;
 
-    // Every park of the table at one scale, twelve to a landscape A4 page, each with its name, team and
+    // Every park of the season at one scale, twelve to a landscape A4 page, each with its name, team and
     // fair area under it and the league average behind it, one legend a page; `title` (Windows-1252)
     // heads every page. Empty when `progress` stopped it; throws std::runtime_error when the document
     // cannot be made.
-    static QByteArray sheet(const parktable::ParkTable& table, std::string_view title,
+    static QByteArray sheet(const model::Season& season, std::string_view title,
                             const SheetProgress& progress = {});
 };
 

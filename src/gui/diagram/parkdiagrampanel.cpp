@@ -4,6 +4,7 @@
 #include "gui/dialogs/filedialog.h"
 #include "gui/dialogs/savefilechooser.h"
 #include "gui/grid/parkgrid.h"
+#include "model/parknames.h"
 #include "output/outputfile.h"
 #include "parkdiagramfiles.h"
 #include "parkdiagrampainter.h"
@@ -15,16 +16,16 @@
 #include <QPainter>
 #include <algorithm>
 
-namespace vendrix::app {
+namespace vendrix::gui {
 
-ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDialog,
-                                   gui::AppMessageBox& messages, QWidget* parent)
+ParkDiagramPanel::ParkDiagramPanel(ParkGrid& grid, FileDialog& fileDialog, AppMessageBox& messages,
+                                   QWidget* parent)
     : QWidget(parent), grid_(grid), fileDialog_(fileDialog), messages_(messages),
       showAction_(new QAction(QStringLiteral("Park diagram"), this)),
       compareAction_(new QAction(QStringLiteral("Compare with this park"), this)),
       stopComparingAction_(new QAction(QStringLiteral("Stop comparing parks"), this)),
       averageAction_(new QAction(QStringLiteral("League average outline"), this)),
-      handle_(new gui::SplitHandle(parent)) {
+      handle_(new SplitHandle(parent)) {
     setObjectName(QStringLiteral("parkDiagramPanel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
@@ -69,11 +70,11 @@ ParkDiagramPanel::ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDia
     addAction(stopComparingAction_);
     setContextMenuPolicy(Qt::ActionsContextMenu);
 
-    connect(&grid_, &gui::ParkGrid::currentTableRowChanged, this, &ParkDiagramPanel::showRow);
+    connect(&grid_, &ParkGrid::currentTableRowChanged, this, &ParkDiagramPanel::showRow);
     // A find or filter that leaves no park leaves no park to draw.
-    connect(&grid_, &gui::ParkGrid::shownParksChanged, this, [this] { showRow(grid_.currentTableRow()); });
+    connect(&grid_, &ParkGrid::shownParksChanged, this, [this] { showRow(grid_.currentTableRow()); });
     connect(grid_.model(), &QAbstractItemModel::modelReset, this, &ParkDiagramPanel::tableChanged);
-    connect(handle_, &gui::SplitHandle::draggedTo, this, &ParkDiagramPanel::dragHandleTo);
+    connect(handle_, &SplitHandle::draggedTo, this, &ParkDiagramPanel::dragHandleTo);
     tableChanged();
 }
 
@@ -116,7 +117,7 @@ QRect ParkDiagramPanel::placeBeside(const QRect& tableArea) {
 
 // A new table: its own average and scale, and the comparison of the old one is gone.
 void ParkDiagramPanel::tableChanged() {
-    season_ = grid_.table() ? parkshape::SeasonShapes::of(*grid_.table()) : parkshape::SeasonShapes{};
+    season_ = grid_.season() ? parkshape::SeasonShapes::of(*grid_.season()) : parkshape::SeasonShapes{};
     // Rows of another season's comparison belong to the old table; a new comparison brings its own.
     previousOutlines_.clear();
     stopComparing();
@@ -129,11 +130,11 @@ void ParkDiagramPanel::showRow(int tableRow) {
     if (table == nullptr || table->parkCount() == 0 || grid_.shownRows().shownParkCount() == 0) {
         diagram_.reset();
     } else {
-        const int row = tableRow < 0 ? parktable::kFirstParkRow : tableRow;
-        diagram_ = gui::ParkDiagram::ofRow(*table, row, season_);
+        const model::Park& park = table->park(tableRow < 0 ? parktable::kFirstParkRow : tableRow);
+        diagram_ = ParkDiagram::of(park, season_);
         diagram_->compared = compared_;
-        if (!compared_ && previousOutlines_.contains(row))
-            diagram_->compared = previousOutlines_.value(row);
+        if (!compared_ && previousOutlines_.contains(park.row()))
+            diagram_->compared = previousOutlines_.value(park.row());
     }
     update();
 }
@@ -143,8 +144,8 @@ void ParkDiagramPanel::compareWithCurrent() {
     const int row = grid_.currentTableRow();
     if (table == nullptr || row < 0)
         return;
-    compared_ =
-        gui::ComparedPark{gui::ParkDiagram::nameOfRow(*table, row), parkshape::measuresOfRow(*table, row)};
+    const model::Park& park = table->park(row);
+    compared_ = ComparedPark{model::shownName(park), parkshape::measuresOf(park)};
     stopComparingAction_->setEnabled(true);
     showAction_->setChecked(true);
     showRow(row);
@@ -168,21 +169,21 @@ void ParkDiagramPanel::paintEvent(QPaintEvent*) {
             QStringLiteral("The park diagram appears here once Get Park Info has built the table."));
         return;
     }
-    gui::ParkDiagramPainter::paint(painter, QRectF(rect()), *diagram_, gui::ParkDiagramPainter::Detail::Full,
-                                   averageAction_->isChecked());
+    ParkDiagramPainter::paint(painter, QRectF(rect()), *diagram_, ParkDiagramPainter::Detail::Full,
+                              averageAction_->isChecked());
 }
 
 // Both files show the panel's picture: laid out at the panel's size, the PNG at the chosen multiple of
 // its pixels.
 void ParkDiagramPanel::saveSvg() {
-    save(QStringLiteral("SVG image (*.svg)|*.svg"), ".svg", [this](const gui::ParkDiagram& diagram) {
-        return gui::ParkDiagramFiles::svg(diagram, size(), averageAction_->isChecked());
+    save(QStringLiteral("SVG image (*.svg)|*.svg"), ".svg", [this](const ParkDiagram& diagram) {
+        return ParkDiagramFiles::svg(diagram, size(), averageAction_->isChecked());
     });
 }
 
 void ParkDiagramPanel::savePng() {
-    save(QStringLiteral("PNG image (*.png)|*.png"), ".png", [this](const gui::ParkDiagram& diagram) {
-        return gui::ParkDiagramFiles::png(diagram, size(), pngScale(), averageAction_->isChecked());
+    save(QStringLiteral("PNG image (*.png)|*.png"), ".png", [this](const ParkDiagram& diagram) {
+        return ParkDiagramFiles::png(diagram, size(), pngScale(), averageAction_->isChecked());
     });
 }
 
@@ -202,16 +203,16 @@ std::filesystem::path suggestedName(const QString& parkName, const char* extensi
 // The file is written under exactly the chosen name (with the extension when typed without one),
 // whole or not at all.
 void ParkDiagramPanel::save(const QString& filter, const char* extension,
-                            const std::function<QByteArray(const gui::ParkDiagram&)>& render) {
+                            const std::function<QByteArray(const ParkDiagram&)>& render) {
     if (!diagram_) {
         messages_.show(QStringLiteral("There is no park diagram to save yet."));
         return;
     }
     // Like the table's outputs: a Save dialog that asks before replacing a file.
     const std::filesystem::path target =
-        gui::SaveFileChooser(fileDialog_, messages_)
-            .choose(gui::FileFilter::parse(filter),
-                    gui::SaveFileChooser::Suggestion{
+        SaveFileChooser(fileDialog_, messages_)
+            .choose(FileFilter::parse(filter),
+                    SaveFileChooser::Suggestion{
                         seasonFolder_ / suggestedName(QString::fromStdString(diagram_->name), extension),
                         extension});
     if (target.empty())
@@ -225,9 +226,9 @@ void ParkDiagramPanel::save(const QString& filter, const char* extension,
     }
 }
 
-void ParkDiagramPanel::setPreviousOutlines(gui::PreviousOutlines outlines) {
+void ParkDiagramPanel::setPreviousOutlines(PreviousOutlines outlines) {
     previousOutlines_ = std::move(outlines);
     showRow(grid_.currentTableRow());
 }
 
-} // namespace vendrix::app
+} // namespace vendrix::gui

@@ -16,9 +16,6 @@ class AppMessageBox;
 class FileDialog;
 class ParkGrid;
 class SplitHandle;
-} // namespace vendrix::gui
-
-namespace vendrix::app {
 
 // The park diagram beside the table: draws the park of the grid's current row and follows it as
 // the user moves through the table. F4 or the grid's context menu shows and hides it; "Compare with
@@ -29,8 +26,7 @@ namespace vendrix::app {
 class ParkDiagramPanel : public QWidget {
     Q_OBJECT
 public:
-    ParkDiagramPanel(gui::ParkGrid& grid, gui::FileDialog& fileDialog, gui::AppMessageBox& messages,
-                     QWidget* parent);
+    ParkDiagramPanel(ParkGrid& grid, FileDialog& fileDialog, AppMessageBox& messages, QWidget* parent);
 
     // The part of `tableArea` the grid keeps: all of it while the panel is hidden; otherwise the panel
     // takes its share of the right-hand part of it and places itself and the handle there.
@@ -44,7 +40,7 @@ public:
     void setSeasonFolder(std::filesystem::path folder) { seasonFolder_ = std::move(folder); }
 
     // What the panel draws; none before a table has been built.
-    const std::optional<gui::ParkDiagram>& diagram() const { return diagram_; }
+    const std::optional<ParkDiagram>& diagram() const { return diagram_; }
 
     QAction& showAction() const { return *showAction_; }
     QAction& compareAction() const { return *compareAction_; }
@@ -60,7 +56,7 @@ public:
     void savePng();
     // Outlines from another season, drawn behind the park of the same row while no park of this
     // season is laid over it; an empty set removes them.
-    void setPreviousOutlines(gui::PreviousOutlines outlines);
+    void setPreviousOutlines(PreviousOutlines outlines);
 
 signals:
     // Shown or hidden: the window places the table anew.
@@ -77,26 +73,26 @@ private:
     void compareWithCurrent();
     void stopComparing();
     void save(const QString& filter, const char* extension,
-              const std::function<QByteArray(const gui::ParkDiagram&)>& render);
+              const std::function<QByteArray(const ParkDiagram&)>& render);
     void dragHandleTo(int x);
 
-    gui::ParkGrid& grid_;
-    gui::FileDialog& fileDialog_;
-    gui::AppMessageBox& messages_;
+    ParkGrid& grid_;
+    FileDialog& fileDialog_;
+    AppMessageBox& messages_;
     parkshape::SeasonShapes season_;
-    std::optional<gui::ParkDiagram> diagram_;
-    std::optional<gui::ComparedPark> compared_;
-    gui::PreviousOutlines previousOutlines_;
+    std::optional<ParkDiagram> diagram_;
+    std::optional<ComparedPark> compared_;
+    PreviousOutlines previousOutlines_;
     QAction* showAction_;
     QAction* compareAction_;
     QAction* stopComparingAction_;
     QAction* averageAction_;
     QList<QAction*> pngScaleActions_;
     QActionGroup* pngScaleGroup_;
-    gui::SplitHandle* handle_;
+    SplitHandle* handle_;
     QRect tableArea_;
     double widthShare_ = 0.45;
     std::filesystem::path seasonFolder_;
 };
 
-} // namespace vendrix::app
+} // namespace vendrix::gui

@@ -1,7 +1,7 @@
 #include "columnfilter.h"
 
-#include "gui/grid/columnmeanings.h"
-#include "parktable/parkcolumnstats.h"
+#include "gui/bridge/displaytext.h"
+#include "model/columns.h"
 
 #include <algorithm>
 #include <variant>
@@ -10,18 +10,15 @@ namespace vendrix::gui {
 
 namespace {
 
-using Operator = parkjson::ParkCondition::Operator;
-
-std::optional<parkjson::ParkCondition> condition(int column, Operator op, const QString& value) {
-    const QByteArray utf8 = value.toUtf8();
-    auto made = parkjson::ParkCondition::on(column, op, std::string_view(utf8.constData(), utf8.size()));
-    if (auto* held = std::get_if<parkjson::ParkCondition>(&made))
-        return std::move(*held);
-    return std::nullopt;
-}
+using parkquery::ParkCondition;
+using Operator = ParkCondition::Operator;
 
 QString numberText(double value) {
     return QString::number(value, 'g', 10);
+}
+
+QString shortName(int column) {
+    return fromUtf8(model::column(column).shortName);
 }
 
 } // namespace
@@ -30,14 +27,15 @@ std::optional<ColumnFilter> ColumnFilter::words(int column, const QStringList& w
     ColumnFilter filter;
     filter.column_ = column;
     filter.anyOf_ = true;
-    for (const QString& word : words)
-        if (auto made = condition(column, Operator::Equal, word.trimmed()))
-            filter.conditions_.push_back(std::move(*made));
+    for (const QString& word : words) {
+        const QByteArray utf8 = word.trimmed().toUtf8();
+        filter.conditions_.push_back(
+            ParkCondition::text(column, Operator::Equal, std::string_view(utf8.constData(), utf8.size())));
+    }
     if (filter.conditions_.empty())
         return std::nullopt;
     filter.words_ = words;
-    filter.chipText_ =
-        QStringLiteral("%1: %2").arg(columnShortName(column), words.join(QStringLiteral(", ")));
+    filter.chipText_ = QStringLiteral("%1: %2").arg(shortName(column), words.join(QStringLiteral(", ")));
     return filter;
 }
 
@@ -48,14 +46,10 @@ std::optional<ColumnFilter> ColumnFilter::range(int column, std::optional<double
     ColumnFilter filter;
     filter.column_ = column;
     if (from)
-        if (auto made = condition(column, Operator::GreaterOrEqual, numberText(*from)))
-            filter.conditions_.push_back(std::move(*made));
+        filter.conditions_.push_back(ParkCondition::number(column, Operator::GreaterOrEqual, *from));
     if (to)
-        if (auto made = condition(column, Operator::LessOrEqual, numberText(*to)))
-            filter.conditions_.push_back(std::move(*made));
-    if (filter.conditions_.empty())
-        return std::nullopt;
-    const QString name = columnShortName(column);
+        filter.conditions_.push_back(ParkCondition::number(column, Operator::LessOrEqual, *to));
+    const QString name = shortName(column);
     if (from && to)
         filter.chipText_ = QStringLiteral("%1: %2 to %3").arg(name, numberText(*from), numberText(*to));
     else if (from)
@@ -65,9 +59,9 @@ std::optional<ColumnFilter> ColumnFilter::range(int column, std::optional<double
     return filter;
 }
 
-bool ColumnFilter::keeps(const parktable::ParkTable& table, int row) const {
-    const auto holds = [&](const parkjson::ParkCondition& c) {
-        return c.holdsFor(table, row);
+bool ColumnFilter::keeps(const model::Park& park) const {
+    const auto holds = [&](const ParkCondition& c) {
+        return c.holdsFor(park);
     };
     return anyOf_ ? std::any_of(conditions_.begin(), conditions_.end(), holds)
                   : std::all_of(conditions_.begin(), conditions_.end(), holds);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "parkjson/parkcondition.h"
-#include "parktable/parktable.h"
+#include "model/park.h"
+#include "parkquery/parkcondition.h"
 
 #include <QString>
 #include <QStringList>
@@ -23,7 +23,7 @@ public:
                                              std::optional<double> to);
 
     int column() const { return column_; }
-    bool keeps(const parktable::ParkTable& table, int row) const;
+    bool keeps(const model::Park& park) const;
     // What the filter's chip says: "Surface: Grass, Turf", "HR, LHB: from 105", "CF: 390 to 410".
     const QString& chipText() const { return chipText_; }
     // For a word filter, its words; empty for a range.
@@ -32,7 +32,7 @@ public:
 private:
     int column_ = 0;
     bool anyOf_ = false; // words: one condition per word, any of them; a range: every condition
-    std::vector<parkjson::ParkCondition> conditions_;
+    std::vector<parkquery::ParkCondition> conditions_;
     QStringList words_;
     QString chipText_;
 };

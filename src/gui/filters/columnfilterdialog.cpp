@@ -1,8 +1,7 @@
 #include "columnfilterdialog.h"
 
 #include "gui/bridge/displaytext.h"
-#include "gui/grid/columnmeanings.h"
-#include "parktable/parkcolumnstats.h"
+#include "model/columns.h"
 #include "season/naturalorder.h"
 
 #include <QDialogButtonBox>
@@ -26,33 +25,37 @@ std::optional<double> numberIn(const QLineEdit& field) {
     return ok ? std::optional<double>(value) : std::nullopt;
 }
 
-// The words a column holds, trimmed, in natural order; an empty cell is left out.
-std::vector<std::string> wordsOf(const parktable::ParkTable& table, int column) {
+// The words a column holds, trimmed, in natural order; an empty text is left out.
+std::vector<std::string> wordsOf(const model::Season& season, int column) {
     std::set<std::string, season::NaturalLess> words;
-    for (int row = parktable::kFirstParkRow; row < table.rowCount(); ++row) {
-        std::string_view cell = table.cell(row, column);
-        while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\0'))
-            cell.remove_suffix(1);
-        while (!cell.empty() && cell.front() == ' ')
-            cell.remove_prefix(1);
-        if (!cell.empty())
-            words.emplace(cell);
+    for (const model::Park& park : season.parks()) {
+        std::string_view text = park.text(column);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\0'))
+            text.remove_suffix(1);
+        while (!text.empty() && text.front() == ' ')
+            text.remove_prefix(1);
+        if (!text.empty())
+            words.emplace(text);
     }
     return {words.begin(), words.end()};
 }
 
+QString shortName(int column) {
+    return fromUtf8(model::column(column).shortName);
+}
+
 } // namespace
 
-ColumnFilterDialog::ColumnFilterDialog(const parktable::ParkTable& table, int column,
-                                       const ColumnFilter* current, QWidget* parent)
+ColumnFilterDialog::ColumnFilterDialog(const model::Season& season, int column, const ColumnFilter* current,
+                                       QWidget* parent)
     : QDialog(parent), column_(column) {
     setObjectName(QStringLiteral("columnFilterDialog"));
-    setWindowTitle(QStringLiteral("Filter %1").arg(columnShortName(column)));
+    setWindowTitle(QStringLiteral("Filter %1").arg(shortName(column)));
     auto* layout = new QVBoxLayout(this);
-    if (parktable::ParkColumnStats::isNumberColumn(column)) {
+    if (model::column(column).isNumber()) {
         layout->addWidget(new QLabel(QStringLiteral("Show the parks whose %1 lies in this range "
                                                     "(leave an end empty to leave it open):")
-                                         .arg(columnShortName(column)),
+                                         .arg(shortName(column)),
                                      this));
         auto* form = new QFormLayout;
         from_ = new QLineEdit(this);
@@ -65,12 +68,12 @@ ColumnFilterDialog::ColumnFilterDialog(const parktable::ParkTable& table, int co
         form->addRow(QStringLiteral("&To"), to_);
         layout->addLayout(form);
     } else {
-        layout->addWidget(new QLabel(
-            QStringLiteral("Show the parks whose %1 is one of:").arg(columnShortName(column)), this));
+        layout->addWidget(
+            new QLabel(QStringLiteral("Show the parks whose %1 is one of:").arg(shortName(column)), this));
         words_ = new QListWidget(this);
         words_->setObjectName(QStringLiteral("filterWords"));
         const QStringList chosen = current ? current->chosenWords() : QStringList();
-        for (const std::string& word : wordsOf(table, column)) {
+        for (const std::string& word : wordsOf(season, column)) {
             auto* item = new QListWidgetItem(fromWindows1252(word), words_);
             item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
             item->setCheckState(chosen.contains(item->text()) ? Qt::Checked : Qt::Unchecked);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columnfilter.h"
+#include "model/season.h"
 
 #include <QDialog>
 #include <optional>
@@ -17,7 +18,7 @@ class ColumnFilterDialog : public QDialog {
     Q_OBJECT
 public:
     // `current` fills the dialog with the column's active filter, if any.
-    ColumnFilterDialog(const parktable::ParkTable& table, int column, const ColumnFilter* current,
+    ColumnFilterDialog(const model::Season& season, int column, const ColumnFilter* current,
                        QWidget* parent = nullptr);
 
     // The filter as the dialog stands; none when it chooses nothing.

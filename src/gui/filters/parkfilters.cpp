@@ -37,7 +37,7 @@ void ParkFilters::askForColumn(int column) {
         return;
     const auto current = std::find_if(filters_.begin(), filters_.end(),
                                       [column](const ColumnFilter& f) { return f.column() == column; });
-    ColumnFilterDialog dialog(*grid_.table(), column, current == filters_.end() ? nullptr : &*current,
+    ColumnFilterDialog dialog(*grid_.season(), column, current == filters_.end() ? nullptr : &*current,
                               grid_.window());
     if (dialog.exec() != QDialog::Accepted)
         return;
@@ -90,8 +90,9 @@ void ParkFilters::update() {
                 return true;
             if (other_ && !other_(row))
                 return false;
+            const model::Park& park = table->park(row);
             return std::all_of(filters_.begin(), filters_.end(),
-                               [&](const ColumnFilter& f) { return f.keeps(*table, row); });
+                               [&](const ColumnFilter& f) { return f.keeps(park); });
         });
     }
     emit filtersChanged();

@@ -24,8 +24,8 @@ constexpr int kEdgeGrip = 3;
 
 int ColumnWidths::designWidth(int column) const {
     int twips = kDefaultColumnTwips;
-    if (grid_.table() && parktable::kParkColumns[static_cast<std::size_t>(column)].widthTwips > 0)
-        twips = parktable::kParkColumns[static_cast<std::size_t>(column)].widthTwips;
+    if (grid_.table() && model::column(column).widthTwips > 0)
+        twips = model::column(column).widthTwips;
     return static_cast<int>(std::lround(twips * static_cast<double>(grid_.logicalDpiX()) / kTwipsPerInch));
 }
 

@@ -1,15 +1,14 @@
 #include "factortint.h"
 
-#include "parktable/columntexts.h"
-
 namespace vendrix::gui {
 
+QColor toQColor(const model::Rgba& colour) {
+    return {colour.red, colour.green, colour.blue, colour.alpha};
+}
+
 QColor factorTint(int factor) {
-    const int alpha = parktable::factorTintAlpha(factor);
-    if (alpha == 0)
-        return {};
-    const parktable::Rgb& hue = factor < 100 ? parktable::kFactorBelow : parktable::kFactorAbove;
-    return {hue.red, hue.green, hue.blue, alpha};
+    const model::Rgba tint = model::factorTint(factor);
+    return tint.alpha == 0 ? QColor() : toQColor(tint);
 }
 
 } // namespace vendrix::gui

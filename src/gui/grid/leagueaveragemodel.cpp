@@ -1,6 +1,6 @@
 #include "leagueaveragemodel.h"
 
-#include "columnmeanings.h"
+#include "gui/bridge/displaytext.h"
 #include "parktablemodel.h"
 
 namespace vendrix::gui {
@@ -27,24 +27,17 @@ QVariant LeagueAverageModel::data(const QModelIndex& index, int role) const {
     case Qt::DisplayRole:
         if (column == 0)
             return QString::fromLatin1(kCaption);
-        if (const std::optional<double> mean = parks_.stats().leagueAverage(column).mean)
-            return QString::number(*mean, 'f', 1);
+        if (const model::LeagueAverage& average = parks_.averages().of(column); average.exists())
+            return QString::fromStdString(average.text());
         return {};
     case Qt::TextAlignmentRole:
         // As the park cells below their captions stand.
         return parks_.alignment(parktable::kFirstParkRow, column);
     case Qt::ToolTipRole: {
-        const parktable::LeagueAverage average = parks_.stats().leagueAverage(column);
-        if (!average.mean)
+        const model::LeagueAverage& average = parks_.averages().of(column);
+        if (!average.exists())
             return {};
-        const int all = parks_.stats().count(column);
-        if (average.parks == all)
-            return QStringLiteral("%1: mean over all %2 parks").arg(columnShortName(column)).arg(all);
-        return QStringLiteral("%1: mean over %2 of %3 parks; %4 left out, as their values cannot be real")
-            .arg(columnShortName(column))
-            .arg(average.parks)
-            .arg(all)
-            .arg(all - average.parks);
+        return fromUtf8(model::column(column).shortName) + QStringLiteral(": ") + fromUtf8(average.note());
     }
     default:
         return {};

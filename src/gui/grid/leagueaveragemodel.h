@@ -6,9 +6,9 @@ namespace vendrix::gui {
 
 class ParkTableModel;
 
-// The row at the foot of the grid: "League average" and the mean of every number column over all
-// parks of the table, with one decimal. It is not a park: it lives beside the park table, so no
-// output ever sees it. Empty while no table has been built.
+// The row at the foot of the grid: "League average" and the season's League average of every
+// averaged column, with one decimal, and over how many parks in its tooltip. It is not a park: it lives
+// beside the park table, so no output ever sees it. Empty while no table has been built.
 class LeagueAverageModel : public QAbstractTableModel {
     Q_OBJECT
 public:

@@ -115,8 +115,8 @@ ParkGrid::ParkGrid(QWidget* parent)
     applyLayout();
 }
 
-void ParkGrid::setTable(parktable::ParkTable table) {
-    model_->setTable(std::move(table));
+void ParkGrid::setSeason(model::Season season) {
+    model_->setSeason(std::move(season));
     setFont(tableFont());
     applyLayout();
 }

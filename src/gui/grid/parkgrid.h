@@ -33,7 +33,9 @@ class ParkGrid : public QTableView {
 public:
     explicit ParkGrid(QWidget* parent = nullptr);
 
-    void setTable(parktable::ParkTable table);
+    // Shows a season: its park table, sorted, found and filtered as before.
+    void setSeason(model::Season season);
+    const model::Season* season() const { return model_->season(); }
     const parktable::ParkTable* table() const { return model_->table(); }
     const ParkTableModel& parkModel() const { return *model_; }
     const ParkRowProxy& shownRows() const { return *proxy_; }

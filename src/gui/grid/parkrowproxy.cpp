@@ -1,10 +1,9 @@
 #include "parkrowproxy.h"
 
-#include "parktable/parkcolumnstats.h"
+#include "gui/bridge/displaytext.h"
+#include "model/columns.h"
 #include "season/letterfold.h"
 #include "season/naturalorder.h"
-
-#include <limits>
 
 namespace vendrix::gui {
 
@@ -40,24 +39,22 @@ void ParkRowProxy::buildSortKeys(int column) const {
     sortKeysColumn_ = column;
     if (!table || column < 0 || column >= table->columnCount())
         return;
-    const bool numbers = parktable::ParkColumnStats::isNumberColumn(column);
-    for (int row = kCaptionRowCount; row < table->rowCount(); ++row) {
-        SortKey& key = sortKeys_[static_cast<std::size_t>(row)];
+    const bool numbers = model::column(column).isNumber();
+    for (const model::Park& park : table->season().parks()) {
+        SortKey& key = sortKeys_[static_cast<std::size_t>(parktable::ParkTable::rowOf(park))];
         if (numbers) {
-            // A cell without a number sorts below every number.
-            const std::optional<int> value = parktable::ParkColumnStats::number(*table, row, column);
-            key.number = value ? *value : std::numeric_limits<long long>::min();
-        } else {
-            std::string_view text = table->cell(row, column);
-            while (!text.empty() && (text.back() == ' ' || text.back() == '\0'))
-                text.remove_suffix(1);
-            while (!text.empty() && text.front() == ' ')
-                text.remove_prefix(1);
-            // Folded beforehand: names alike but for case or accents tie, and stay in file order.
-            key.text.reserve(text.size());
-            for (const char c : text)
-                key.text.push_back(season::plainLetterWindows1252(c));
+            key.number = *park.number(column);
+            continue;
         }
+        std::string_view text = park.text(column);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\0'))
+            text.remove_suffix(1);
+        while (!text.empty() && text.front() == ' ')
+            text.remove_prefix(1);
+        // Folded beforehand: names alike but for case or accents tie, and stay in file order.
+        key.text.reserve(text.size());
+        for (const char c : text)
+            key.text.push_back(season::plainLetterWindows1252(c));
     }
 }
 
@@ -66,12 +63,10 @@ void ParkRowProxy::buildFindTexts() const {
     findTexts_.assign(static_cast<std::size_t>(source_.rowCount()), {});
     if (!table)
         return;
-    for (int row = kCaptionRowCount; row < table->rowCount(); ++row) {
+    for (const model::Park& park : table->season().parks()) {
         // A line break between the two names: a find text never matches across them.
-        findTexts_[static_cast<std::size_t>(row)] =
-            (source_.cellText(row, parktable::col::parkName).trimmed() + QLatin1Char('\n') +
-             source_.cellText(row, parktable::col::teamName))
-                .toCaseFolded();
+        findTexts_[static_cast<std::size_t>(parktable::ParkTable::rowOf(park))] =
+            (fromWindows1252(park.name()) + QLatin1Char('\n') + fromWindows1252(park.team())).toCaseFolded();
     }
 }
 

@@ -1,7 +1,7 @@
 #include "parksortcontroller.h"
 
+#include "model/columns.h"
 #include "parkrowproxy.h"
-#include "parktable/parkcolumns.h"
 
 namespace vendrix::gui {
 
@@ -9,7 +9,7 @@ ParkSortController::ParkSortController(ParkRowProxy& rows, QObject* parent) : QO
 
 void ParkSortController::captionActivated(int column) {
     // Only captioned columns of a built table sort; the empty last two have nothing to order.
-    if (!rows_.parkCount() || column < 0 || column > parktable::col::lastCaptioned)
+    if (!rows_.parkCount() || column < 0 || column > model::col::lastCaptioned)
         return;
     int nextColumn = column;
     Qt::SortOrder nextOrder = Qt::AscendingOrder;

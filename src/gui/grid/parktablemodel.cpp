@@ -1,50 +1,23 @@
 #include "parktablemodel.h"
 
-#include "columnmeanings.h"
 #include "factortint.h"
 #include "gui/bridge/displaytext.h"
-#include "parktable/cellplausibility.h"
 
 #include <QFont>
 
 namespace vendrix::gui {
 
-using parktable::ColumnAlignment;
-namespace col = parktable::col;
+using model::ColumnAlignment;
+namespace col = model::col;
 
-namespace {
+namespace {} // namespace
 
-QString ordinal(int n) {
-    const int lastTwo = n % 100;
-    const char* suffix = "th";
-    if (lastTwo < 11 || lastTwo > 13) {
-        switch (n % 10) {
-        case 1:
-            suffix = "st";
-            break;
-        case 2:
-            suffix = "nd";
-            break;
-        case 3:
-            suffix = "rd";
-            break;
-        default:
-            break;
-        }
-    }
-    return QString::number(n) + QLatin1String(suffix);
-}
-
-bool isFactorColumn(int column) {
-    return column >= col::firstFactorLHB && column < col::firstAttribute;
-}
-
-} // namespace
-
-void ParkTableModel::setTable(parktable::ParkTable table) {
+void ParkTableModel::setSeason(model::Season season) {
     beginResetModel();
-    table_ = std::move(table);
-    stats_ = parktable::ParkColumnStats(*table_);
+    season_ = std::make_shared<const model::Season>(std::move(season));
+    table_.emplace(*season_);
+    ranks_ = model::ColumnRanks(*season_);
+    averages_ = model::LeagueAverages(*season_);
     notes_ = {};
     endResetModel();
 }
@@ -84,24 +57,12 @@ QString ParkTableModel::cellText(int row, int column) const {
     return fromWindows1252(table_->cell(row, column));
 }
 
-QString ParkTableModel::rankText(int row, int column) const {
-    if (!isParkRow(row) || !parktable::ParkColumnStats::isNumberColumn(column))
-        return {};
-    const std::optional<int> value = parktable::ParkColumnStats::number(*table_, row, column);
-    const std::optional<double> mean = stats_.mean(column);
-    if (!value || !mean)
-        return {};
-    return QStringLiteral("%1: %2, %3 highest of %4 parks; league mean %5")
-        .arg(columnShortName(column), QString::number(*value), ordinal(stats_.rankFromTop(column, *value)),
-             QString::number(stats_.count(column)), QString::number(*mean, 'f', 1));
-}
-
 QVariant ParkTableModel::alignment(int row, int column) const {
     if (!table_)
         return {};
     if (row < parktable::kCaptionRowCount)
         return QVariant::fromValue(static_cast<int>(Qt::AlignCenter));
-    switch (parktable::kParkColumns[static_cast<std::size_t>(column)].alignment) {
+    switch (model::column(column).alignment) {
     case ColumnAlignment::Centred:
         return QVariant::fromValue(static_cast<int>(Qt::AlignCenter));
     case ColumnAlignment::RightTop:
@@ -117,11 +78,9 @@ QVariant ParkTableModel::background(int row, int column) const {
         return {};
     if (const CellNote* note = notes_.find(row, column); note && note->tint.isValid())
         return note->tint;
-    if (factorColours_ && isFactorColumn(column)) {
-        if (const std::optional<int> value = parktable::ParkColumnStats::number(*table_, row, column)) {
-            if (const QColor tint = factorTint(*value); tint.isValid())
-                return tint;
-        }
+    if (factorColours_ && model::column(column).tint == model::ColumnTint::Factor) {
+        if (const QColor tint = factorTint(*park(row).number(column)); tint.isValid())
+            return tint;
     }
     return {};
 }
@@ -130,16 +89,14 @@ QString ParkTableModel::toolTip(int row, int column) const {
     if (!table_)
         return {};
     if (row == parktable::kColumnCaptionRow)
-        return columnMeaning(column);
+        return fromUtf8(model::column(column).meaning());
     if (!isParkRow(row))
         return {};
     QStringList lines;
     if (const CellNote* note = notes_.find(row, column); note && !note->toolTip.isEmpty())
         lines << note->toolTip;
-    if (const auto judged = parktable::CellPlausibility::of(*table_, row, column); !judged.plausible())
-        lines << fromWindows1252(judged.reason()) + QStringLiteral("; left out of the League average");
-    if (const QString rank = rankText(row, column); !rank.isEmpty())
-        lines << rank;
+    if (const std::string value = model::valueNote(park(row), column, ranks_, averages_); !value.empty())
+        lines << fromUtf8(value);
     return lines.join(QLatin1Char('\n'));
 }
 
@@ -158,11 +115,7 @@ QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
             return tip;
         return {};
     case kImplausibleRole:
-        if (!isParkRow(index.row()) || !parktable::ParkColumnStats::isNumberColumn(index.column()))
-            return false;
-        if (const auto value = parktable::ParkColumnStats::number(*table_, index.row(), index.column()))
-            return !parktable::CellPlausibility::isPlausible(index.column(), *value);
-        return false;
+        return isParkRow(index.row()) && !park(index.row()).canBeReal(index.column());
     case Qt::FontRole:
         if (index.column() == col::parkName && isParkRow(index.row()) && notes_.rowMarked(index.row())) {
             QFont font;

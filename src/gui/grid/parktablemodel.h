@@ -1,18 +1,21 @@
 #pragma once
 
 #include "cellnotes.h"
-#include "parktable/parkcolumnstats.h"
+#include "model/columnranks.h"
+#include "model/leagueaverage.h"
+#include "model/season.h"
 #include "parktable/parktable.h"
 
 #include <QAbstractTableModel>
+#include <memory>
 #include <optional>
 
 namespace vendrix::gui {
 
-// The park table as the grid shows it. Before the first table it is the grid's design state: two
-// rows, two columns, all empty, one fixed row and one fixed column. Cells are Windows-1252 bytes
-// and are converted only here, for the screen. Beside the texts it gives each cell its look: the
-// factor colour, the notes of another view, and tooltips that say what a caption means and where a
+// A season as the grid shows it: its park table of text cells. Before the first season it is the
+// grid's design state: two rows, two columns, all empty, one fixed row and one fixed column. Cells
+// are Windows-1252 bytes and are converted only here, for the screen. Beside the texts it gives each cell its
+// look: the factor colour, the notes of another view, and tooltips that say what a caption means and where a
 // park stands among the others.
 class ParkTableModel : public QAbstractTableModel {
     Q_OBJECT
@@ -24,10 +27,13 @@ public:
 
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setTable(parktable::ParkTable table);
-    // The table last set; nothing while the grid is in its design state.
+    void setSeason(model::Season season);
+    // The season last set, and its table; nothing while the grid is in its design state.
+    const model::Season* season() const { return season_.get(); }
     const parktable::ParkTable* table() const { return table_ ? &*table_ : nullptr; }
-    const parktable::ParkColumnStats& stats() const { return stats_; }
+    // The park of a park row; the row must be one.
+    const model::Park& park(int row) const { return table_->park(row); }
+    const model::LeagueAverages& averages() const { return averages_; }
 
     // The caption rows and the park-name column stay in view while the rest scrolls.
     int fixedRowCount() const { return table_ ? parktable::kCaptionRowCount : 1; }
@@ -36,9 +42,6 @@ public:
     bool isParkRow(int row) const { return table_ && row >= parktable::kFirstParkRow && row < rowCount(); }
 
     QString cellText(int row, int column) const;
-    // The tooltip of a park cell that says where the park stands: "HR, LHB: 112, 3rd highest of 30
-    // parks; league mean 100.4". Empty for cells that hold no number.
-    QString rankText(int row, int column) const;
 
     void setFactorColours(bool on);
     bool factorColours() const { return factorColours_; }
@@ -58,8 +61,10 @@ private:
     QString toolTip(int row, int column) const;
     void parkCellsChanged();
 
-    std::optional<parktable::ParkTable> table_;
-    parktable::ParkColumnStats stats_;
+    std::shared_ptr<const model::Season> season_;
+    std::optional<parktable::ParkTable> table_; // a view of season_
+    model::ColumnRanks ranks_;
+    model::LeagueAverages averages_;
     CellNotes notes_;
     bool factorColours_ = true;
 };

@@ -1,6 +1,7 @@
 // The park diagram panel as the user drives it: F4, moving through the table, comparing, saving.
 #include "gui/diagram/parkdiagrampanel.h"
 #include "gui/grid/parkgrid.h"
+#include "model/parknames.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -35,7 +36,7 @@ protected:
 
 TEST_F(DiagramPanel, F4ShowsThePanelBesideTheTableAndItFollowsTheCurrentRow) {
     auto window = windowWithTable();
-    app::ParkDiagramPanel& panel = window->diagramPanel();
+    gui::ParkDiagramPanel& panel = window->diagramPanel();
     const int fullWidth = window->grid().width();
     EXPECT_FALSE(panel.isVisible());
     // The grid's context menu offers the panel.
@@ -50,9 +51,9 @@ TEST_F(DiagramPanel, F4ShowsThePanelBesideTheTableAndItFollowsTheCurrentRow) {
 
     moveTo(*window, 4);
     EXPECT_EQ(window->grid().currentTableRow(), 4);
-    EXPECT_EQ(nameShown(*window), gui::parkNameOfRow(*window->grid().table(), 4));
+    EXPECT_EQ(nameShown(*window), QString::fromStdString(model::shownName(window->grid().table()->park(4))));
     EXPECT_EQ(panel.diagram()->measures.distance,
-              parkshape::measuresOfRow(*window->grid().table(), 4).distance);
+              parkshape::measuresOf(window->grid().table()->park(4)).distance);
     EXPECT_FALSE(panel.grab().isNull());
 
     QTest::keyClick(window.get(), Qt::Key_F4);
@@ -62,7 +63,7 @@ TEST_F(DiagramPanel, F4ShowsThePanelBesideTheTableAndItFollowsTheCurrentRow) {
 
 TEST_F(DiagramPanel, ComparedParkStaysOverEveryParkShownUntilStoppedOrANewTable) {
     auto window = windowWithTable();
-    app::ParkDiagramPanel& panel = window->diagramPanel();
+    gui::ParkDiagramPanel& panel = window->diagramPanel();
     moveTo(*window, 6);
     const QString compared = nameShown(*window);
     panel.compareAction().trigger();
@@ -84,7 +85,7 @@ TEST_F(DiagramPanel, ComparedParkStaysOverEveryParkShownUntilStoppedOrANewTable)
 // the file type's, so the saved file opens by a double click; a PNG at 2x has twice the panel's pixels.
 TEST_F(DiagramPanel, SavesTheDiagramShownAsTheChosenTypeAndCancelWritesNothing) {
     auto window = windowWithTable();
-    app::ParkDiagramPanel& panel = window->diagramPanel();
+    gui::ParkDiagramPanel& panel = window->diagramPanel();
     QTest::keyClick(window.get(), Qt::Key_F4);
     moveTo(*window, 5);
     const auto folder = tempRoot() / "saved";
@@ -120,7 +121,7 @@ TEST_F(DiagramPanel, SavesTheDiagramShownAsTheChosenTypeAndCancelWritesNothing) 
 // Switching the league average off takes its outline out of the panel and of what is saved.
 TEST_F(DiagramPanel, LeagueAverageOutlineCanBeSwitchedOff) {
     auto window = windowWithTable();
-    app::ParkDiagramPanel& panel = window->diagramPanel();
+    gui::ParkDiagramPanel& panel = window->diagramPanel();
     QTest::keyClick(window.get(), Qt::Key_F4);
     const auto folder = tempRoot();
     standIns.fileDialog.setNextFileName(folder / "with.svg");

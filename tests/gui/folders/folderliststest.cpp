@@ -2,7 +2,6 @@
 #include "gui/folders/drivelist.h"
 #include "gui/folders/filelist.h"
 #include "gui/folders/folderlist.h"
-#include "parktable/parktablebuilder.h"
 #include "windowtest.h"
 
 #include <QAbstractItemModelTester>

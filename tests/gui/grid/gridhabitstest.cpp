@@ -5,7 +5,8 @@
 #include "gui/grid/leagueaveragemodel.h"
 #include "gui/grid/parkgrid.h"
 #include "gui/grid/parkrowproxy.h"
-#include "parktable/parktablebuilder.h"
+#include "parktable/parktable.h"
+#include "seasonmaker.h"
 #include "windowtest.h"
 
 #include <QAction>
@@ -48,13 +49,12 @@ class GridHabits : public WindowTest {
 protected:
     std::unique_ptr<ParkGrid> gridOf(const seasonkit::SeasonContent& content) {
         const auto season = makeSeason("habits", content);
-        auto build = parktable::buildParkTable(season / "dmbpark.dat", season::TeamByPark{});
-        EXPECT_TRUE(build.built());
+        model::Season parks = test::seasonOfParkFile(season / "dmbpark.dat");
         auto grid = std::make_unique<ParkGrid>();
         grid->resize(600, 300);
         grid->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
-        grid->setTable(*build.table);
+        grid->setSeason(std::move(parks));
         return grid;
     }
     static QStringList shownNames(const ParkGrid& grid) {
@@ -89,7 +89,7 @@ TEST_F(GridHabits, TabLeavesTheGridWhileArrowsMoveBetweenCells) {
     QApplication::setActiveWindow(&form);
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     const auto season = makeSeason("tab", habitSeason());
-    grid->setTable(*parktable::buildParkTable(season / "dmbpark.dat", season::TeamByPark{}).table);
+    grid->setSeason(test::seasonOfParkFile(season / "dmbpark.dat"));
 
     grid->setFocus();
     QTest::keyClick(grid, Qt::Key_Right);
@@ -127,7 +127,7 @@ TEST_F(GridHabits, FittedColumnsShowTheirWidestTextWholeAndStayForNewTables) {
 
     const int fitted = grid->columnPane().columnWidth(col::parkName);
     const int designed = grid->columnWidthPixels(col::firstAttribute);
-    grid->setTable(*grid->table());
+    grid->setSeason(*grid->season());
     EXPECT_EQ(grid->columnPane().columnWidth(col::parkName), fitted);
     grid->resetWidthsAction().trigger();
     EXPECT_EQ(grid->columnPane().columnWidth(col::parkName), grid->columnWidthPixels(col::parkName));
@@ -173,7 +173,7 @@ TEST_F(GridHabits, ValuesThatCannotBeRealAreMarkedAndLeftOutOfTheLeagueAverage) 
     const auto& foot = grid->leagueAverage();
     EXPECT_EQ(
         foot.index(0, cf).data(Qt::ToolTipRole).toString(),
-        QStringLiteral("CF, distance: mean over 5 of 6 parks; 1 left out, as their values cannot be real"));
+        QStringLiteral("CF, distance: mean over 5 of 6 parks; 1 left out, as its value cannot be real"));
     EXPECT_FALSE(foot.index(0, col::year).data().isValid());
 }
 

@@ -1,7 +1,7 @@
 // The grid's model and its fixed panes on their own.
 #include "gui/grid/parkgrid.h"
 #include "gui/grid/parktablemodel.h"
-#include "parktable/parktablebuilder.h"
+#include "seasonmaker.h"
 #include "windowtest.h"
 
 #include <QAbstractItemModelTester>
@@ -24,25 +24,24 @@ TEST_F(Adapters, ParkTableModelPassesTheModelTester) {
     EXPECT_EQ(model.columnCount(), 2);
     EXPECT_EQ(model.fixedRowCount(), 1);
 
-    auto build = parktable::buildParkTable(season / "dmbpark.dat", season::TeamByPark{});
-    ASSERT_TRUE(build.built());
-    model.setTable(*build.table);
-    EXPECT_EQ(model.rowCount(), build.table->rowCount());
+    model::Season parks = test::seasonOfParkFile(season / "dmbpark.dat");
+    const int rows = parks.parkCount() + 2;
+    model.setSeason(std::move(parks));
+    EXPECT_EQ(model.rowCount(), rows);
     EXPECT_EQ(model.fixedRowCount(), 2);
-    model.setTable(parktable::ParkTable::withCaptions());
+    model.setSeason(model::Season());
     EXPECT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.columnCount(), 35);
 }
 
 TEST_F(Adapters, FixedPartsScrollWithTheTable) {
     const auto season = makeSeason("scroll", seasonkit::syntheticSeason(300));
-    auto build = parktable::buildParkTable(season / "dmbpark.dat", season::TeamByPark{});
-    ASSERT_TRUE(build.built());
+    model::Season parks = test::seasonOfParkFile(season / "dmbpark.dat");
     gui::ParkGrid grid;
     grid.resize(400, 200);
     grid.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&grid));
-    grid.setTable(*build.table);
+    grid.setSeason(std::move(parks));
     const QTableView& captions = grid.captionPane();
     const QTableView& column = grid.columnPane();
     EXPECT_EQ(captions.geometry().height(), 2 * grid.rowHeightPixels());

@@ -8,7 +8,8 @@
 #include "gui/grid/leagueaveragemodel.h"
 #include "gui/grid/parkfindbar.h"
 #include "gui/grid/parkrowproxy.h"
-#include "parktable/parktablebuilder.h"
+#include "parktable/parktable.h"
+#include "seasonmaker.h"
 #include "windowtest.h"
 
 #include <QAbstractItemModelTester>
@@ -50,13 +51,12 @@ protected:
     // A grid on its own, shown, holding the parks of the season.
     std::unique_ptr<ParkGrid> gridOf(const seasonkit::SeasonContent& content, QSize size = {600, 300}) {
         const auto season = makeSeason("grid", content);
-        auto build = parktable::buildParkTable(season / "dmbpark.dat", season::TeamByPark{});
-        EXPECT_TRUE(build.built());
+        model::Season parks = test::seasonOfParkFile(season / "dmbpark.dat");
         auto grid = std::make_unique<ParkGrid>();
         grid->resize(size);
         grid->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(grid.get()));
-        grid->setTable(*build.table);
+        grid->setSeason(std::move(parks));
         return grid;
     }
     // The park table rows in the order the grid shows them.
@@ -94,11 +94,10 @@ TEST_F(Grid, ModelsStaySoundThroughSortFindAndNewTables) {
     grid->factorColourAction().toggle();
     grid->factorColourAction().toggle();
     // A new table under a live sort and find, bigger and then without parks.
-    auto big =
-        parktable::buildParkTable(makeSeason("big", seasonkit::syntheticSeason(40)) / "dmbpark.dat", {});
-    grid->setTable(*big.table);
+    grid->setSeason(
+        test::seasonOfParkFile(makeSeason("big", seasonkit::syntheticSeason(40)) / "dmbpark.dat"));
     EXPECT_EQ(grid->shownRows().parkCount(), 40);
-    grid->setTable(parktable::ParkTable::withCaptions());
+    grid->setSeason(model::Season());
     EXPECT_EQ(grid->shownRows().rowCount(), 2);
     grid->setFindText({});
     grid->activateCaption(col::year);
@@ -296,9 +295,10 @@ TEST_F(Grid, TooltipsTellMeaningRankAndTheWholeText) {
         QStringLiteral("HR (Factors LHB): home-run park factor for left-handed batters, 100 = neutral"));
     for (int column = 0; column <= col::lastCaptioned; ++column)
         EXPECT_FALSE(shown.index(1, column).data(Qt::ToolTipRole).toString().isEmpty()) << column;
-    // 112 among 100, 9, 112, 100, 32767, -1; equal values share their rank.
+    // 112 among 100, 9, 112, 100, 32767 (a factor of -1 cannot be real: it is ranked nowhere); equal
+    // values share their rank.
     EXPECT_EQ(shown.index(4, hr).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("HR, LHB: 112, 2nd highest of 6 parks; league mean 6617.6"));
+              QStringLiteral("HR, LHB: 112, 2nd highest of 5 parks; league mean 6617.6"));
     EXPECT_TRUE(shown.index(5, hr).data(Qt::ToolTipRole).toString().contains(QStringLiteral("3rd highest")));
     EXPECT_TRUE(shown.index(2, hr).data(Qt::ToolTipRole).toString().contains(QStringLiteral("3rd highest")));
     EXPECT_FALSE(shown.index(2, col::firstAttribute).data(Qt::ToolTipRole).isValid());

@@ -66,7 +66,7 @@ TEST(ReportGlyphs, LineIsItsInkAtFixedColumnsAndOnlyAFixedPitchFontQualifies) {
 TEST(PdfPrinter, UnwritableTargetIsAPrintErrorNamingTheFile) {
     const test::TempFolder folder;
     const auto fixture = test::fixtureSeason();
-    const auto report = output::layoutPrintedReport(fixture.table, fixture.title);
+    const auto report = output::layoutPrintedReport(fixture.table(), fixture.title);
     gui::PdfPrinter printer(folder / "missing" / "parks.pdf");
     try {
         printer.print(report);
@@ -86,7 +86,7 @@ static int pdfPages(const QByteArray& pdf) {
 
 TEST(ReportPreview, ShowsThePagesThePrinterGetsAndAPageRangeKeepsItsPages) {
     const auto fixture = test::fixtureSeason();
-    const auto report = output::layoutPrintedReport(fixture.table, fixture.title);
+    const auto report = output::layoutPrintedReport(fixture.table(), fixture.title);
     const int printed = pdfPages(gui::PdfPrinter::render(report));
     ASSERT_GE(printed, 4); // a page at least for each of the four sections
     EXPECT_EQ(gui::ReportPreview(report).pageCount(), printed);
