@@ -63,7 +63,9 @@ QString CommandLine::helpText() {
         "  --from-menu    keep ParkDir.txt in the per-user data folder instead of the working\n"
         "                 folder (the desktop menu entry starts the program this way)\n"
         "\n"
-        "The last folder opened is remembered in ParkDir.txt and opened again at the next start.\n");
+        "The last folder opened is remembered in ParkDir.txt and opened again at the next start.\n"
+        "\n"
+        "Exit status: 0 the window was closed; 2 the command line is wrong (the message says why).\n");
 }
 
 QString CommandLine::versionText() {

@@ -1,7 +1,11 @@
-"""The Debian package, made by CPack into a temporary folder: its files, its dependencies, and the
-programs run from the package's own folder layout, where vendrix-export must find its print module."""
+"""The Debian package, made by CPack into a temporary folder: its files, its dependencies, the
+programs run from the package's own folder layout, where vendrix-export must find its print module,
+and the package as Debian's and the desktop's own checkers see it (lintian, appstreamcli,
+desktop-file-validate, man), where any error or warning fails."""
 import glob
+import gzip
 import os
+import re
 import shutil
 import subprocess
 import sys
@@ -9,22 +13,41 @@ import tempfile
 import unittest
 
 from e2esupport import SKIP, environment_without_display, write_season
+from helptext import declared_options, help_text, subcommands
 
 CPACK = os.environ["VENDRIX_CPACK"]
 CPACK_CONFIG = os.environ["VENDRIX_CPACK_CONFIG"]
+SOURCE_DIR = os.environ["VENDRIX_SOURCE_DIR"]
+CHECKERS = ("lintian", "appstreamcli", "desktop-file-validate", "man")
+METAINFO = "./usr/share/metainfo/example.vendrix.Vendrix.metainfo.xml"
 
 FILES = {
     "./usr/bin/vendrix",
     "./usr/bin/vendrix-export",
-    "./usr/lib/vendrix/vendrix-export-print.so",
+    "./usr/lib/x86_64-linux-gnu/vendrix/vendrix-export-print.so",
     "./usr/share/applications/vendrix.desktop",
     "./usr/share/icons/hicolor/256x256/apps/vendrix.png",
     "./usr/share/icons/hicolor/scalable/apps/vendrix.svg",
+    "./usr/share/bash-completion/completions/vendrix-export",
+    "./usr/share/doc/vendrix/changelog.gz",
+    "./usr/share/doc/vendrix/copyright",
+    "./usr/share/man/man1/vendrix.1.gz",
+    "./usr/share/man/man1/vendrix-export.1.gz",
+    METAINFO,
 }
 
 
 def dpkg_deb(*args):
     return subprocess.run(["dpkg-deb", *args], check=True, capture_output=True, text=True).stdout
+
+
+def checked(*command, **options):
+    """The output of a checker that must end well: its standard output and error together."""
+    done = subprocess.run(command, capture_output=True, text=True, timeout=120, **options)
+    output = done.stdout + done.stderr
+    if done.returncode != 0:
+        raise AssertionError(f"{command[0]} ended with {done.returncode}:\n{output}")
+    return output
 
 
 class DebianPackage(unittest.TestCase):
@@ -52,6 +75,47 @@ class DebianPackage(unittest.TestCase):
             entry = dict(line.strip().split("=", 1) for line in f if "=" in line)
         self.assertEqual((entry["Exec"], entry["Icon"], entry["Type"]), ("vendrix --from-menu", "vendrix", "Application"))
 
+    def test_lintian_finds_no_error_nor_warning(self):
+        # Lintian warns on stderr when run as root (as CI does); that is about the run, not the package.
+        tags = checked("lintian", "--fail-on", "error,warning", "--no-tag-display-limit", self.deb)
+        self.assertEqual(re.findall(r"^[EW]: .*", tags, re.M), [])
+
+    def test_software_centre_metadata_and_menu_entry_validate_and_agree_with_the_package(self):
+        metainfo = os.path.join(self.root, METAINFO)
+        report = checked("appstreamcli", "validate", "--no-net", metainfo)
+        self.assertEqual(re.findall(r"^[EW]: .*", report, re.M), [])
+        self.assertEqual(checked("desktop-file-validate",
+                                 os.path.join(self.root, "usr/share/applications/vendrix.desktop")), "")
+        with open(metainfo, encoding="utf-8") as f:
+            text = f.read()
+        self.assertIn("<launchable type=\"desktop-id\">vendrix.desktop</launchable>", text)
+        # A screenshot is one of the README's pictures, named by its file.
+        shots = re.findall(r"<image>https://[^<]*/docs/([^<]+)</image>", text)
+        self.assertGreaterEqual(len(shots), 1)
+        for shot in shots:
+            self.assertTrue(os.path.isfile(os.path.join(SOURCE_DIR, "docs", shot)), shot)
+        # The newest release, the changelog's newest entry and the package are the same version.
+        version = dpkg_deb("-f", self.deb, "Version").strip()
+        self.assertEqual(re.search(r'<release version="([^"]+)"', text).group(1), version)
+        with gzip.open(os.path.join(self.root, "usr/share/doc/vendrix/changelog.gz"), "rt") as f:
+            self.assertEqual(f.readline().split()[:2], ["vendrix", f"({version})"])
+
+    def test_manual_pages_show_without_warnings_and_hold_every_option_of_each_command(self):
+        env = environment_without_display(MANWIDTH="200", LC_ALL="C.UTF-8")
+        for program in ("vendrix", "vendrix-export"):
+            with self.subTest(program=program):
+                page = os.path.join(self.root, f"usr/share/man/man1/{program}.1.gz")
+                shown = subprocess.run(["man", "--warnings", "-E", "UTF-8", "-l", page], env=env,
+                                       capture_output=True, text=True, timeout=60)
+                self.assertEqual((shown.returncode, shown.stderr), (0, ""))
+                executable = os.path.join(self.root, "usr/bin", program)
+                for command in [()] + [(name,) for name in subcommands(executable, env=env)]:
+                    for option in declared_options(help_text(executable, *command, env=env)):
+                        self.assertIn(option, shown.stdout, f"{program} {' '.join(command)}")
+                for section in ("SYNOPSIS", "FILES", "SEE ALSO"):
+                    self.assertIn(f"\n{section}\n", shown.stdout)
+                self.assertIn("Exit status:", shown.stdout)
+
     def test_depends_on_qt_its_platform_plugins_and_the_report_font(self):
         depends = dpkg_deb("-f", self.deb, "Depends")
         for package in ("libqt6widgets6", "libqt6printsupport6", "qt6-qpa-plugins", "fonts-liberation",
@@ -76,4 +140,7 @@ if __name__ == "__main__":
     if shutil.which("dpkg-deb") is None:
         print("dpkg-deb is not installed: no Debian package to check", file=sys.stderr)
         sys.exit(SKIP)
+    missing = [checker for checker in CHECKERS if shutil.which(checker) is None]
+    if missing:
+        sys.exit(f"{', '.join(missing)} not installed (scripts/install-deps installs them)")
     unittest.main(verbosity=2)
