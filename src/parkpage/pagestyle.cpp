@@ -61,6 +61,29 @@ a{color:inherit;text-decoration:none}
 }
 )css";
 
+// The page's layout for long tables, the find's word when it keeps no park, the diagram cards' size
+// and the printed table's page breaks: apart from the table's own rules above, which it only adds to.
+constexpr const char* kLayout = R"css(
+#nomatch{font-weight:bold}
+.card[hidden]{display:none}
+#parks .spacer td{border:0;padding:0}
+#parks .sizer{visibility:collapse}
+#parks.slices{overflow-anchor:none}
+@media screen{
+#parks.slices tbody th,#parks.slices tbody td{white-space:nowrap}
+.card{box-sizing:border-box;width:814px;max-width:100%}
+}
+@media print{
+#parks thead button{display:contents}
+#parks tfoot{display:table-row-group}
+#parks caption,#parks thead tr{break-after:avoid}
+#parks tbody tr:nth-last-child(-n+2),#parks tfoot tr{break-before:avoid}
+}
+@media print{
+#parks tbody tr:nth-last-child(-n+2 of :not([hidden])){break-before:avoid}
+}
+)css";
+
 void appendTint(std::string& style, char name, int distance, const parktable::Rgb& rgb) {
     const int alpha = parktable::factorTintAlpha(100 + distance);
     char line[80];
@@ -73,6 +96,7 @@ void appendTint(std::string& style, char name, int distance, const parktable::Rg
 
 std::string pageStyle() {
     std::string style = kFixed;
+    style += kLayout;
     for (int distance = 1; distance <= parktable::kFactorTintSpan; ++distance) {
         appendTint(style, 'b', distance, parktable::kFactorBelow);
         appendTint(style, 'a', distance, parktable::kFactorAbove);

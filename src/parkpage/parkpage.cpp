@@ -249,7 +249,10 @@ std::string parkPage(const ParkPageContent& content) {
                " diagrams grows too large to open. <code>vendrix-export SEASON --diagrams FOLDER</code> "
                "writes them all.</p>\n";
 
-    out += "<div class=\"scroll\">\n<table id=\"parks\">\n<caption>" + title + "</caption>\n";
+    // A long table's markup as text the browser does not lay out; the script draws the rows in view.
+    const bool slices = parks > kMostParksDrawnWhole;
+    out += slices ? "<div class=\"scroll\">\n<noscript id=\"parksource\">\n" : "<div class=\"scroll\">\n";
+    out += "<table id=\"parks\">\n<caption>" + title + "</caption>\n";
     appendColumns(out);
     appendCaptions(out);
     const NotesByRow notes(content.changes, table.rowCount());
@@ -258,7 +261,7 @@ std::string parkPage(const ParkPageContent& content) {
         appendParkRow(out, table, row, notes, cards);
     out += "</tbody>\n";
     appendAverages(out, table);
-    out += "</table>\n</div>\n";
+    out += slices ? "</table>\n</noscript>\n</div>\n" : "</table>\n</div>\n";
     if (cards)
         appendCards(out, table, content.diagrams);
     out += "<script>";
