@@ -18,7 +18,7 @@ inline constexpr std::string_view kPageScript = R"js(
   var table, marks = null;
   if (source) {
     var text = source.textContent;
-    var open = text.indexOf("<tbody>") + 7, close = text.lastIndexOf("</tbody>");
+    var open = text.indexOf(">", text.indexOf("<tbody")) + 1, close = text.lastIndexOf("</tbody>");
     var shell = document.createElement("div");
     shell.innerHTML = text.slice(0, open) + text.slice(close);
     table = shell.querySelector("table");
@@ -194,6 +194,9 @@ inline constexpr std::string_view kPageScript = R"js(
     body.appendChild(spacers[1]);
     drawnFrom = from;
     drawnTo = to;
+    /* Assistive technology hears where the drawn rows stand among all of them (two caption rows first). */
+    table.setAttribute("aria-rowcount", n + 3);
+    for (var i = from; i < to; i++) body.rows[i - from + (sizer ? 2 : 1)].setAttribute("aria-rowindex", i + 3);
     if (to > from) {
       var measured = (spacers[1].getBoundingClientRect().top - spacers[0].getBoundingClientRect().bottom) / (to - from);
       if (measured > 0 && Math.abs(measured - rowHeight) > 0.5 && !measuredOnce) {

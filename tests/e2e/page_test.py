@@ -303,6 +303,8 @@ class PageTest(TempFolderTest):
         place = {names[i]: at for at, i in enumerate(order)}  # every park's name differs
         first = place[drawn[0][0] + "\n" + drawn[0][1]]
         self.assertEqual(drawn, [expected(i) for i in order[first:first + len(drawn)]])
+        self.assertEqual(driver.execute_script("return document.querySelector('#parks tbody tr:not(.spacer):not(.sizer)')"
+                                               ".getAttribute('aria-rowindex')"), str(first + 3))
         middle = place[driver.execute_script(
             "const row = document.elementFromPoint(20, innerHeight / 2).closest('tr');"
             "return row.cells[0].textContent + '\\n' + row.cells[1].textContent")]
