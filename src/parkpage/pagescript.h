@@ -48,12 +48,12 @@ inline constexpr std::string_view kPageScript = R"js(
   var keys = {}, findTexts = null, sequence = null, sequenceOf = "", view = [];
 
   var cellStart = /<t[dh][\s>]/g;
-  var references = {amp: "&", lt: "<", gt: ">", quot: "\"", apos: "'"};
+  var references = new Map([["amp", "&"], ["lt", "<"], ["gt", ">"], ["quot", "\""], ["apos", "'"]]);
   function decode(html) {
     if (html.indexOf("<") >= 0) html = html.replace(/<[^>]*>/g, "");
     if (html.indexOf("&") < 0) return html;
     return html.replace(/&(#x[0-9a-f]+|#\d+|[a-z]+);/gi, function (all, name) {
-      if (name.charAt(0) !== "#") return references[name] || all;
+      if (name.charAt(0) !== "#") return references.get(name) || all;
       var hex = name.charAt(1) === "x" || name.charAt(1) === "X";
       try { return String.fromCodePoint(parseInt(name.slice(hex ? 2 : 1), hex ? 16 : 10)); } catch (e) { return all; }
     });
