@@ -56,6 +56,26 @@ def grid_rows(marks, bench):
     ]
 
 
+def page_rows(folder):
+    """The web page in headless Chromium (bench/pagebench.py): opening, a sort, a find keystroke, printing."""
+    page = json.loads((folder / "page.json").read_text())
+    rows = [
+        (f"The web page ({megabytes(page['page_bytes'])}) opened in headless Chromium, up to the rows in view drawn",
+         milliseconds(page["opened"]), "", "goal", "1,000 ms"),
+        ("A sort by a column caption on the page up to the next frame (the first, by CF / again / by park name)",
+         " / ".join(milliseconds(page[k]) for k in ("first_sort", "sort_again", "sort_by_name")), "", "goal",
+         "300 ms"),
+        ("One find keystroke on the page up to the next frame (slowest of 3)", milliseconds(max(page["find"])), "",
+         "goal", "300 ms"),
+    ]
+    for parks, printed in sorted(page["printed"].items(), key=lambda item: int(item[0])):
+        if printed["pages"]:
+            rows.append((f"The page of {int(parks):,} parks printed by the browser ({printed['pages']} pages)",
+                         milliseconds(printed["seconds"] * 1e3), mebibytes(printed["peak_bytes"]) + " renderer",
+                         "", ""))
+    return rows
+
+
 def main():
     folder = Path(sys.argv[1])
     cores, load_before, load_after = sys.argv[2:5]
@@ -152,6 +172,7 @@ def main():
          "", "", ""),
     ]
     rows += grid_rows(marks, bench)
+    rows += page_rows(folder)
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")
     print("|---|--:|--:|---|--:|")

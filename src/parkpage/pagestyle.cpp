@@ -60,6 +60,29 @@ a{color:inherit;text-decoration:none}
 }
 )css";
 
+// The page's layout for long tables, the find's word when it keeps no park, the diagram cards' size
+// and the printed table's page breaks: apart from the table's own rules above, which it only adds to.
+constexpr const char* kLayout = R"css(
+#nomatch{font-weight:bold}
+.card[hidden]{display:none}
+#parks .spacer td{border:0;padding:0}
+#parks .sizer{visibility:collapse}
+#parks.slices{overflow-anchor:none}
+@media screen{
+#parks.slices tbody th,#parks.slices tbody td{white-space:nowrap}
+.card{box-sizing:border-box;width:814px;max-width:100%}
+}
+@media print{
+#parks thead button{display:contents}
+#parks tfoot{display:table-row-group}
+#parks caption,#parks thead tr{break-after:avoid}
+#parks tbody tr:nth-last-child(-n+2),#parks tfoot tr{break-before:avoid}
+}
+@media print{
+#parks tbody tr:nth-last-child(-n+2 of :not([hidden])){break-before:avoid}
+}
+)css";
+
 // A colour of the window's, with its alpha as a fraction to three places.
 std::string cssColour(const model::Rgba& colour) {
     const int thousandths = colour.alpha * 1000 / 255;
@@ -78,7 +101,7 @@ void appendTint(std::string& style, char name, int distance) {
 // The park cells aligned as the window aligns them, column by column of the catalogue.
 void appendAlignments(std::string& style) {
     for (const auto& [alignment, css] : {std::pair{model::ColumnAlignment::Centred, "center"},
-                                        std::pair{model::ColumnAlignment::RightTop, "right"}}) {
+                                         std::pair{model::ColumnAlignment::RightTop, "right"}}) {
         std::string selectors;
         for (const model::Column& column : model::columns())
             if (column.alignment == alignment && column.index > 0)
@@ -93,6 +116,7 @@ void appendAlignments(std::string& style) {
 
 std::string pageStyle() {
     std::string style = kFixed;
+    style += kLayout;
     appendAlignments(style);
     style += ".chg{background:" + cssColour(model::kChangedTint) + "}\n";
     style += ".new{background:" + cssColour(model::kNewParkTint) + "}\n";

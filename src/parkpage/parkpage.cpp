@@ -188,7 +188,7 @@ void appendLegend(std::string& out, bool compared) {
            "class=\"b12\">88</span> "
            "<span>100</span> <span class=\"a12\">112</span> <span class=\"a25\">125</span> "
            "blue below 100, orange above, stronger up to 25 points away. <span class=\"bad\">-1</span> a "
-           "value that cannot be real (its tooltip says why), left out of the League average.";
+           "value that cannot be real, left out of the averages (its tooltip says why).";
     if (compared)
         out += " <span class=\"chg\">changed</span> a changed value (the old one in its tooltip); "
                "<span class=\"new\">new</span> a park only in this season.";
@@ -261,7 +261,10 @@ std::string parkPage(const ParkPageContent& content) {
                " diagrams grows too large to open. <code>vendrix-export SEASON --diagrams FOLDER</code> "
                "writes them all.</p>\n";
 
-    out += "<div class=\"scroll\">\n<table id=\"parks\">\n<caption>" + title + "</caption>\n";
+    // A long table's markup as text the browser does not lay out; the script draws the rows in view.
+    const bool slices = parks > kMostParksDrawnWhole;
+    out += slices ? "<div class=\"scroll\">\n<noscript id=\"parksource\">\n" : "<div class=\"scroll\">\n";
+    out += "<table id=\"parks\">\n<caption>" + title + "</caption>\n";
     appendColumns(out);
     appendCaptions(out);
     const NotesByRow notes(content.changes, season.parkCount());
@@ -270,7 +273,7 @@ std::string parkPage(const ParkPageContent& content) {
         appendParkRow(out, table, park, notes, cards);
     out += "</tbody>\n";
     appendAverages(out, season);
-    out += "</table>\n</div>\n";
+    out += slices ? "</table>\n</noscript>\n</div>\n" : "</table>\n</div>\n";
     if (cards)
         appendCards(out, table, content.diagrams);
     out += "<script>";

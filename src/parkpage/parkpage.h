@@ -15,6 +15,11 @@ using DiagramSource = std::function<std::string(int row)>;
 // Above this many parks the page holds the table only: the cards would make it too large to open.
 inline constexpr int kMostDiagramCards = 200;
 
+// Above this many parks the table's markup stands in <noscript>, which a browser with script keeps
+// as text, and the page's script draws only the rows in view: a browser lays out a table of
+// thousands of rows for minutes.
+inline constexpr int kMostParksDrawnWhole = kMostDiagramCards;
+
 // What one page shows: the season's table, optionally the changes since another season as the
 // window marks them, and optionally each park's diagram in a card under the table.
 struct ParkPageContent {

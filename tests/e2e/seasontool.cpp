@@ -1,5 +1,5 @@
 // Writes season folders and prints what the program makes of them, for the end-to-end tests:
-//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|hostile|changed|synthetic:N
+//   vendrix-e2e-season write FOLDER sample|awkward|xmlnames|allbytes|hostile|changed|synthetic:N|hostile:N
 //   vendrix-e2e-season table FOLDER    one JSON array of hex-encoded cell bytes per table row
 //   vendrix-e2e-season layout FOLDER   the printed report's sections as JSON arrays of hex lines
 #include "model/seasonloader.h"
@@ -71,8 +71,7 @@ seasonkit::SeasonContent allBytesSeason() {
 
 // Names a web page must escape and still show exactly: markup, character references, quotes,
 // Windows-1252 letters, and numbers that sort in natural order.
-seasonkit::SeasonContent hostileSeason() {
-    seasonkit::SeasonContent content = seasonkit::sampleSeason();
+seasonkit::SeasonContent hostileSeason(seasonkit::SeasonContent content = seasonkit::sampleSeason()) {
     const char* parkNames[] = {"<script>alert(1)</script>",
                                "Tom & Jerry's <Park>",
                                "\"Quoted\" Field",
@@ -130,6 +129,9 @@ int run(const std::string& command, const std::filesystem::path& folder, const s
             seasonkit::writeSeason(folder, hostileSeason());
         else if (kind == "changed")
             seasonkit::writeSeason(folder, seasonkit::changedSampleSeason());
+        else if (kind.starts_with("hostile:"))
+            seasonkit::writeSeason(folder,
+                                   hostileSeason(seasonkit::syntheticSeason(std::stoi(kind.substr(8)))));
         else if (kind.starts_with("synthetic:"))
             seasonkit::writeSeason(folder, seasonkit::syntheticSeason(std::stoi(kind.substr(10))));
         else
