@@ -50,8 +50,8 @@ double nearestPoint(const parkshape::ParkShape& park) {
     return nearest;
 }
 
-constexpr std::size_t kScanPoints = 8;
-constexpr int kFalsePositionSteps = 3;
+constexpr std::size_t kScanPoints = 4;
+constexpr int kFalsePositionSteps = 2;
 
 } // namespace
 
@@ -78,63 +78,62 @@ std::optional<FenceCrossing> FenceCrossing::of(const Flight& flight, const parks
     const std::size_t to = std::min(flight.firstSampleReaching(bounds.farthest), last);
 
     // The first sample beyond the fence: a few evenly spread looks, then halving the gap before the
-    // first look that is beyond.
+    // first look that is beyond. What each look found is kept for the crossing below.
+    struct Look {
+        std::size_t index;
+        double beyond;
+    };
     const std::size_t stride = std::max<std::size_t>(1, (to - from + kScanPoints - 1) / kScanPoints);
-    std::size_t inside = from; // a sample known inside, or `from` itself when none before it is looked at
-    std::size_t out = last + 1;
-    bool seenInside = false;
-    for (std::size_t i = from;; i = std::min(i + stride, to)) {
-        if (beyond(i) >= 0.0) {
-            out = i;
-            break;
-        }
-        inside = i;
-        seenInside = true;
+    std::optional<Look> inside; // the last sample looked at that is inside
+    std::optional<Look> out;    // the first sample looked at that is beyond
+    for (std::size_t i = from; !out; i = std::min(i + stride, to)) {
+        const Look look{i, beyond(i)};
+        (look.beyond >= 0.0 ? out : inside) = look;
         if (i == to)
             break;
     }
-    if (out > last)
+    if (!out)
         return std::nullopt;
-    if (seenInside) {
-        while (out - inside > 1) {
-            const std::size_t middle = inside + (out - inside) / 2;
-            (beyond(middle) >= 0.0 ? out : inside) = middle;
+    if (inside) {
+        while (out->index - inside->index > 1) {
+            const std::size_t middle = inside->index + (out->index - inside->index) / 2;
+            const Look look{middle, beyond(middle)};
+            (look.beyond >= 0.0 ? out : inside) = look;
         }
+    } else if (out->index > 0) {
+        inside = Look{out->index - 1, beyond(out->index - 1)};
     }
 
     FenceCrossing crossing;
-    if (out == 0) { // a fence nearer than the launch point
-        crossing.seconds = 0.0;
+    if (!inside) { // a fence nearer than the launch point
         crossing.position = samples[0].position;
     } else {
         // Between the last sample inside and the first beyond, the distance past the fence is close to
         // straight in time: a few steps of false position on the path between them place the crossing
         // to well within a hundredth of a foot.
-        const auto beyondAt = [&](double fraction) {
-            const Vector3 p = flight.positionBetween(out - 1, fraction);
-            return p.groundDistance() - fenceAt(park, portable::directionDegrees(p.x, p.y));
-        };
+        const std::size_t step = inside->index;
+        // Within one step the direction turns by hundredths of a degree, evenly enough to interpolate.
+        const double fromDirection = samples[step].directionDegrees;
+        double turn = samples[step + 1].directionDegrees - fromDirection;
+        if (std::abs(turn) > 180.0) // passing behind home plate, from +180 to -180 degrees or back
+            turn -= std::copysign(360.0, turn);
         double inner = 0.0;
         double outer = 1.0;
-        double innerBeyond = beyond(out - 1);
-        double outerBeyond = beyond(out);
+        double innerBeyond = inside->beyond;
+        double outerBeyond = out->beyond;
         double fraction = 1.0;
-        for (int i = 0; i < kFalsePositionSteps; ++i) {
+        for (int i = 0;; ++i) {
             fraction = inner + (outer - inner) * (-innerBeyond / (outerBeyond - innerBeyond));
-            if (i + 1 == kFalsePositionSteps)
+            if (i == kFalsePositionSteps)
                 break;
-            const double there = beyondAt(fraction);
-            if (there >= 0.0) {
-                outer = fraction;
-                outerBeyond = there;
-            } else {
-                inner = fraction;
-                innerBeyond = there;
-            }
+            const double there = flight.positionBetween(step, fraction).groundDistance() -
+                                 fenceAt(park, fromDirection + fraction * turn);
+            (there >= 0.0 ? outer : inner) = fraction;
+            (there >= 0.0 ? outerBeyond : innerBeyond) = there;
         }
         crossing.seconds =
-            samples[out - 1].seconds + fraction * (samples[out].seconds - samples[out - 1].seconds);
-        crossing.position = flight.positionBetween(out - 1, fraction);
+            samples[step].seconds + fraction * (samples[step + 1].seconds - samples[step].seconds);
+        crossing.position = flight.positionBetween(step, fraction);
     }
     crossing.directionDegrees = portable::directionDegrees(crossing.position.x, crossing.position.y);
     crossing.fenceDistanceFt = fenceAt(park, crossing.directionDegrees);
