@@ -17,8 +17,10 @@ std::vector<Ball> ShapeGrid::balls(Hand hand) {
     std::vector<Ball> balls;
     for (const double speed : kSpeedsMph)
         for (const double angle : kAnglesDegrees)
-            for (const double direction : kDirectionsDegrees)
-                balls.push_back({speed, angle, direction, std::nullopt, std::nullopt, hand});
+            for (const double direction : kRightHandedDirectionsDegrees) {
+                const Ball right{speed, angle, direction, std::nullopt, std::nullopt, Hand::Right};
+                balls.push_back(hand == Hand::Right ? right : right.mirrored());
+            }
     return balls;
 }
 
