@@ -23,22 +23,25 @@ std::optional<double> factorOf(double share, double leagueMean) {
 
 } // namespace
 
-std::vector<std::optional<ShapeFactor>>
-ShapeFactor::ofParks(const ShapeGrid& grid, std::span<const std::optional<parkshape::ParkShape>> parks) {
-    std::vector<std::optional<ShapeFactor>> factors(parks.size());
+std::optional<ShapeFactor> ShapeFactor::sharesOf(const ShapeGrid& grid, const parkshape::ParkShape& park) {
+    if (!park.isDrawable())
+        return std::nullopt;
+    ShapeFactor factor;
+    factor.shareLhb = shareOut(grid.flights(Hand::Left), park);
+    factor.shareRhb = shareOut(grid.flights(Hand::Right), park);
+    return factor;
+}
+
+void ShapeFactor::scaleToLeague(std::span<std::optional<ShapeFactor>> factors) {
     double sumLhb = 0.0;
     double sumRhb = 0.0;
     int counted = 0;
-    for (std::size_t i = 0; i < parks.size(); ++i) {
-        if (!parks[i] || !parks[i]->isDrawable())
+    for (const std::optional<ShapeFactor>& factor : factors) {
+        if (!factor)
             continue;
-        ShapeFactor factor;
-        factor.shareLhb = shareOut(grid.flights(Hand::Left), *parks[i]);
-        factor.shareRhb = shareOut(grid.flights(Hand::Right), *parks[i]);
-        sumLhb += factor.shareLhb;
-        sumRhb += factor.shareRhb;
+        sumLhb += factor->shareLhb;
+        sumRhb += factor->shareRhb;
         ++counted;
-        factors[i] = factor;
     }
     for (std::optional<ShapeFactor>& factor : factors) {
         if (!factor)
@@ -46,6 +49,15 @@ ShapeFactor::ofParks(const ShapeGrid& grid, std::span<const std::optional<parksh
         factor->hrLhb = factorOf(factor->shareLhb, sumLhb / counted);
         factor->hrRhb = factorOf(factor->shareRhb, sumRhb / counted);
     }
+}
+
+std::vector<std::optional<ShapeFactor>>
+ShapeFactor::ofParks(const ShapeGrid& grid, std::span<const std::optional<parkshape::ParkShape>> parks) {
+    std::vector<std::optional<ShapeFactor>> factors(parks.size());
+    for (std::size_t i = 0; i < parks.size(); ++i)
+        if (parks[i])
+            factors[i] = sharesOf(grid, *parks[i]);
+    scaleToLeague(factors);
     return factors;
 }
 

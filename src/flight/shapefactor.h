@@ -23,6 +23,12 @@ struct ShapeFactor {
     // wall cannot be drawn gets none and is left out of the league's mean.
     static std::vector<std::optional<ShapeFactor>>
     ofParks(const ShapeGrid& grid, std::span<const std::optional<parkshape::ParkShape>> parks);
+
+    // The same in two halves, for a caller that spreads a large league over threads: one park's shares
+    // (no factor yet; none for a wall that cannot be drawn), which reads the grid only; then every
+    // park's factors from all the shares.
+    static std::optional<ShapeFactor> sharesOf(const ShapeGrid& grid, const parkshape::ParkShape& park);
+    static void scaleToLeague(std::span<std::optional<ShapeFactor>> factors);
 };
 
 } // namespace vendrix::flight
