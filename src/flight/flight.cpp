@@ -46,6 +46,8 @@ CubicStep stepBetween(const FlightSample& from, const FlightSample& to) {
 
 Flight::Flight(const Ball& ball, const Conditions& conditions, double stepSeconds)
     : ball_(ball), conditions_(conditions) {
+    if (!(stepSeconds > 0.0 && stepSeconds <= kLongestSeconds))
+        stepSeconds = kDefaultStepSeconds;
     const Aerodynamics air(ball, conditions);
     const double speed = ball.speedMph * units::kFeetPerSecondPerMph;
     const double horizontal = speed * portable::cosDegrees(ball.angleDegrees);

@@ -41,6 +41,7 @@ public:
     // A flight still in the air this long is cut there (no batted ball stays up half as long).
     static constexpr double kLongestSeconds = 60.0;
 
+    // A ball and air with no problem(); a step that is not positive is taken as the default.
     explicit Flight(const Ball& ball, const Conditions& conditions = Conditions::neutral(),
                     double stepSeconds = kDefaultStepSeconds);
 

@@ -75,6 +75,8 @@ struct Quadrant {
 };
 
 Quadrant quadrantOf(double degrees) {
+    if (!std::isfinite(degrees)) // no quarter turn to convert to int; NaN comes out
+        return {0, std::numeric_limits<double>::quiet_NaN()};
     const double turn = std::fmod(degrees, 360.0); // exact
     const double quarters = std::floor(turn / 90.0 + 0.5);
     const int n = static_cast<int>(quarters);

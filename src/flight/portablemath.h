@@ -7,7 +7,7 @@ namespace vendrix::flight::portable {
 // and a flight integrated over hundreds of steps would carry that into the tenths of a foot that the
 // exports print. Accurate to a few units in the last place over the ranges a flight uses.
 
-// Sine and cosine of an angle in degrees (any finite value).
+// Sine and cosine of an angle in degrees (NaN for an infinite or NaN one).
 double sinDegrees(double degrees);
 double cosDegrees(double degrees);
 
