@@ -1,10 +1,10 @@
 // A fly ball against every park of the largest season, a league's log of batted balls against its 30
 // parks, and the shape factors of every park: on synthetic parks of varied shape, so the benchmarks do
 // not wait on a season file.
-#include "flight/battedballcsv.h"
-#include "flight/carrytally.h"
-#include "flight/parkverdict.h"
-#include "flight/shapefactor.h"
+#include "flight/league/battedballcsv.h"
+#include "flight/league/carrytally.h"
+#include "flight/league/parkverdict.h"
+#include "flight/league/shapefactor.h"
 
 #include <benchmark/benchmark.h>
 #include <optional>

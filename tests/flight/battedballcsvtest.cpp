@@ -1,5 +1,5 @@
 // The batted-ball CSV: the forms a league's log comes in, and each way a line can be wrong.
-#include "flight/battedballcsv.h"
+#include "flight/league/battedballcsv.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,10 @@
 // Verdicts on parks built for them, checked against a brute-force walk along the path; the league's
 // count, each park's own air and the shape factor.
-#include "flight/carrytally.h"
-#include "flight/parkownconditions.h"
-#include "flight/parkverdict.h"
+#include "flight/league/carrytally.h"
+#include "flight/league/parkownconditions.h"
+#include "flight/league/parkverdict.h"
+#include "flight/league/shapefactor.h"
 #include "flight/portablemath.h"
-#include "flight/shapefactor.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

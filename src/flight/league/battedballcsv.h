@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ball.h"
+#include "flight/ball.h"
 
 #include <optional>
 #include <string>

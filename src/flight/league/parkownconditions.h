@@ -1,6 +1,6 @@
 #pragma once
 
-#include "conditions.h"
+#include "flight/conditions.h"
 
 #include <array>
 #include <cstdint>

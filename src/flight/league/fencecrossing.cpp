@@ -1,6 +1,6 @@
 #include "fencecrossing.h"
 
-#include "portablemath.h"
+#include "flight/portablemath.h"
 
 #include <algorithm>
 #include <cmath>

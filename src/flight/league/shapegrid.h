@@ -1,6 +1,6 @@
 #pragma once
 
-#include "flight.h"
+#include "flight/flight.h"
 
 #include <array>
 #include <vector>
