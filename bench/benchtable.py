@@ -74,6 +74,20 @@ def page_rows(folder):
                          milliseconds(printed["seconds"] * 1e3), mebibytes(printed["peak_bytes"]) + " renderer",
                          "", ""))
     return rows
+def flight_rows(bench):
+    """A fly ball against every park, a batted-ball log against a league, the shape factors."""
+    one_ball, _ = bench("BM_FlyBallAgainstEveryPark")
+    log, _ = bench("BM_BattedBallLogAgainstLeague")
+    shape_league, _ = bench("BM_ShapeFactors/30")
+    shape_season, _ = bench("BM_ShapeFactors/32767")
+    return [
+        ("One fly ball flown and judged against every park (synthetic varied parks)", milliseconds(one_ball), "",
+         "goal", "50 ms"),
+        ("10,000 batted balls read from CSV, flown and judged against 30 parks", milliseconds(log), "",
+         "goal", "2,000 ms"),
+        ("Shape factors: the grid of 216 fly balls flown and judged against 30 parks / every park",
+         f"{milliseconds(shape_league)} / {milliseconds(shape_season)}", "", "", ""),
+    ]
 
 
 def main():
@@ -173,6 +187,7 @@ def main():
     ]
     rows += grid_rows(marks, bench)
     rows += page_rows(folder)
+    rows += flight_rows(bench)
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")
     print("|---|--:|--:|---|--:|")
