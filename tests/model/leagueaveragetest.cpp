@@ -61,7 +61,8 @@ TEST(LeagueAverage, TakesInOnlyWhatCanBeRealAndSaysOverHowManyParks) {
     };
     for (const Case& c : cases) {
         const Season season = seasonWith(c.column, c.values);
-        const LeagueAverage& average = LeagueAverages(season).of(c.column);
+        const LeagueAverages averages(season);
+        const LeagueAverage& average = averages.of(c.column);
         EXPECT_EQ(average.text(), c.average) << c.column;
         EXPECT_EQ(average.note(), c.note) << c.column;
         const ColumnRanks ranks(season);
