@@ -1,8 +1,8 @@
 #include "parkgrid.h"
 
-#include "access/parkgridaccessible.h"
 #include "gridcelldelegate.h"
 #include "gui/bridge/displaytext.h"
+#include "gui/grid/access/parkgridaccessible.h"
 #include "gui/grid/keys/cursorstep.h"
 #include "gui/print/fixedpitchfont.h"
 #include "leagueaveragemodel.h"
@@ -10,7 +10,6 @@
 #include "parksortcontroller.h"
 #include "selectionkeeper.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QFont>
@@ -56,8 +55,7 @@ ParkGrid::ParkGrid(QWidget* parent)
       colourAction_(new QAction(QStringLiteral("Colour the park factors"), this)),
       copyCaptionsAction_(new QAction(QStringLiteral("Copy with captions"), this)),
       resetWidthsAction_(new QAction(QStringLiteral("Reset column widths"), this)) {
-    static const bool accessible = (QAccessible::installFactory(&ParkGridAccessible::factory), true);
-    Q_UNUSED(accessible);
+    ParkGridAccessible::install();
     setAccessibleName(QStringLiteral("Parks"));
     setModel(proxy_);
     setItemDelegate(new GridCellDelegate(*this, false, this));
@@ -339,11 +337,6 @@ void ParkGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
     // Not QTableView's: it would number the cell among all the model's rows, the caption rows included.
     QAbstractItemView::currentChanged(current, previous);
     ParkGridAccessible::announceCurrent(*this, current);
-}
-
-void ParkGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
-    // Not QTableView's, for the same reason; the cells say whether they are selected when asked.
-    QAbstractItemView::selectionChanged(selected, deselected);
 }
 
 void ParkGrid::moveCurrent(const QModelIndex& index, bool extend) {

@@ -1,8 +1,8 @@
 #include "parkgridaccessible.h"
 
-#include "../leagueaveragemodel.h"
-#include "../parkgrid.h"
-#include "parkgridaccessiblecell.h"
+#include "gui/grid/access/parkgridaccessiblecell.h"
+#include "gui/grid/leagueaveragemodel.h"
+#include "gui/grid/parkgrid.h"
 
 #include <QItemSelectionModel>
 
@@ -30,10 +30,16 @@ ParkGridAccessible::~ParkGridAccessible() {
     forgetCells();
 }
 
-QAccessibleInterface* ParkGridAccessible::factory(const QString&, QObject* object) {
-    if (auto* grid = qobject_cast<ParkGrid*>(object))
-        return new ParkGridAccessible(*grid);
-    return nullptr;
+void ParkGridAccessible::install() {
+    static const bool installed = [] {
+        QAccessible::installFactory([](const QString&, QObject* object) -> QAccessibleInterface* {
+            if (auto* grid = qobject_cast<ParkGrid*>(object))
+                return new ParkGridAccessible(*grid);
+            return nullptr;
+        });
+        return true;
+    }();
+    Q_UNUSED(installed);
 }
 
 void ParkGridAccessible::announceCurrent(ParkGrid& grid, const QModelIndex& current) {

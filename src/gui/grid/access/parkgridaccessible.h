@@ -20,8 +20,8 @@ public:
     explicit ParkGridAccessible(ParkGrid& grid);
     ~ParkGridAccessible() override;
 
-    // Installed once by the grid: the interface of every ParkGrid.
-    static QAccessibleInterface* factory(const QString& className, QObject* object);
+    // Makes this the interface of every ParkGrid, once; the grid calls it.
+    static void install();
     // Tells assistive technology which cell is current now, in this table's numbering.
     static void announceCurrent(ParkGrid& grid, const QModelIndex& current);
 

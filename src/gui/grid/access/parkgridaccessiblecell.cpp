@@ -1,7 +1,7 @@
 #include "parkgridaccessiblecell.h"
 
-#include "../parkgrid.h"
-#include "parkgridaccessible.h"
+#include "gui/grid/access/parkgridaccessible.h"
+#include "gui/grid/parkgrid.h"
 
 #include <QWidget>
 
