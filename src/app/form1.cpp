@@ -369,6 +369,7 @@ void Form1::createPrintMenu() {
     printMore_->setObjectName(QStringLiteral("cmdPrintMore"));
     printMore_->setArrowType(Qt::DownArrow);
     printMore_->setToolTip(QStringLiteral("Print with the print dialog, or preview the printed report"));
+    printMore_->setAccessibleName(QStringLiteral("More ways to print"));
     printMore_->setPopupMode(QToolButton::InstantPopup);
     auto* menu = new QMenu(printMore_);
     QAction* dialog = menu->addAction(QStringLiteral("Print..."));

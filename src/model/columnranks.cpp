@@ -1,5 +1,7 @@
 #include "columnranks.h"
 
+#include "tints.h"
+
 #include <algorithm>
 #include <functional>
 
@@ -61,8 +63,14 @@ std::string valueNote(const Park& park, int column, const ColumnRanks& ranks,
     const int rank = ranks.rankFromTop(column, *value);
     if (rank == 0)
         return {};
-    std::string note = std::string(about.shortName) + ": " + std::to_string(*value) + ", " + ordinal(rank) +
-                       " highest of " + std::to_string(ranks.ranked(column)) + " parks";
+    std::string note = std::string(about.shortName) + ": " + std::to_string(*value);
+    // The words for what the factor colour shows, so that colour is never the only sign of it.
+    if (about.tint == ColumnTint::Factor)
+        note += *value == kNeutralFactor ? std::string(" (neutral)")
+                : *value > kNeutralFactor
+                    ? " (" + std::to_string(*value - kNeutralFactor) + " above neutral)"
+                    : " (" + std::to_string(kNeutralFactor - *value) + " below neutral)";
+    note += ", " + ordinal(rank) + " highest of " + std::to_string(ranks.ranked(column)) + " parks";
     if (const LeagueAverage& average = averages.of(column); average.exists())
         note += "; league mean " + average.text();
     return note;

@@ -31,7 +31,8 @@ private:
 // "1st", "22nd", "113th".
 std::string ordinal(int n);
 
-// What a number cell's tooltip says of it: where it stands ("HR, LHB: 112, 3rd highest of 30 parks;
+// What a number cell's tooltip says of it: where it stands, and for a park factor how far from the
+// neutral 100 it is, as its colour shows ("HR, LHB: 112 (12 above neutral), 3rd highest of 30 parks;
 // league mean 100.4"), or, for a value that cannot be real, why ("A fence distance of 1200 ft is
 // outside 1 to 999 ft; left out of the League average and the ranks"). Empty for the other columns.
 std::string valueNote(const Park& park, int column, const ColumnRanks& ranks, const LeagueAverages& averages);

@@ -8,8 +8,8 @@ namespace vendrix::model {
 
 Rgba factorTint(int factor) {
     constexpr int kStrongestAlpha = 150;
-    Rgba tint = factor < 100 ? kFactorBelow : kFactorAbove;
-    const int distance = std::abs(factor - 100);
+    Rgba tint = factor < kNeutralFactor ? kFactorBelow : kFactorAbove;
+    const int distance = std::abs(factor - kNeutralFactor);
     if (distance == 0) {
         tint.alpha = 0;
         return tint;

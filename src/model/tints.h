@@ -11,6 +11,7 @@ struct Rgba {
 // The factor colours diverge from the neutral 100: blue below, orange above (a pair that readers with
 // any common colour-vision deficiency tell apart), stronger with the distance from 100 up to
 // kFactorTintSpan points.
+inline constexpr int kNeutralFactor = 100;
 inline constexpr int kFactorTintSpan = 25;
 inline constexpr Rgba kFactorBelow{0, 114, 178};
 inline constexpr Rgba kFactorAbove{230, 159, 0};

@@ -1,12 +1,12 @@
 #include "diagramcards.h"
 
 #include "model/parknames.h"
+#include "parkdrawing/diagramtext.h"
 #include "parkdrawing/parkdrawing.h"
 #include "parkdrawing/svgwriter.h"
 #include "parkshape/seasonshapes.h"
 #include "seasondiff/comparisontext.h"
 
-#include <cctype>
 #include <memory>
 
 namespace vendrix::parkpage {
@@ -47,14 +47,7 @@ DiagramSource seasonDiagrams(const model::Season& season, PreviousOutlines previ
         parkdrawing::DiagramContent content = parkdrawing::DiagramContent::of(season.parkAtRow(row), *shapes);
         if (const auto old = outlines->find(row); old != outlines->end())
             content.compared = old->second;
-        std::string description =
-            "Top-down diagram of " + content.name +
-            ": the fence drawn to scale from its seven distances, coloured by its height";
-        if (content.average) {
-            std::string behind = content.averageName;
-            behind.front() = static_cast<char>(std::tolower(static_cast<unsigned char>(behind.front())));
-            description += ", with the " + behind + " behind it";
-        }
+        const std::string description = parkdrawing::describeDiagram(content);
         return forThePage(parkdrawing::SvgWriter::write(
             parkdrawing::ParkDrawing::draw(content, {}),
             {.title = content.name, .description = description, .fragment = true}));

@@ -39,6 +39,7 @@ p{margin:4px 0}
 .new{font-weight:bold;font-style:italic}
 .bad{background-image:linear-gradient(225deg,#c81e1e 5px,transparent 5px)}
 a{color:#1a5fb4}
+#parks .chg a,#parks .new a{color:#0a3f7a}
 .cards{display:flex;flex-wrap:wrap;gap:12px}
 .card{margin:0;width:420px;border:1px solid #c8c8c8;padding:6px}
 .card svg{width:100%;height:auto;white-space:pre}

@@ -99,7 +99,15 @@ void appendCaptions(std::string& out) {
             out += " data-number";
         out += " title=\"";
         appendHtml(out, about.meaning());
-        out += "\"><button type=\"button\">";
+        out += "\"><button type=\"button\"";
+        // A caption under a group is named with it, as the window's table heads its columns: "HR" alone
+        // stands under both hands. The name keeps the caption that is seen, for those who say it.
+        if (!about.groupCaption.empty()) {
+            out += " aria-label=\"";
+            appendHtml(out, about.longName);
+            out += '"';
+        }
+        out += '>';
         appendDisplayHtml(out, about.caption);
         out += "</button></th>";
     }
@@ -246,7 +254,7 @@ std::string parkPage(const ParkPageContent& content) {
            "'; base-uri 'none'; form-action 'none'\">\n";
     out += "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n";
     out += "<meta name=\"generator\" content=\"Vendrix\">\n<title>" + title + "</title>\n";
-    out += "<style>" + style + "</style>\n</head>\n<body>\n<h1>" + seasonTitle(season) + "</h1>\n";
+    out += "<style>" + style + "</style>\n</head>\n<body>\n<main>\n<h1>" + seasonTitle(season) + "</h1>\n";
     out += "<div class=\"tools\"><p id=\"findbar\" hidden><label for=\"find\">Find park or team</label> "
            "<input id=\"find\" type=\"search\" autocomplete=\"off\"> <output id=\"count\" for=\"find\" "
            "aria-live=\"polite\"></output></p>\n";
@@ -276,7 +284,8 @@ std::string parkPage(const ParkPageContent& content) {
     out += slices ? "</table>\n</noscript>\n</div>\n" : "</table>\n</div>\n";
     if (cards)
         appendCards(out, table, content.diagrams);
-    out += "<script>";
+    // Everything the page shows is its one main landmark, where a screen reader's landmark keys go.
+    out += "</main>\n<script>";
     out += script;
     out += "</script>\n</body>\n</html>\n";
     return out;

@@ -5,6 +5,9 @@
 // highest first.
 //        [--compare=OTHER-SEASON-FOLDER] [--filters]
 // --filters: two filters by column (Surface: Grass; HR, LHB from 105), shown as chips.
+//        [--high-contrast]
+// --high-contrast: the colours of a high-contrast desktop theme (white on black, as Windows' High
+// Contrast Black), which the window must stay readable in.
 #include "app/comparisoncontroller.h"
 #include "app/form1.h"
 #include "gui/diagram/parkdiagrampanel.h"
@@ -18,6 +21,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPalette>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
@@ -41,6 +45,21 @@ int main(int argc, char** argv) {
     if (args.size() < 3) {
         std::fprintf(stderr, "usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled]\n");
         return 2;
+    }
+    if (args.contains(QStringLiteral("--high-contrast"))) {
+        QPalette contrast(Qt::white, Qt::black);
+        for (const QPalette::ColorRole role : {QPalette::Base, QPalette::Window, QPalette::Button,
+                                               QPalette::AlternateBase, QPalette::ToolTipBase})
+            contrast.setColor(role, Qt::black);
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText,
+                                               QPalette::ToolTipText, QPalette::BrightText})
+            contrast.setColor(role, Qt::white);
+        contrast.setColor(QPalette::Highlight, QColor(0x1A, 0xEB, 0xFF));
+        contrast.setColor(QPalette::HighlightedText, Qt::black);
+        contrast.setColor(QPalette::PlaceholderText, QColor(0xC0, 0xC0, 0xC0));
+        for (const QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+            contrast.setColor(QPalette::Disabled, role, QColor(0x3F, 0xF2, 0x3F));
+        QApplication::setPalette(contrast);
     }
     vendrix::test::StandIns standIns;
     vendrix::app::Form1 window(standIns.services());

@@ -26,6 +26,10 @@ except ImportError:
     webdriver = None
 
 CHROMEDRIVER = "/usr/bin/chromedriver"
+# axe-core as scripts/install-deps keeps it: the version pinned beside this test, in the cache outside the clone.
+AXE_VERSION = open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "axe-core.pin")).read().split()[0]
+AXE = os.path.join(os.environ.get("VENDRIX_CACHE") or os.path.expanduser("~/.cache/vendrix"),
+                   f"axe-core-{AXE_VERSION}", "axe.min.js")
 # With VENDRIX_DOCS set to the repository's docs folder, the test leaves the README's pictures there.
 DOCS = os.environ.get("VENDRIX_DOCS")
 UNDEFINED = {0x81, 0x8D, 0x8F, 0x90, 0x9D}
@@ -96,6 +100,16 @@ class Browser:
             "return Array.from(document.querySelectorAll('#parks tbody tr:not(.spacer):not(.sizer)'))"
             ".filter(r => !r.hidden).map(r => Array.from(r.cells).map(c => c.textContent))")
 
+    def accessibility_violations(self):
+        """What axe-core finds wrong with the page shown: each rule broken, with the first places it is broken.
+        The page's policy runs no script but its own, so the test hands the engine to the browser itself."""
+        with open(AXE, encoding="utf-8") as f:
+            self.driver.execute_script(f.read())
+        return self.driver.execute_async_script(
+            "const done = arguments[arguments.length - 1];"
+            "axe.run(document, {resultTypes: ['violations']}).then(r => done(r.violations.map(v =>"
+            "  [v.id, v.help, v.nodes.slice(0, 3).map(n => n.target.join(' '))])), e => done([['error', String(e)]]))")
+
     def timed(self, action):
         """Milliseconds from running the script `action` to the next frame drawn after it."""
         return self.driver.execute_async_script(
@@ -120,6 +134,16 @@ class PageTest(TempFolderTest):
     @classmethod
     def tearDownClass(cls):
         cls.browser.driver.quit()
+
+    def assertAccessible(self):
+        """No violation that axe-core finds; without axe-core, a failure in CI and a note elsewhere."""
+        if not os.path.exists(AXE):
+            message = f"axe-core {AXE_VERSION} is missing from {os.path.dirname(AXE)}: scripts/install-deps fetches it"
+            if os.environ.get("CI"):
+                self.fail(message)
+            print("NOT CHECKED: " + message, file=sys.stderr)
+            return
+        self.assertEqual(self.browser.accessibility_violations(), [])
 
     def page_of(self, kind):
         season = write_season(self.path(kind), kind)
@@ -149,6 +173,7 @@ class PageTest(TempFolderTest):
                     self.assertEqual(driver.execute_script("return document.querySelectorAll('svg title').length"),
                                      len(cells))
                     self.assertEqual(self.browser.problems(url), [])
+                self.assertAccessible()
 
     def served(self, page):
         """The page's address on a local web server that runs until the test ends."""
@@ -163,6 +188,10 @@ class PageTest(TempFolderTest):
         driver = self.browser.open("file://" + page)
         file_order = self.browser.rows()
         cf = driver.find_element(By.CSS_SELECTOR, "th[data-key='fence_distance.cf']")
+        # What a screen reader says of the controls: the window's column names, the find box's label.
+        self.assertEqual([b.accessible_name for b in driver.find_elements(By.CSS_SELECTOR, "#parks thead button")][19:21],
+                         ["3B, left-handed batters", "HR, left-handed batters"])
+        self.assertEqual(driver.find_element(By.ID, "find").accessible_name, "Find park or team")
         for expected in ("ascending", "descending", None):
             cf.find_element(By.TAG_NAME, "button").click()
             self.assertEqual(cf.get_attribute("aria-sort"), expected)
@@ -247,6 +276,7 @@ class PageTest(TempFolderTest):
         legend = " ".join(driver.find_element(By.ID, "d1").get_attribute("textContent").split())
         self.assertIn("Gullwing Field in Northwind Baseball League 2031", legend)
         self.assertEqual(self.browser.problems("file://" + page), [])
+        self.assertAccessible()
 
     def test_largest_season_opens_sorts_finds_and_scrolls_quickly(self):
         season = write_season(self.path("largest"), "hostile:32767")

@@ -88,10 +88,12 @@ TEST(ColumnRanks, RankAmongRealValuesWithTheirNote) {
     const Season season = seasonWith(hr, {112, 0, 98, 112, 130});
     const ColumnRanks ranks(season);
     const LeagueAverages averages(season);
-    EXPECT_EQ(valueNote(season.parkAtRow(1), hr, ranks, averages), "HR, LHB: 112, 2nd highest of 4 parks; league mean 113.0");
+    EXPECT_EQ(valueNote(season.parkAtRow(1), hr, ranks, averages), "HR, LHB: 112 (12 above neutral), 2nd highest of 4 parks; league mean 113.0");
     EXPECT_EQ(valueNote(season.parkAtRow(2), hr, ranks, averages),
               "A park factor of 0 is not above 0; left out of the League average and the ranks");
-    EXPECT_EQ(valueNote(season.parkAtRow(5), hr, ranks, averages), "HR, LHB: 130, 1st highest of 4 parks; league mean 113.0");
+    EXPECT_EQ(valueNote(season.parkAtRow(3), hr, ranks, averages),
+              "HR, LHB: 98 (2 below neutral), 4th highest of 4 parks; league mean 113.0");
+    EXPECT_EQ(valueNote(season.parkAtRow(5), hr, ranks, averages), "HR, LHB: 130 (30 above neutral), 1st highest of 4 parks; league mean 113.0");
     EXPECT_EQ(valueNote(season.parkAtRow(1), col::parkName, ranks, averages), "");
 }
 

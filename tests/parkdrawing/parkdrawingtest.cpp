@@ -1,7 +1,8 @@
 // The park drawing and its SVG: the exact bytes of known diagrams, what XML cannot carry, every text
-// inside the picture at any size, and a height scale whose steps the eye can order.
+// inside the picture at any size, a height scale whose steps the eye can order, and the diagram in words.
 #include "parkdrawing/parkdrawing.h"
 
+#include "parkdrawing/diagramtext.h"
 #include "parkdrawing/fontmetrics.h"
 #include "parkdrawing/heightscale.h"
 #include "parkdrawing/svgwriter.h"
@@ -51,6 +52,23 @@ void expectGolden(const std::string& name, const std::string& svg) {
     if (std::getenv("VENDRIX_UPDATE_GOLDEN") != nullptr)
         std::ofstream(path, std::ios::binary) << svg;
     EXPECT_TRUE(readFile(path) == svg) << name << " differs from the SVG drawn now";
+}
+
+// What a screen reader hears of a diagram: every measure where it stands, what cannot be real said so,
+// and the outlines behind the park, the average one only when it is drawn.
+TEST(DiagramText, SaysEveryMeasureAndWhatIsDrawnBehind) {
+    EXPECT_EQ(describeDiagram(undrawablePark()),
+              "Nowhere, seen from above and drawn to scale. Fence distances: 330 ft at the left-field line, 0 ft "
+              "at left field (which cannot be real), 385 ft at left-center field, 1200 ft at center field (which "
+              "cannot be real), 380 ft at right-center field, 355 ft at right field and 325 ft at the right-field "
+              "line. Fence heights: 8 ft at the left-field line, 10 ft at left field, 12 ft at left-center field, "
+              "14 ft at center field, 19 ft at right-center field, 30 ft at right field and 45 ft at the "
+              "right-field line.");
+    const std::string compared = describeDiagram(comparedPark());
+    EXPECT_EQ(compared.substr(0, compared.find(',', 17)), "Pine & Oak Park, home of <Angle> | \"Park\" M\xC3\xBCller's");
+    EXPECT_TRUE(compared.ends_with(" Drawn behind it: Pe\xC3\xB1" "asco Grounds in Northwind Synthetic League 2031 and "
+                                   "League average."));
+    EXPECT_TRUE(describeDiagram(comparedPark(), false).ends_with(" League 2031."));
 }
 
 TEST(ParkDrawingSvg, KnownDiagramsKeepTheirExactBytes) {

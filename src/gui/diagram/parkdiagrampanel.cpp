@@ -1,5 +1,6 @@
 #include "parkdiagrampanel.h"
 
+#include "gui/bridge/displaytext.h"
 #include "gui/dialogs/appmessagebox.h"
 #include "gui/dialogs/filedialog.h"
 #include "gui/dialogs/savefilechooser.h"
@@ -8,6 +9,7 @@
 #include "output/outputfile.h"
 #include "parkdiagramfiles.h"
 #include "parkdiagrampainter.h"
+#include "parkdrawing/diagramtext.h"
 #include "splithandle.h"
 
 #include <QAction>
@@ -27,6 +29,7 @@ ParkDiagramPanel::ParkDiagramPanel(ParkGrid& grid, FileDialog& fileDialog, AppMe
       averageAction_(new QAction(QStringLiteral("League average outline"), this)),
       handle_(new SplitHandle(parent)) {
     setObjectName(QStringLiteral("parkDiagramPanel"));
+    setAccessibleName(QStringLiteral("Park diagram"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
 
@@ -62,7 +65,10 @@ ParkDiagramPanel::ParkDiagramPanel(ParkGrid& grid, FileDialog& fileDialog, AppMe
     }
     averageAction_->setCheckable(true);
     averageAction_->setChecked(true);
-    connect(averageAction_, &QAction::toggled, this, [this] { update(); });
+    connect(averageAction_, &QAction::toggled, this, [this] {
+        describe();
+        update();
+    });
     addAction(saveSvgAction);
     addAction(savePngAction);
     addAction(pngSizes->menuAction());
@@ -136,7 +142,15 @@ void ParkDiagramPanel::showRow(int tableRow) {
         if (!compared_ && previousOutlines_.contains(park.row()))
             diagram_->compared = previousOutlines_.value(park.row());
     }
+    describe();
     update();
+}
+
+// What the panel shows, in words: a screen reader reads them as the panel's description.
+void ParkDiagramPanel::describe() {
+    setAccessibleDescription(
+        diagram_ ? fromUtf8(parkdrawing::describeDiagram(*diagram_, averageAction_->isChecked()))
+                 : QString::fromLatin1(kEmptyText));
 }
 
 void ParkDiagramPanel::compareWithCurrent() {
@@ -156,6 +170,7 @@ void ParkDiagramPanel::stopComparing() {
     stopComparingAction_->setEnabled(false);
     if (diagram_) {
         diagram_->compared.reset();
+        describe();
         update();
     }
 }
@@ -164,9 +179,7 @@ void ParkDiagramPanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!diagram_) {
         painter.fillRect(rect(), palette().window());
-        painter.drawText(
-            rect(), Qt::AlignCenter | Qt::TextWordWrap,
-            QStringLiteral("The park diagram appears here once Get Park Info has built the table."));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, QString::fromLatin1(kEmptyText));
         return;
     }
     ParkDiagramPainter::paint(painter, QRectF(rect()), *diagram_, ParkDiagramPainter::Detail::Full,

@@ -26,6 +26,9 @@ class SplitHandle;
 class ParkDiagramPanel : public QWidget {
     Q_OBJECT
 public:
+    static constexpr const char* kEmptyText =
+        "The park diagram appears here once Get Park Info has built the table.";
+
     ParkDiagramPanel(ParkGrid& grid, FileDialog& fileDialog, AppMessageBox& messages, QWidget* parent);
 
     // The part of `tableArea` the grid keeps: all of it while the panel is hidden; otherwise the panel
@@ -70,6 +73,7 @@ protected:
 private:
     void tableChanged();
     void showRow(int tableRow);
+    void describe();
     void compareWithCurrent();
     void stopComparing();
     void save(const QString& filter, const char* extension,

@@ -8,6 +8,7 @@ SplitHandle::SplitHandle(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("diagramSplitHandle"));
     setCursor(Qt::SplitHCursor);
     setToolTip(QStringLiteral("Drag to share the width between the table and the diagram"));
+    setAccessibleName(QStringLiteral("Divider between the table and the diagram"));
     hide();
 }
 

@@ -8,6 +8,7 @@ namespace vendrix::gui {
 
 FilterChips::FilterChips(QWidget* parent) : QWidget(parent), layout_(new QHBoxLayout(this)) {
     setObjectName(QStringLiteral("filterChips"));
+    setAccessibleName(QStringLiteral("Filters"));
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(4);
     layout_->addStretch(1);
@@ -26,6 +27,8 @@ void FilterChips::showChips(const QStringList& texts) {
         chip->setObjectName(QStringLiteral("filterChip"));
         chip->setText(texts[i] + QStringLiteral("  \u2715"));
         chip->setToolTip(QStringLiteral("Remove this filter"));
+        // Said without the cross, which is drawn for the eye.
+        chip->setAccessibleName(texts[i]);
         chip->setFocusPolicy(Qt::StrongFocus);
         chip->setAutoRaise(false);
         connect(chip, &QToolButton::clicked, this, [this, i] { emit removeRequested(i); });

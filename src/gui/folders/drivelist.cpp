@@ -1,6 +1,7 @@
 #include "drivelist.h"
 
 #include <QDir>
+#include <QLabel>
 #include <QSignalBlocker>
 
 namespace vendrix::gui {
@@ -18,6 +19,14 @@ QString driveLabel(const Volume& volume) {
 } // namespace
 
 DriveList::DriveList(VolumeSource& volumes, QWidget* parent) : QComboBox(parent), volumes_(volumes) {
+    setAccessibleName(QStringLiteral("Drive"));
+    // On Linux a combo box is named by its value; a screen reader takes its name from the label that
+    // names it as its buddy. The label is not shown: the list looks as it always has.
+    if (parent != nullptr) {
+        auto* label = new QLabel(accessibleName(), parent);
+        label->setBuddy(this);
+        label->hide();
+    }
     refresh();
     connect(this, &QComboBox::activated, this, &DriveList::chooseFromList);
 }

@@ -7,9 +7,9 @@
 
 namespace vendrix::gui {
 
-// The drive list: the ready volumes, one of them current. A real change of the current drive, by
-// the user or by the program, emits driveChanged once; choosing a drive that is no longer ready
-// puts the list back on the drive it showed.
+// The drive list: the ready volumes, one of them current; named "Drive" for assistive technology. A real
+// change of the current drive, by the user or by the program, emits driveChanged once; choosing a drive that
+// is no longer ready puts the list back on the drive it showed.
 class DriveList : public QComboBox {
     Q_OBJECT
 public:

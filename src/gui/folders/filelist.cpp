@@ -9,6 +9,7 @@
 namespace vendrix::gui {
 
 FileList::FileList(QWidget* parent) : QListWidget(parent) {
+    setAccessibleName(QStringLiteral("Season files"));
     setSelectionMode(QAbstractItemView::SingleSelection);
 }
 

@@ -41,6 +41,9 @@ QString shownName(const QString& folder) {
 } // namespace
 
 FolderList::FolderList(QWidget* parent) : QTreeWidget(parent) {
+    setAccessibleName(QStringLiteral("Folders"));
+    // Never shown: what a screen reader says of the column.
+    setHeaderLabel(QStringLiteral("Folder"));
     setHeaderHidden(true);
     setColumnCount(1);
     setRootIsDecorated(false);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShortcut>
+#include <QToolButton>
 
 namespace vendrix::gui {
 
@@ -16,6 +17,10 @@ ParkFindBar::ParkFindBar(QWidget* parent)
     field_->setToolTip(
         QStringLiteral("Shows only the parks whose park name or team name contains this text"));
     field_->installEventFilter(this);
+    field_->setAccessibleName(QStringLiteral("Find park or team"));
+    // The field's clear button: its icon says nothing to a screen reader.
+    for (QToolButton* clear : field_->findChildren<QToolButton*>())
+        clear->setAccessibleName(QStringLiteral("Clear the find"));
     count_->setObjectName(QStringLiteral("findCount"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -1,6 +1,8 @@
 #include "parkgrid.h"
 
 #include "gridcelldelegate.h"
+#include "gui/bridge/displaytext.h"
+#include "gui/grid/access/parkgridaccessible.h"
 #include "gui/grid/keys/cursorstep.h"
 #include "gui/print/fixedpitchfont.h"
 #include "leagueaveragemodel.h"
@@ -53,6 +55,8 @@ ParkGrid::ParkGrid(QWidget* parent)
       colourAction_(new QAction(QStringLiteral("Colour the park factors"), this)),
       copyCaptionsAction_(new QAction(QStringLiteral("Copy with captions"), this)),
       resetWidthsAction_(new QAction(QStringLiteral("Reset column widths"), this)) {
+    ParkGridAccessible::install();
+    setAccessibleName(QStringLiteral("Parks"));
     setModel(proxy_);
     setItemDelegate(new GridCellDelegate(*this, false, this));
     for (QTableView* pane : panes_.all())
@@ -116,6 +120,8 @@ ParkGrid::ParkGrid(QWidget* parent)
 }
 
 void ParkGrid::setSeason(model::Season season) {
+    setAccessibleName(QStringLiteral("Parks of %1, %2")
+                          .arg(fromWindows1252(season.league()), fromWindows1252(season.seasonText())));
     model_->setSeason(std::move(season));
     setFont(tableFont());
     applyLayout();
@@ -325,6 +331,12 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     const auto [row, column] =
         step.from(current.row(), current.column(), move, modifiers & Qt::ControlModifier);
     return proxy_->index(row, column);
+}
+
+void ParkGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    // Not QTableView's: it would number the cell among all the model's rows, the caption rows included.
+    QAbstractItemView::currentChanged(current, previous);
+    ParkGridAccessible::announceCurrent(*this, current);
 }
 
 void ParkGrid::moveCurrent(const QModelIndex& index, bool extend) {

@@ -97,6 +97,13 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
+    // Not QTableView's: it tells assistive technology of a cell by its place among all the model's rows,
+    // the caption rows included. The grid's accessible table (access/parkgridaccessible.h) has the parks
+    // only; it hears of the current cell, and its cells say whether they are selected when asked.
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override {
+        QAbstractItemView::selectionChanged(selected, deselected);
+    }
 
 private:
     void applyLayout();

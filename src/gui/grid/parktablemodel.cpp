@@ -114,6 +114,10 @@ QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
         if (const QString tip = toolTip(index.row(), index.column()); !tip.isEmpty())
             return tip;
         return {};
+    case Qt::AccessibleTextRole:
+        return cellText(index.row(), index.column()).simplified();
+    case Qt::AccessibleDescriptionRole:
+        return toolTip(index.row(), index.column());
     case kImplausibleRole:
         return isParkRow(index.row()) && !park(index.row()).canBeReal(index.column());
     case Qt::FontRole:
@@ -126,6 +130,19 @@ QVariant ParkTableModel::data(const QModelIndex& index, int role) const {
         return {};
     default:
         return {};
+    }
+}
+
+QVariant ParkTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (!table_ || orientation != Qt::Horizontal || section < 0 || section >= columnCount())
+        return QAbstractTableModel::headerData(section, orientation, role);
+    switch (role) {
+    case Qt::AccessibleTextRole:
+        return fromUtf8(model::column(section).longName);
+    case Qt::AccessibleDescriptionRole:
+        return fromUtf8(model::column(section).meaning());
+    default:
+        return QAbstractTableModel::headerData(section, orientation, role);
     }
 }
 

@@ -50,7 +50,12 @@ public:
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
+    // For assistive technology: a cell's text without the padding of its field (AccessibleTextRole) and
+    // what its tooltip says, why it is marked included (AccessibleDescriptionRole).
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // A column's name as a screen reader says it, caption and group ("LFL, fence distance"), and what it
+    // holds; the display's own captions are the two caption rows.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     // The alignment of a cell as the column table sets it.

@@ -16,6 +16,9 @@ void NoticeLine::setFullText(const QString& text, const QString& clickTip) {
     fullText_ = text;
     clickTip_ = clickTip;
     clickable_ = !clickTip.isEmpty() && !text.isEmpty();
+    // A screen reader reads the whole line, however much of it the window shows.
+    setAccessibleName(text);
+    setAccessibleDescription(clickable_ ? clickTip : QString());
     setCursor(clickable_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setFocusPolicy(clickable_ ? Qt::StrongFocus : Qt::NoFocus);
     elide();

@@ -298,7 +298,7 @@ TEST_F(Grid, TooltipsTellMeaningRankAndTheWholeText) {
     // 112 among 100, 9, 112, 100, 32767 (a factor of -1 cannot be real: it is ranked nowhere); equal
     // values share their rank.
     EXPECT_EQ(shown.index(4, hr).data(Qt::ToolTipRole).toString(),
-              QStringLiteral("HR, LHB: 112, 2nd highest of 5 parks; league mean 6617.6"));
+              QStringLiteral("HR, LHB: 112 (12 above neutral), 2nd highest of 5 parks; league mean 6617.6"));
     EXPECT_TRUE(shown.index(5, hr).data(Qt::ToolTipRole).toString().contains(QStringLiteral("3rd highest")));
     EXPECT_TRUE(shown.index(2, hr).data(Qt::ToolTipRole).toString().contains(QStringLiteral("3rd highest")));
     EXPECT_FALSE(shown.index(2, col::firstAttribute).data(Qt::ToolTipRole).isValid());
