@@ -20,6 +20,7 @@
 #include "season/foldermemory.h"
 #include "season/seasonfiles.h"
 #include "seasondrop.h"
+#include "seasonnotice.h"
 #include "usersettings.h"
 
 #include <QAction>
@@ -150,6 +151,7 @@ void Form1::createControls() {
 
     seasonNotice_ = new gui::NoticeLine(this);
     seasonNotice_->setObjectName(QStringLiteral("seasonNotice"));
+    seasonNotice_->setWarningLook(true);
     outputNote_ = new QLabel(this);
     outputNote_->setObjectName(QStringLiteral("outputNote"));
     outputNote_->setTextFormat(Qt::PlainText);
@@ -423,11 +425,9 @@ void Form1::getParkInfo() {
         services_.messages.show(messageText(build.message));
         return;
     }
-    QStringList warnings;
-    for (const season::SeasonWarning& warning : build.season->warnings())
-        warnings << messageText(warning.text);
-    seasonNotice_->setFullText(warnings.join(QStringLiteral("; ")));
-    seasonNotice_->setVisible(!warnings.isEmpty());
+    const QString notice = seasonNoticeText(*build.season);
+    seasonNotice_->setFullText(notice);
+    seasonNotice_->setVisible(!notice.isEmpty());
     placeControls();
     grdParks_->setSeason(std::move(*build.season));
     diagramPanel_->setSeasonFolder(parkFilePath_.parent_path());
