@@ -83,8 +83,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
-    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_,
-                                                [this](const QString& note) { showOutputNote(note); });
+    outputs_ = std::make_unique<OutputCommands>(
+        services_, *grdParks_,
+        [this](const QString& done, const QString& target) { showOutputNote(done, target); },
+        [this] { return comparison_->otherSeason(); });
     createPrintMenu();
     // Beside the table's other views in its context menu: a page of it for the league's web site.
     auto* saveWebPage = new QAction(QStringLiteral("Save as web page..."), this);
@@ -155,9 +157,6 @@ void Form1::createControls() {
     outputNote_ = new QLabel(this);
     outputNote_->setObjectName(QStringLiteral("outputNote"));
     outputNote_->setTextFormat(Qt::PlainText);
-    outputNote_->setAlignment(Qt::AlignCenter);
-    outputNote_->setAutoFillBackground(true);
-    outputNote_->setFrameShape(QFrame::StyledPanel);
     outputNote_->hide();
 
     diagramPanel_ = new gui::ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
@@ -235,19 +234,16 @@ void Form1::placeControls() {
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
     QRect tableArea = diagramPanel_->placeBeside(geometry.place(design::grdParks, client));
+    const QRect captionRowBounds = tableArea;
     if (!seasonNotice_->isHidden()) {
         const int height = seasonNotice_->sizeHint().height();
         seasonNotice_->setGeometry(tableArea.left(), tableArea.top(), tableArea.width(), height);
         tableArea.adjust(0, height, 0, 0);
     }
     grdParks_->setGeometry(comparison_->placeSummaryAbove(tableArea));
-    outputNote_->adjustSize();
-    outputNote_->resize(outputNote_->width() + 24, outputNote_->height() + 8);
-    outputNote_->move(grdParks_->geometry().center().x() - outputNote_->width() / 2,
-                      grdParks_->geometry().bottom() - outputNote_->height() - 8);
-    outputNote_->raise();
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
+    placeOutputNote(captionRowBounds);
     firstStartHint_->setGeometry(grdParks_->geometry());
     firstStartHint_->raise();
     findArea_->setGeometry(geometry.place(design::findArea, client));
@@ -353,8 +349,35 @@ void Form1::showFirstStartHint() {
     firstStartHint_->setVisible(!grdParks_->table() && !scan_.isComplete());
 }
 
-void Form1::showOutputNote(const QString& text) {
-    outputNote_->setText(text);
+void Form1::placeOutputNote(const QRect& tableArea) {
+    // The caption's row, beside the caption's words, is the one place over the table that holds
+    // nothing a user reads: the note goes to the wider side and gives up the start of a long target, keeping
+    // the file name.
+    const QRect box = label1_->geometry();
+    const int captionWidth = label1_->fontMetrics().horizontalAdvance(label1_->text());
+    const int captionLeft = label1_->alignment() & Qt::AlignHCenter ? box.center().x() - captionWidth / 2
+                                                                    : box.left() + label1_->margin();
+    const int gap = outputNote_->fontMetrics().averageCharWidth() * 2;
+    const int rightRoom = tableArea.right() - (captionLeft + captionWidth + gap);
+    const int leftRoom = captionLeft - gap - tableArea.left();
+    const QFontMetrics metrics = outputNote_->fontMetrics();
+    const QString full = outputNote_->toolTip();
+    const int wanted = metrics.horizontalAdvance(full) + 2;
+    const bool right = rightRoom >= wanted || rightRoom >= leftRoom;
+    const int width = std::max(0, std::min(wanted, right ? rightRoom : leftRoom));
+    const QString done = full.left(full.size() - outputNoteTarget_.size());
+    outputNote_->setText(done + metrics.elidedText(outputNoteTarget_, Qt::ElideLeft,
+                                                   width - 2 - metrics.horizontalAdvance(done)));
+    const int height = outputNote_->fontMetrics().height();
+    const int top = std::min(box.top(), tableArea.top() - height);
+    outputNote_->setGeometry(right ? tableArea.right() + 1 - width : tableArea.left(), top, width, height);
+    outputNote_->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+    outputNote_->raise();
+}
+
+void Form1::showOutputNote(const QString& done, const QString& target) {
+    outputNoteTarget_ = target;
+    outputNote_->setToolTip(done + QLatin1Char(' ') + target);
     outputNote_->show();
     placeControls();
     // Only the latest note's timer hides it.

@@ -74,7 +74,8 @@ public:
     gui::FilterChips& filterChips() const { return *chips_; }
     // The line above the table that says what is wrong with the season shown.
     gui::NoticeLine& seasonNotice() const { return *seasonNotice_; }
-    // The short note after a file is written; it goes by itself after a few seconds.
+    // The short note after a file is written or a job printed, in the caption's row; it goes by
+    // itself after a few seconds. Its tooltip holds its whole text where the row is too narrow.
     QLabel& outputNote() const { return *outputNote_; }
     gui::FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
     OutputCommands& outputs() const { return *outputs_; }
@@ -106,8 +107,10 @@ private:
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
     void showFirstStartHint();
     void tellCannotOpen(const QString& folder);
-    void showOutputNote(const QString& text);
+    void showOutputNote(const QString& done, const QString& target);
+    void placeOutputNote(const QRect& tableArea);
     void createPrintMenu();
+    void orderTabStops();
 
     Form1Services services_;
     FolderMemoryFile folderMemory_;
@@ -137,6 +140,7 @@ private:
 
     season::SeasonScan scan_;
     std::string captionBytes_;
+    QString outputNoteTarget_;
     std::filesystem::path parkFilePath_;
     // The folder each drive showed last, as a drive's current folder: going back to a drive
     // returns to it.
