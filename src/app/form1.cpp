@@ -119,6 +119,35 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setMinimumSize(geometry.minimumClientSize(buttonWidthNeeded));
     resize(geometry.designClientSize());
     placeControls();
+    // Controls that come and go as Tab stops take their place in the reading order again.
+    connect(filters_, &gui::ParkFilters::filtersChanged, this, &Form1::orderTabStops);
+    for (const gui::NoticeLine* line : {seasonNotice_, &comparison_->summaryLine()})
+        connect(line, &gui::NoticeLine::clickableChanged, this, &Form1::orderTabStops);
+    orderTabStops();
+}
+
+QList<QWidget*> Form1::tabStopsInReadingOrder() const {
+    // Row by row, left to right: the pickers and the find bar with its chips, the lines above the
+    // table, the table, the buttons; the print menu's arrow right after the button it belongs to.
+    QList<QWidget*> stops{drive1_, dir1_, file1_, &findBar_->field(), onlyDiffering_};
+    for (QWidget* chip : chips_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        stops << chip;
+    stops << seasonNotice_ << &comparison_->summaryLine() << grdParks_;
+    stops << cmdGetParkInfo_ << cmdPrintInfo_ << printMore_ << cmdWritetoFile_ << cmdWriteCSV_ << cmdExit_;
+    return stops;
+}
+
+void Form1::orderTabStops() {
+    QWidget* previous = nullptr;
+    for (QWidget* stop : tabStopsInReadingOrder()) {
+        // Qt leaves the order as it is for a widget that takes no focus; the next stop follows the last one
+        // that does.
+        if ((stop->focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
 }
 
 void Form1::createControls() {
@@ -163,10 +192,10 @@ void Form1::createControls() {
     connect(diagramPanel_, &gui::ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
     connect(diagramPanel_, &gui::ParkDiagramPanel::widthShareChanged, this, &Form1::placeControls);
     comparison_ = new ComparisonController(*grdParks_, *filters_, *this, services_.messages);
-    auto* onlyDiffering = new QToolButton(findBar_);
-    onlyDiffering->setObjectName(QStringLiteral("onlyDifferingToggle"));
-    onlyDiffering->setDefaultAction(&comparison_->onlyDifferingAction());
-    findBar_->addBesideField(onlyDiffering);
+    onlyDiffering_ = new QToolButton(findBar_);
+    onlyDiffering_->setObjectName(QStringLiteral("onlyDifferingToggle"));
+    onlyDiffering_->setDefaultAction(&comparison_->onlyDifferingAction());
+    findBar_->addBesideField(onlyDiffering_);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
             &gui::ParkDiagramPanel::setPreviousOutlines);
@@ -184,15 +213,6 @@ void Form1::createControls() {
     cmdWriteCSV_ = makeButton("cmdWriteCSV", "Write &CSV file", this);
     cmdExit_ = makeButton("cmdExit", "E&xit", this);
 
-    QWidget::setTabOrder(drive1_, dir1_);
-    QWidget::setTabOrder(dir1_, file1_);
-    QWidget::setTabOrder(file1_, cmdGetParkInfo_);
-    QWidget::setTabOrder(cmdGetParkInfo_, cmdExit_);
-    QWidget::setTabOrder(cmdExit_, grdParks_);
-    QWidget::setTabOrder(grdParks_, cmdPrintInfo_);
-    QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
-    QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
-    QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
     focusFrame_ = new gui::FocusFrame(*this, {drive1_, dir1_, file1_, grdParks_});
 
     // Before the start-up every list shows the working folder, without a change event.

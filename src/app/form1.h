@@ -80,6 +80,9 @@ public:
     gui::FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
     OutputCommands& outputs() const { return *outputs_; }
     gui::FocusFrame& focusFrame() const { return *focusFrame_; }
+    // Every control that Tab reaches, in reading order: row by row, left to right. Tab and Shift+Tab
+    // walk it (orderTabStops); a new control takes its place here.
+    QList<QWidget*> tabStopsInReadingOrder() const;
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
@@ -129,6 +132,7 @@ private:
     QPushButton* cmdExit_ = nullptr;
     QWidget* findArea_ = nullptr;
     QToolButton* printMore_ = nullptr;
+    QToolButton* onlyDiffering_ = nullptr;
     gui::ParkFilters* filters_ = nullptr;
     gui::FilterChips* chips_ = nullptr;
     gui::NoticeLine* seasonNotice_ = nullptr;
