@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -125,6 +126,22 @@ TEST_F(TableFlows, FiltersStandAsChipsCountWithTheFindAndLeaveTheOutputsWhole) {
     const int shown = window->grid().shownRows().shownParkCount();
     EXPECT_LT(shown, grass);
     EXPECT_EQ(window->filterChips().chipTexts().last(), QStringLiteral("HR, LHB: from 105"));
+    // Opened again, the dialog holds the range; the caption's menu offers one entry to filter.
+    const gui::ColumnFilterDialog again(*window->grid().season(), hr, &filters.filters().back());
+    EXPECT_EQ(again.fromField()->text(), QStringLiteral("105"));
+    EXPECT_TRUE(again.toField()->text().isEmpty());
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                entries << action->text();
+            menu->close();
+        }
+    });
+    auto& captions = const_cast<QTableView&>(window->grid().captionPane());
+    emit captions.customContextMenuRequested(captions.visualRect(captions.model()->index(1, hr)).center());
+    EXPECT_EQ(entries.filter(QStringLiteral("filter"), Qt::CaseInsensitive),
+              QStringList({QStringLiteral("Filter..."), QStringLiteral("Remove this filter")}));
     for (int row = parktable::kFirstParkRow; row < window->grid().shownRows().rowCount(); ++row)
         EXPECT_GE(window->grid().shownRows().index(row, hr).data().toString().toInt(), 105);
 

@@ -19,7 +19,8 @@ ParkFilters::ParkFilters(ParkGrid& grid, FilterChips& chips, QObject* parent)
         if (grid_.currentIndex().isValid())
             askForColumn(grid_.currentIndex().column());
     });
-    grid_.addAction(filterColumn_);
+    // A caption's menu has "Filter..." for its column in its place.
+    grid_.addCellAction(filterColumn_);
     connect(&grid_, &ParkGrid::captionMenuRequested, this, &ParkFilters::addMenuEntries);
     connect(&chips_, &FilterChips::removeRequested, this, &ParkFilters::removeAt);
 }

@@ -418,15 +418,23 @@ bool ParkGrid::captionMouseEvent(QTableView& pane, QMouseEvent* event) {
     return true;
 }
 
+void ParkGrid::addCellAction(QAction* action) {
+    addAction(action);
+    cellActions_ << action;
+}
+
 void ParkGrid::showPaneMenu(const QTableView& pane, const QPoint& at) {
     const QModelIndex index = pane.indexAt(at);
     QMenu menu(this);
-    if (table() && index.isValid() && index.row() == parktable::kColumnCaptionRow) {
+    const bool caption = table() && index.isValid() && index.row() == parktable::kColumnCaptionRow;
+    if (caption) {
         emit captionMenuRequested(index.column(), menu);
         menu.addAction(resetWidthsAction_);
         menu.addSeparator();
     }
-    menu.addActions(actions());
+    for (QAction* action : actions())
+        if (!caption || !cellActions_.contains(action))
+            menu.addAction(action);
     if (!menu.isEmpty())
         menu.exec(pane.viewport()->mapToGlobal(at));
 }
