@@ -193,6 +193,7 @@ int ParkGrid::fixedColumnsWidth() const {
 
 void ParkGrid::applyLayout() {
     rowHeight_ = QFontMetrics(font()).height() + 4;
+    widths_.openWordColumns();
     const int rows = proxy_->rowCount();
     const int columns = model_->columnCount();
     const int fixedRows = model_->fixedRowCount();
@@ -247,6 +248,13 @@ void ParkGrid::fitColumn(int column) {
 void ParkGrid::resetColumnWidths() {
     widths_.forget();
     applyLayout();
+}
+
+void ParkGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    // The room the window gives may now hold the words of a column, or no longer.
+    if (widths_.openWordColumns())
+        applyLayout();
 }
 
 int ParkGrid::rowsInRoom() const {
