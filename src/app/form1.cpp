@@ -371,24 +371,29 @@ void Form1::showFirstStartHint() {
 
 void Form1::placeOutputNote(const QRect& tableArea) {
     // The caption's row, beside the caption's words, is the one place over the table that holds
-    // nothing a user reads: the note goes to the wider side and gives up the start of a long target, keeping
-    // the file name.
+    // nothing a user reads: the note goes to the wider side and gives up the start of a long target,
+    // keeping the file's name.
     const QRect box = label1_->geometry();
     const int captionWidth = label1_->fontMetrics().horizontalAdvance(label1_->text());
     const int captionLeft = label1_->alignment() & Qt::AlignHCenter ? box.center().x() - captionWidth / 2
                                                                     : box.left() + label1_->margin();
-    const int gap = outputNote_->fontMetrics().averageCharWidth() * 2;
+    const QFontMetrics metrics = outputNote_->fontMetrics();
+    const int gap = metrics.averageCharWidth() * 2;
     const int rightRoom = tableArea.right() - (captionLeft + captionWidth + gap);
     const int leftRoom = captionLeft - gap - tableArea.left();
-    const QFontMetrics metrics = outputNote_->fontMetrics();
     const QString full = outputNote_->toolTip();
-    const int wanted = metrics.horizontalAdvance(full) + 2;
+    const QString done = full.left(full.size() - outputNoteTarget_.size());
+    // Measured in its two parts, as it is cut; whole where it fits, as the elision may round it away.
+    const int doneWidth = metrics.horizontalAdvance(done);
+    const int wanted = doneWidth + metrics.horizontalAdvance(outputNoteTarget_) + 4;
     const bool right = rightRoom >= wanted || rightRoom >= leftRoom;
     const int width = std::max(0, std::min(wanted, right ? rightRoom : leftRoom));
-    const QString done = full.left(full.size() - outputNoteTarget_.size());
-    outputNote_->setText(done + metrics.elidedText(outputNoteTarget_, Qt::ElideLeft,
-                                                   width - 2 - metrics.horizontalAdvance(done)));
-    const int height = outputNote_->fontMetrics().height();
+    const int targetRoom = width - 4 - doneWidth;
+    outputNote_->setText(
+        done + (metrics.horizontalAdvance(outputNoteTarget_) <= targetRoom
+                    ? outputNoteTarget_
+                    : metrics.elidedText(outputNoteTarget_, Qt::ElideLeft, std::max(0, targetRoom))));
+    const int height = metrics.height();
     const int top = std::min(box.top(), tableArea.top() - height);
     outputNote_->setGeometry(right ? tableArea.right() + 1 - width : tableArea.left(), top, width, height);
     outputNote_->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
