@@ -19,14 +19,17 @@ ParkFilters::ParkFilters(ParkGrid& grid, FilterChips& chips, QObject* parent)
         if (grid_.currentIndex().isValid())
             askForColumn(grid_.currentIndex().column());
     });
-    // A caption's menu has "Filter..." for its column in its place.
-    grid_.addCellAction(filterColumn_);
+    grid_.addAction(filterColumn_);
     connect(&grid_, &ParkGrid::captionMenuRequested, this, &ParkFilters::addMenuEntries);
     connect(&chips_, &FilterChips::removeRequested, this, &ParkFilters::removeAt);
 }
 
 void ParkFilters::addMenuEntries(int column, QMenu& menu) {
     menu.addAction(QStringLiteral("Filter..."), this, [this, column] { askForColumn(column); });
+    // "Filter this column..." would offer the same again, of the current cell's column: it stays out
+    // of a caption's menu while the menu is open.
+    filterColumn_->setVisible(false);
+    connect(&menu, &QMenu::aboutToHide, filterColumn_, [this] { filterColumn_->setVisible(true); });
     const bool active = std::any_of(filters_.begin(), filters_.end(),
                                     [column](const ColumnFilter& f) { return f.column() == column; });
     if (active)

@@ -252,8 +252,7 @@ void ParkGrid::resetColumnWidths() {
 
 void ParkGrid::resizeEvent(QResizeEvent* event) {
     QTableView::resizeEvent(event);
-    // The room the window gives may now hold the words of a column, or no longer.
-    if (widths_.openWordColumns())
+    if (widths_.openWordColumns()) // the room may now hold a column's words, or no longer
         applyLayout();
 }
 
@@ -426,23 +425,15 @@ bool ParkGrid::captionMouseEvent(QTableView& pane, QMouseEvent* event) {
     return true;
 }
 
-void ParkGrid::addCellAction(QAction* action) {
-    addAction(action);
-    cellActions_ << action;
-}
-
 void ParkGrid::showPaneMenu(const QTableView& pane, const QPoint& at) {
     const QModelIndex index = pane.indexAt(at);
     QMenu menu(this);
-    const bool caption = table() && index.isValid() && index.row() == parktable::kColumnCaptionRow;
-    if (caption) {
+    if (table() && index.isValid() && index.row() == parktable::kColumnCaptionRow) {
         emit captionMenuRequested(index.column(), menu);
         menu.addAction(resetWidthsAction_);
         menu.addSeparator();
     }
-    for (QAction* action : actions())
-        if (!caption || !cellActions_.contains(action))
-            menu.addAction(action);
+    menu.addActions(actions());
     if (!menu.isEmpty())
         menu.exec(pane.viewport()->mapToGlobal(at));
 }

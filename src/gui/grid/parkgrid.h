@@ -69,9 +69,6 @@ public:
     QAction& factorColourAction() const { return *colourAction_; }
     QAction& copyWithCaptionsAction() const { return *copyCaptionsAction_; }
     QAction& resetWidthsAction() const { return *resetWidthsAction_; }
-    // An entry of the cells' context menu that a column caption's menu leaves out, as it offers the
-    // same for its own column.
-    void addCellAction(QAction* action);
 
     // The panes, for tests that look at what the fixed parts show.
     const QTableView& captionPane() const { return panes_.caption(); }
@@ -126,7 +123,6 @@ private:
     QAction* colourAction_;
     QAction* copyCaptionsAction_;
     QAction* resetWidthsAction_;
-    QList<QAction*> cellActions_;
     int rowHeight_ = 0;
     int footHeight_ = 0;
     QPersistentModelIndex anchor_;
