@@ -16,6 +16,7 @@
 #include "gui/widgets/firststarthint.h"
 #include "gui/widgets/focusframe.h"
 #include "gui/widgets/noticeline.h"
+#include "gui/widgets/outputnote.h"
 #include "model/seasonloader.h"
 #include "season/foldermemory.h"
 #include "season/seasonfiles.h"
@@ -34,7 +35,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -85,7 +85,10 @@ Form1::Form1(Form1Services services, QWidget* parent)
     createControls();
     outputs_ = std::make_unique<OutputCommands>(
         services_, *grdParks_,
-        [this](const QString& done, const QString& target) { showOutputNote(done, target); },
+        [this](const QString& done, const QString& target) {
+            outputNote_->showNote(done, target);
+            placeControls();
+        },
         [this] { return comparison_->otherSeason(); });
     createPrintMenu();
     // Beside the table's other views in its context menu: a page of it for the league's web site.
@@ -183,10 +186,8 @@ void Form1::createControls() {
     seasonNotice_ = new gui::NoticeLine(this);
     seasonNotice_->setObjectName(QStringLiteral("seasonNotice"));
     seasonNotice_->setWarningLook(true);
-    outputNote_ = new QLabel(this);
+    outputNote_ = new gui::OutputNote(kOutputNoteMilliseconds, this);
     outputNote_->setObjectName(QStringLiteral("outputNote"));
-    outputNote_->setTextFormat(Qt::PlainText);
-    outputNote_->hide();
 
     diagramPanel_ = new gui::ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
     connect(diagramPanel_, &gui::ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
@@ -263,7 +264,7 @@ void Form1::placeControls() {
     grdParks_->setGeometry(comparison_->placeSummaryAbove(tableArea));
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
-    placeOutputNote(captionRowBounds);
+    outputNote_->place(*label1_, captionRowBounds);
     firstStartHint_->setGeometry(grdParks_->geometry());
     firstStartHint_->raise();
     findArea_->setGeometry(geometry.place(design::findArea, client));
@@ -367,51 +368,6 @@ void Form1::showFirstStartHint() {
                                  ? explainIncomplete(scan_)
                                  : QString::fromLatin1(gui::FirstStartHint::kText));
     firstStartHint_->setVisible(!grdParks_->table() && !scan_.isComplete());
-}
-
-void Form1::placeOutputNote(const QRect& tableArea) {
-    // The caption's row, beside the caption's words, is the one place over the table that holds
-    // nothing a user reads: the note goes to the wider side and gives up the start of a long target,
-    // keeping the file's name.
-    const QRect box = label1_->geometry();
-    const int captionWidth = label1_->fontMetrics().horizontalAdvance(label1_->text());
-    const int captionLeft = label1_->alignment() & Qt::AlignHCenter ? box.center().x() - captionWidth / 2
-                                                                    : box.left() + label1_->margin();
-    const QFontMetrics metrics = outputNote_->fontMetrics();
-    const int gap = metrics.averageCharWidth() * 2;
-    const int rightRoom = tableArea.right() - (captionLeft + captionWidth + gap);
-    const int leftRoom = captionLeft - gap - tableArea.left();
-    const QString full = outputNote_->toolTip();
-    const QString done = full.left(full.size() - outputNoteTarget_.size());
-    // Measured in its two parts, as it is cut; whole where it fits, as the elision may round it away.
-    const int doneWidth = metrics.horizontalAdvance(done);
-    const int wanted = doneWidth + metrics.horizontalAdvance(outputNoteTarget_) + 4;
-    const bool right = rightRoom >= wanted || rightRoom >= leftRoom;
-    const int width = std::max(0, std::min(wanted, right ? rightRoom : leftRoom));
-    const int targetRoom = width - 4 - doneWidth;
-    outputNote_->setText(
-        done + (metrics.horizontalAdvance(outputNoteTarget_) <= targetRoom
-                    ? outputNoteTarget_
-                    : metrics.elidedText(outputNoteTarget_, Qt::ElideLeft, std::max(0, targetRoom))));
-    const int height = metrics.height();
-    const int top = std::min(box.top(), tableArea.top() - height);
-    outputNote_->setGeometry(right ? tableArea.right() + 1 - width : tableArea.left(), top, width, height);
-    outputNote_->setAlignment((right ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-    outputNote_->raise();
-}
-
-void Form1::showOutputNote(const QString& done, const QString& target) {
-    outputNoteTarget_ = target;
-    outputNote_->setToolTip(done + QLatin1Char(' ') + target);
-    outputNote_->show();
-    placeControls();
-    // Only the latest note's timer hides it.
-    const int shown = outputNote_->property("shown").toInt() + 1;
-    outputNote_->setProperty("shown", shown);
-    QTimer::singleShot(kOutputNoteMilliseconds, outputNote_, [this, shown] {
-        if (outputNote_->property("shown").toInt() == shown)
-            outputNote_->hide();
-    });
 }
 
 void Form1::createPrintMenu() {

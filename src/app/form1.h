@@ -25,6 +25,7 @@ class FirstStartHint;
 class FocusFrame;
 class FolderList;
 class NoticeLine;
+class OutputNote;
 class ParkDiagramPanel;
 class ParkFilters;
 class ParkFindBar;
@@ -74,9 +75,8 @@ public:
     gui::FilterChips& filterChips() const { return *chips_; }
     // The line above the table that says what is wrong with the season shown.
     gui::NoticeLine& seasonNotice() const { return *seasonNotice_; }
-    // The short note after a file is written or a job printed, in the caption's row; it goes by
-    // itself after a few seconds. Its tooltip holds its whole text where the row is too narrow.
-    QLabel& outputNote() const { return *outputNote_; }
+    // The short note after a file is written or a job printed, beside the caption.
+    gui::OutputNote& outputNote() const { return *outputNote_; }
     gui::FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
     OutputCommands& outputs() const { return *outputs_; }
     gui::FocusFrame& focusFrame() const { return *focusFrame_; }
@@ -110,8 +110,6 @@ private:
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
     void showFirstStartHint();
     void tellCannotOpen(const QString& folder);
-    void showOutputNote(const QString& done, const QString& target);
-    void placeOutputNote(const QRect& tableArea);
     void createPrintMenu();
     void orderTabStops();
 
@@ -136,7 +134,7 @@ private:
     gui::ParkFilters* filters_ = nullptr;
     gui::FilterChips* chips_ = nullptr;
     gui::NoticeLine* seasonNotice_ = nullptr;
-    QLabel* outputNote_ = nullptr;
+    gui::OutputNote* outputNote_ = nullptr;
     gui::FocusFrame* focusFrame_ = nullptr;
     gui::FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;
@@ -144,7 +142,6 @@ private:
 
     season::SeasonScan scan_;
     std::string captionBytes_;
-    QString outputNoteTarget_;
     std::filesystem::path parkFilePath_;
     // The folder each drive showed last, as a drive's current folder: going back to a drive
     // returns to it.

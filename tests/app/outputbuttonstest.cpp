@@ -2,6 +2,7 @@
 // writers; here a file must hold exactly what they return for the table shown.
 #include "gui/dialogs/waitcursor.h"
 #include "gui/grid/parkgrid.h"
+#include "gui/widgets/outputnote.h"
 #include "output/csvexport.h"
 #include "output/outputname.h"
 #include "output/printedreport.h"
