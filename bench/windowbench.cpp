@@ -28,7 +28,7 @@ public:
 };
 class NoPrinter : public vendrix::gui::ReportPrinter {
 public:
-    void print(const vendrix::output::PrintedReport&) override {}
+    vendrix::gui::PrintJob print(const vendrix::output::PrintedReport&) override { return {}; }
     using ReportPrinter::print;
 };
 class RootOnly : public vendrix::gui::VolumeSource {

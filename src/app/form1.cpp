@@ -16,10 +16,12 @@
 #include "gui/widgets/firststarthint.h"
 #include "gui/widgets/focusframe.h"
 #include "gui/widgets/noticeline.h"
+#include "gui/widgets/outputnote.h"
 #include "model/seasonloader.h"
 #include "season/foldermemory.h"
 #include "season/seasonfiles.h"
 #include "seasondrop.h"
+#include "seasonnotice.h"
 #include "usersettings.h"
 
 #include <QAction>
@@ -33,7 +35,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QShortcut>
-#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -82,8 +83,13 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QString::fromLatin1(kWindowCaption));
     createControls();
-    outputs_ = std::make_unique<OutputCommands>(services_, *grdParks_,
-                                                [this](const QString& note) { showOutputNote(note); });
+    outputs_ = std::make_unique<OutputCommands>(
+        services_, *grdParks_,
+        [this](const QString& done, const QString& target) {
+            outputNote_->showNote(done, target);
+            placeControls();
+        },
+        [this] { return comparison_->otherSeason(); });
     createPrintMenu();
     // Beside the table's other views in its context menu: a page of it for the league's web site.
     auto* saveWebPage = new QAction(QStringLiteral("Save as web page..."), this);
@@ -116,6 +122,35 @@ Form1::Form1(Form1Services services, QWidget* parent)
     setMinimumSize(geometry.minimumClientSize(buttonWidthNeeded));
     resize(geometry.designClientSize());
     placeControls();
+    // Controls that come and go as Tab stops take their place in the reading order again.
+    connect(filters_, &gui::ParkFilters::filtersChanged, this, &Form1::orderTabStops);
+    for (const gui::NoticeLine* line : {seasonNotice_, &comparison_->summaryLine()})
+        connect(line, &gui::NoticeLine::clickableChanged, this, &Form1::orderTabStops);
+    orderTabStops();
+}
+
+QList<QWidget*> Form1::tabStopsInReadingOrder() const {
+    // Row by row, left to right: the pickers and the find bar with its chips, the lines above the
+    // table, the table, the buttons; the print menu's arrow right after the button it belongs to.
+    QList<QWidget*> stops{drive1_, dir1_, file1_, &findBar_->field(), onlyDiffering_};
+    for (QWidget* chip : chips_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        stops << chip;
+    stops << seasonNotice_ << &comparison_->summaryLine() << grdParks_;
+    stops << cmdGetParkInfo_ << cmdPrintInfo_ << printMore_ << cmdWritetoFile_ << cmdWriteCSV_ << cmdExit_;
+    return stops;
+}
+
+void Form1::orderTabStops() {
+    QWidget* previous = nullptr;
+    for (QWidget* stop : tabStopsInReadingOrder()) {
+        // Qt leaves the order as it is for a widget that takes no focus; the next stop follows the last one
+        // that does.
+        if ((stop->focusPolicy() & Qt::TabFocus) == 0)
+            continue;
+        if (previous != nullptr)
+            QWidget::setTabOrder(previous, stop);
+        previous = stop;
+    }
 }
 
 void Form1::createControls() {
@@ -150,22 +185,18 @@ void Form1::createControls() {
 
     seasonNotice_ = new gui::NoticeLine(this);
     seasonNotice_->setObjectName(QStringLiteral("seasonNotice"));
-    outputNote_ = new QLabel(this);
+    seasonNotice_->setWarningLook(true);
+    outputNote_ = new gui::OutputNote(kOutputNoteMilliseconds, this);
     outputNote_->setObjectName(QStringLiteral("outputNote"));
-    outputNote_->setTextFormat(Qt::PlainText);
-    outputNote_->setAlignment(Qt::AlignCenter);
-    outputNote_->setAutoFillBackground(true);
-    outputNote_->setFrameShape(QFrame::StyledPanel);
-    outputNote_->hide();
 
     diagramPanel_ = new gui::ParkDiagramPanel(*grdParks_, services_.fileDialog, services_.messages, this);
     connect(diagramPanel_, &gui::ParkDiagramPanel::shownChanged, this, &Form1::placeControls);
     connect(diagramPanel_, &gui::ParkDiagramPanel::widthShareChanged, this, &Form1::placeControls);
     comparison_ = new ComparisonController(*grdParks_, *filters_, *this, services_.messages);
-    auto* onlyDiffering = new QToolButton(findBar_);
-    onlyDiffering->setObjectName(QStringLiteral("onlyDifferingToggle"));
-    onlyDiffering->setDefaultAction(&comparison_->onlyDifferingAction());
-    findBar_->addBesideField(onlyDiffering);
+    onlyDiffering_ = new QToolButton(findBar_);
+    onlyDiffering_->setObjectName(QStringLiteral("onlyDifferingToggle"));
+    onlyDiffering_->setDefaultAction(&comparison_->onlyDifferingAction());
+    findBar_->addBesideField(onlyDiffering_);
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
             &gui::ParkDiagramPanel::setPreviousOutlines);
@@ -183,15 +214,6 @@ void Form1::createControls() {
     cmdWriteCSV_ = makeButton("cmdWriteCSV", "Write &CSV file", this);
     cmdExit_ = makeButton("cmdExit", "E&xit", this);
 
-    QWidget::setTabOrder(drive1_, dir1_);
-    QWidget::setTabOrder(dir1_, file1_);
-    QWidget::setTabOrder(file1_, cmdGetParkInfo_);
-    QWidget::setTabOrder(cmdGetParkInfo_, cmdExit_);
-    QWidget::setTabOrder(cmdExit_, grdParks_);
-    QWidget::setTabOrder(grdParks_, cmdPrintInfo_);
-    QWidget::setTabOrder(cmdPrintInfo_, cmdWritetoFile_);
-    QWidget::setTabOrder(cmdWritetoFile_, cmdWriteCSV_);
-    QWidget::setTabOrder(cmdWriteCSV_, &findBar_->field());
     focusFrame_ = new gui::FocusFrame(*this, {drive1_, dir1_, file1_, grdParks_});
 
     // Before the start-up every list shows the working folder, without a change event.
@@ -233,19 +255,16 @@ void Form1::placeControls() {
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
     QRect tableArea = diagramPanel_->placeBeside(geometry.place(design::grdParks, client));
+    const QRect captionRowBounds = tableArea;
     if (!seasonNotice_->isHidden()) {
         const int height = seasonNotice_->sizeHint().height();
         seasonNotice_->setGeometry(tableArea.left(), tableArea.top(), tableArea.width(), height);
         tableArea.adjust(0, height, 0, 0);
     }
     grdParks_->setGeometry(comparison_->placeSummaryAbove(tableArea));
-    outputNote_->adjustSize();
-    outputNote_->resize(outputNote_->width() + 24, outputNote_->height() + 8);
-    outputNote_->move(grdParks_->geometry().center().x() - outputNote_->width() / 2,
-                      grdParks_->geometry().bottom() - outputNote_->height() - 8);
-    outputNote_->raise();
     label1_->setGeometry(FormGeometry::widenToFit(geometry.place(design::Label1, client),
                                                   label1_->sizeHint().width(), grdParks_->geometry()));
+    outputNote_->place(*label1_, captionRowBounds);
     firstStartHint_->setGeometry(grdParks_->geometry());
     firstStartHint_->raise();
     findArea_->setGeometry(geometry.place(design::findArea, client));
@@ -351,19 +370,6 @@ void Form1::showFirstStartHint() {
     firstStartHint_->setVisible(!grdParks_->table() && !scan_.isComplete());
 }
 
-void Form1::showOutputNote(const QString& text) {
-    outputNote_->setText(text);
-    outputNote_->show();
-    placeControls();
-    // Only the latest note's timer hides it.
-    const int shown = outputNote_->property("shown").toInt() + 1;
-    outputNote_->setProperty("shown", shown);
-    QTimer::singleShot(kOutputNoteMilliseconds, outputNote_, [this, shown] {
-        if (outputNote_->property("shown").toInt() == shown)
-            outputNote_->hide();
-    });
-}
-
 void Form1::createPrintMenu() {
     printMore_ = new QToolButton(this);
     printMore_->setObjectName(QStringLiteral("cmdPrintMore"));
@@ -424,11 +430,9 @@ void Form1::getParkInfo() {
         services_.messages.show(messageText(build.message));
         return;
     }
-    QStringList warnings;
-    for (const season::SeasonWarning& warning : build.season->warnings())
-        warnings << messageText(warning.text);
-    seasonNotice_->setFullText(warnings.join(QStringLiteral("; ")));
-    seasonNotice_->setVisible(!warnings.isEmpty());
+    const QString notice = seasonNoticeText(*build.season);
+    seasonNotice_->setFullText(notice);
+    seasonNotice_->setVisible(!notice.isEmpty());
     placeControls();
     grdParks_->setSeason(std::move(*build.season));
     diagramPanel_->setSeasonFolder(parkFilePath_.parent_path());

@@ -25,6 +25,7 @@ class FirstStartHint;
 class FocusFrame;
 class FolderList;
 class NoticeLine;
+class OutputNote;
 class ParkDiagramPanel;
 class ParkFilters;
 class ParkFindBar;
@@ -74,11 +75,14 @@ public:
     gui::FilterChips& filterChips() const { return *chips_; }
     // The line above the table that says what is wrong with the season shown.
     gui::NoticeLine& seasonNotice() const { return *seasonNotice_; }
-    // The short note after a file is written; it goes by itself after a few seconds.
-    QLabel& outputNote() const { return *outputNote_; }
+    // The short note after a file is written or a job printed, beside the caption.
+    gui::OutputNote& outputNote() const { return *outputNote_; }
     gui::FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
     OutputCommands& outputs() const { return *outputs_; }
     gui::FocusFrame& focusFrame() const { return *focusFrame_; }
+    // Every control that Tab reaches, in reading order: row by row, left to right. Tab and Shift+Tab
+    // walk it (orderTabStops); a new control takes its place here.
+    QList<QWidget*> tabStopsInReadingOrder() const;
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
@@ -106,8 +110,8 @@ private:
     void setActionButtonsEnabled(bool getParkInfo, bool outputs);
     void showFirstStartHint();
     void tellCannotOpen(const QString& folder);
-    void showOutputNote(const QString& text);
     void createPrintMenu();
+    void orderTabStops();
 
     Form1Services services_;
     FolderMemoryFile folderMemory_;
@@ -126,10 +130,11 @@ private:
     QPushButton* cmdExit_ = nullptr;
     QWidget* findArea_ = nullptr;
     QToolButton* printMore_ = nullptr;
+    QToolButton* onlyDiffering_ = nullptr;
     gui::ParkFilters* filters_ = nullptr;
     gui::FilterChips* chips_ = nullptr;
     gui::NoticeLine* seasonNotice_ = nullptr;
-    QLabel* outputNote_ = nullptr;
+    gui::OutputNote* outputNote_ = nullptr;
     gui::FocusFrame* focusFrame_ = nullptr;
     gui::FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;

@@ -17,9 +17,10 @@
 
 namespace vendrix::app {
 
-OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid,
-                               std::function<void(const QString&)> tellDone)
-    : services_(services), grid_(grid), tellDone_(std::move(tellDone)) {}
+OutputCommands::OutputCommands(Form1Services services, const gui::ParkGrid& grid, TellDone tellDone,
+                               std::function<const model::Season*()> comparedWith)
+    : services_(services), grid_(grid), tellDone_(std::move(tellDone)),
+      comparedWith_(std::move(comparedWith)) {}
 
 bool OutputCommands::hasTableForOutput() {
     if (grid_.table())
@@ -44,9 +45,18 @@ OutputCommands::chooseOutputFile(const QString& filter,
 
 void OutputCommands::noteWritten(const std::filesystem::path& path) {
     if (tellDone_)
-        tellDone_(QStringLiteral("%1 parks written to %2")
-                      .arg(grid_.table()->parkCount())
-                      .arg(QDir::toNativeSeparators(gui::fromNativePath(path))));
+        tellDone_(QStringLiteral("%1 parks written to").arg(grid_.table()->parkCount()),
+                  QDir::toNativeSeparators(gui::fromNativePath(path)));
+}
+
+void OutputCommands::notePrinted(const gui::PrintJob& job) {
+    if (!tellDone_)
+        return;
+    QString done =
+        job.pages == 1 ? QStringLiteral("1 page sent to") : QStringLiteral("%1 pages sent to").arg(job.pages);
+    if (job.copies > 1)
+        done = QStringLiteral("%1 copies of %2").arg(job.copies).arg(done);
+    tellDone_(done, job.printer);
 }
 
 void OutputCommands::writeFile(const QString& kind, const QString& extension,
@@ -114,9 +124,12 @@ void OutputCommands::writeTextFile() {
 void OutputCommands::printInfo() {
     if (!hasTableForOutput())
         return;
-    runShowingFailure([&] {
-        services_.printer.print(output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()));
-    });
+    gui::PrintJob job;
+    if (runShowingFailure([&] {
+            job = services_.printer.print(
+                output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()));
+        }))
+        notePrinted(job);
 }
 
 void OutputCommands::writeWebPage() {
@@ -125,8 +138,12 @@ void OutputCommands::writeWebPage() {
     const std::filesystem::path path = chooseOutputFile(
         QStringLiteral("Web page (*.html)|*.html"),
         [](const std::filesystem::path& chosen) { return output::isFolderMemoryFile(chosen); }, ".html");
-    if (!path.empty() &&
-        runShowingFailure([&] { output::writeOutputFile(path, parkpage::seasonPage(*grid_.season())); }))
+    // The page of what the table shows: compared, it marks the changes as the exporter's compare does.
+    const model::Season* other = comparedWith_ ? comparedWith_() : nullptr;
+    if (!path.empty() && runShowingFailure([&] {
+            output::writeOutputFile(path, other != nullptr ? parkpage::comparedPage(*other, *grid_.season())
+                                                           : parkpage::seasonPage(*grid_.season()));
+        }))
         noteWritten(path);
 }
 
@@ -138,10 +155,12 @@ void OutputCommands::printWithDialog() {
     const std::optional<gui::PrintSetup> setup = dialog.ask();
     if (!setup)
         return;
-    runShowingFailure([&] {
-        services_.printer.print(output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()),
-                                *setup);
-    });
+    gui::PrintJob job;
+    if (runShowingFailure([&] {
+            job = services_.printer.print(
+                output::layoutPrintedReport(*grid_.table(), grid_.season()->caption()), *setup);
+        }))
+        notePrinted(job);
 }
 
 void OutputCommands::previewInfo() {

@@ -10,7 +10,12 @@
 
 namespace vendrix::gui {
 class ParkGrid;
+struct PrintJob;
 } // namespace vendrix::gui
+
+namespace vendrix::model {
+class Season;
+} // namespace vendrix::model
 
 namespace vendrix::app {
 
@@ -24,9 +29,12 @@ class OutputCommands {
 public:
     // The reports are titled with the caption of the season shown, whatever folder is open since;
     // the grid outlives the commands.
-    // `tellDone` shows a short note when a file has been written ("32 parks written to ...").
-    OutputCommands(Form1Services services, const gui::ParkGrid& grid,
-                   std::function<void(const QString&)> tellDone = {});
+    // `tellDone` shows a short note when a file has been written or a job printed: what was done and
+    // where to, read as one line ("32 parks written to" "C:\Leagues\parks.csv", "4 pages sent to"
+    // "Office"). `comparedWith` gives the season the table is compared with, or none.
+    using TellDone = std::function<void(const QString& done, const QString& target)>;
+    OutputCommands(Form1Services services, const gui::ParkGrid& grid, TellDone tellDone = {},
+                   std::function<const model::Season*()> comparedWith = {});
 
     // The Save dialogs of the CSV and the text report offer the encoding: the season files'
     // Windows-1252 (the first choice) or UTF-8.
@@ -38,8 +46,8 @@ public:
     void printWithDialog();
     // "Print preview": the printed report's pages on screen.
     void previewInfo();
-    // The table as one self-contained web page with each park's diagram; ".html" is added to a name
-    // typed without an extension.
+    // The table as one self-contained web page with each park's diagram, with the changes marked
+    // while it is compared with another season; ".html" is added to a name typed without an extension.
     void writeWebPage();
 
 private:
@@ -54,13 +62,15 @@ private:
                                            const std::function<bool(const std::filesystem::path&)>& isRefused,
                                            const std::filesystem::path& extension = {});
     void noteWritten(const std::filesystem::path& path);
+    void notePrinted(const gui::PrintJob& job);
     // Runs an output's work under the hourglass; the failure it reports, if any, is shown. True
     // when it succeeded.
     bool runShowingFailure(const std::function<void()>& work);
 
     Form1Services services_;
     const gui::ParkGrid& grid_;
-    std::function<void(const QString&)> tellDone_;
+    TellDone tellDone_;
+    std::function<const model::Season*()> comparedWith_;
 };
 
 } // namespace vendrix::app

@@ -55,6 +55,18 @@ std::string comparisonJson(const SeasonComparison& comparison, const ComparedSea
     writeSeason(writer, oldSeason);
     writer.key("new");
     writeSeason(writer, newSeason);
+    writer.key("later");
+    switch (laterSeason(oldSeason, newSeason)) {
+    case LaterSeason::Old:
+        writer.windows1252String("old");
+        break;
+    case LaterSeason::New:
+        writer.windows1252String("new");
+        break;
+    case LaterSeason::Neither:
+        writer.null();
+        break;
+    }
     writer.key("added");
     writer.beginArray();
     for (const ParkPlace& place : comparison.added)

@@ -8,6 +8,7 @@
 namespace vendrix::seasondiff {
 
 // The comparison as one UTF-8 JSON object: "old" and "new" (each with "league" and "season"),
+// "later" (which of them is the later season by year: "old", "new", or null when that is not known),
 // "added" (in the new season's order, each {"park": name, "row": n}), "removed" (likewise, in the
 // old season's order) and "changed" (in the new season's order, each {"park": name, "old_row": n,
 // "new_row": m, "changes": {KEY: [old, new]}}), rows numbered from 1 as in the season export, where

@@ -66,6 +66,14 @@ std::string comparisonSentence(const SeasonComparison& comparison, const Compare
     return sentence;
 }
 
+LaterSeason laterSeason(const ComparedSeason& oldSeason, const ComparedSeason& newSeason) {
+    const int before = oldSeason.season.year();
+    const int after = newSeason.season.year();
+    if (before <= 0 || after <= 0 || before == after)
+        return LaterSeason::Neither;
+    return before > after ? LaterSeason::Old : LaterSeason::New;
+}
+
 std::string comparisonText(const SeasonComparison& comparison, const ComparedSeason& oldSeason,
                            const ComparedSeason& newSeason) {
     std::string text;
@@ -77,6 +85,14 @@ std::string comparisonText(const SeasonComparison& comparison, const ComparedSea
     };
     heading("Old: ", oldSeason);
     heading("New: ", newSeason);
+    // Seasons given the wrong way round would read as a league that went back in time.
+    if (laterSeason(oldSeason, newSeason) == LaterSeason::Old) {
+        const std::string before = toUtf8(model::trimBlanks(oldSeason.seasonText()));
+        const std::string after = toUtf8(model::trimBlanks(newSeason.seasonText()));
+        text += "The old season, " + before + ", is later than the new one, " + after +
+                ": Added and new are the parks only " + after + " has, Removed and gone those only " + before +
+                " has.\n";
+    }
     text += '\n';
     for (const ParkChange& park : comparison.changed) {
         const std::string label = numberedLabel(newSeason.season, park.place,

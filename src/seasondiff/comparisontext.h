@@ -26,8 +26,14 @@ std::string comparisonTotals(const SeasonComparison& comparison);
 std::string comparisonSentence(const SeasonComparison& comparison, const ComparedSeason& other,
                                const ComparedSeason& shown);
 
+// Which season of a comparison is the later by the team files' years: the old one, the new one, or
+// neither (a year missing, or both the same).
+enum class LaterSeason { Neither, Old, New };
+LaterSeason laterSeason(const ComparedSeason& oldSeason, const ComparedSeason& newSeason);
+
 // The comparison for a reader, UTF-8 with a line feed after every line: a heading naming both
-// seasons, one line per changed value with the park's rows in both seasons and the column's short
+// seasons (and, when the old season is the later, a line saying so and what "Added" and "Removed"
+// then mean), one line per changed value with the park's rows in both seasons and the column's short
 // name ("Gullwing Field (row 1 -> 1): CF, distance 400 -> 405"), the added and the removed parks with their
 // numbers ("Added: Ore Cart Ballpark (row 30)"), and the totals.
 std::string comparisonText(const SeasonComparison& comparison, const ComparedSeason& oldSeason,

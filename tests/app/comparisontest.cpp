@@ -14,31 +14,13 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
+#include <QProcess>
 #include <QTest>
-#include <deque>
 
 namespace vendrix::test {
 namespace {
 
 namespace col = parktable::col;
-
-// Answers the folder dialog in advance; with no answer left it is a cancel.
-class ScriptedFolderDialog : public gui::FolderDialog {
-public:
-    std::filesystem::path chooseFolder(const QString&, const std::filesystem::path& start) override {
-        ++asked;
-        starts.push_back(start);
-        if (answers.empty())
-            return {};
-        std::filesystem::path answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::deque<std::filesystem::path> answers;
-    std::vector<std::filesystem::path> starts;
-    int asked = 0;
-};
 
 class Comparison : public WindowTest {
 protected:
@@ -103,6 +85,17 @@ TEST_F(Comparison, ChangedCellsSayWhatTheyWereNewParksAreMarkedAndTheTotalsStand
               QStringLiteral("Compared with Northwind Baseball League 2031: 5 parks differ, "
                              "3 only in this season, 1 only in 2031 (Ore Cart Yard)"));
     EXPECT_LE(summary.geometry().bottom(), window_->grid().geometry().top());
+
+    // Saved as a web page, the table shown is the compared page, as the exporter writes it.
+    standIns.fileDialog.setNextFileName(workFolder() / "compared.html");
+    window_->findChild<QAction*>(QStringLiteral("saveWebPage"))->trigger();
+    QProcess exporter;
+    exporter.start(QStringLiteral(VENDRIX_EXPORTER),
+                   {QStringLiteral("compare"), qpath(oldSeason_), qpath(newSeason_), QStringLiteral("--html"),
+                    QStringLiteral("-")});
+    ASSERT_TRUE(exporter.waitForFinished(60000));
+    EXPECT_EQ(QByteArray::fromStdString(readBytes(workFolder() / "compared.html")),
+              exporter.readAllStandardOutput());
 
     // The diagram of a changed park draws its outline of the other season behind it.
     gui::ParkGrid& grid = window_->grid();

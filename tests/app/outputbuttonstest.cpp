@@ -2,6 +2,7 @@
 // writers; here a file must hold exactly what they return for the table shown.
 #include "gui/dialogs/waitcursor.h"
 #include "gui/grid/parkgrid.h"
+#include "gui/widgets/outputnote.h"
 #include "output/csvexport.h"
 #include "output/outputname.h"
 #include "output/printedreport.h"
@@ -145,11 +146,16 @@ TEST_F(OutputButtons, PrintSendsTheLaidOutReportUnderTheHourglass) {
     EXPECT_EQ(printed.fontPoints, expected.fontPoints);
     EXPECT_EQ(printed.sections, expected.sections);
     expectArrow();
+    // A note says where the job went, as after a file is written.
+    EXPECT_TRUE(window->outputNote().isVisibleTo(window.get()));
+    EXPECT_EQ(window->outputNote().toolTip(), QStringLiteral("4 pages sent to Office"));
 
+    window->outputNote().hide();
     standIns.printer.failWith = "No default printer";
     button(*window, "cmdPrintInfo").click();
     EXPECT_EQ(standIns.messages.texts, QStringList{QStringLiteral("No default printer")});
     EXPECT_EQ(standIns.messages.hourglassShown, std::vector<bool>{false});
+    EXPECT_FALSE(window->outputNote().isVisibleTo(window.get()));
     expectArrow();
 }
 
@@ -189,10 +195,26 @@ TEST_F(OutputButtons, TheSaveDialogOffersUtf8AndAWrittenFileIsNamedInAPassingNot
     EXPECT_EQ(readBytes(target), season::windows1252::toUtf8(output::csvText(*window->grid().table())));
     QLabel& note = window->outputNote();
     EXPECT_FALSE(note.isHidden());
-    EXPECT_EQ(note.text(), QStringLiteral("%1 parks written to %2")
-                               .arg(window->grid().table()->parkCount())
-                               .arg(QDir::toNativeSeparators(qpath(target))));
+    EXPECT_EQ(note.toolTip(), QStringLiteral("%1 parks written to %2")
+                                  .arg(window->grid().table()->parkCount())
+                                  .arg(QDir::toNativeSeparators(qpath(target))));
     EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    // It hides nothing: it stands beside the caption's words, above the table; too narrow a place
+    // keeps the start of the note and the file's name.
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    for (const QSize size : {window->size(), QSize(1400, 820)}) {
+        window->resize(size);
+        const QRect caption = window->captionLabel().geometry();
+        const int captionWidth =
+            window->captionLabel().fontMetrics().horizontalAdvance(window->captionLabel().text());
+        EXPECT_FALSE(note.geometry().intersects(window->grid().geometry()));
+        EXPECT_TRUE(note.geometry().right() < caption.center().x() - captionWidth / 2 ||
+                    note.geometry().left() > caption.center().x() + captionWidth / 2);
+        EXPECT_LE(note.fontMetrics().horizontalAdvance(note.text()), note.width());
+        EXPECT_TRUE(note.text().startsWith(QStringLiteral("32 parks written to ")));
+        EXPECT_TRUE(note.text().endsWith(QStringLiteral("utf8.csv"))) << note.text().toStdString();
+    }
     QTRY_VERIFY_WITH_TIMEOUT(note.isHidden(), app::kOutputNoteMilliseconds + 2000);
 
     // The text report keeps Windows-1252 as its first choice; a failed write leaves no note.
@@ -228,6 +250,7 @@ TEST_F(OutputButtons, PrintDialogChoosesPrinterPagesAndCopiesAndPreviewShowsTheS
         output::layoutPrintedReport(*window->grid().table(), window->captionBytes());
     ASSERT_EQ(standIns.printer.printed.size(), 1u);
     EXPECT_EQ(standIns.printer.printed[0].sections.size(), expected.sections.size());
+    EXPECT_EQ(window->outputNote().toolTip(), QStringLiteral("2 copies of 4 pages sent to Office"));
 
     // Alt+P still prints at once, without the dialog.
     QTest::keyClick(window.get(), Qt::Key_P, Qt::AltModifier);

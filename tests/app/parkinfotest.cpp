@@ -1,14 +1,20 @@
 // The enabled-state rules, the accelerators and tab order, and Get Park Info into the grid.
+#include "app/comparisoncontroller.h"
 #include "gui/bridge/displaytext.h"
+#include "gui/diagram/parkdiagrampanel.h"
+#include "gui/filters/columnfilter.h"
+#include "gui/filters/parkfilters.h"
 #include "gui/folders/drivelist.h"
 #include "gui/folders/filelist.h"
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkgrid.h"
 #include "model/seasonloader.h"
 #include "parktable/parktable.h"
+#include "seasonkit/changedseason.h"
 #include "seasonmaker.h"
 #include "windowtest.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QSignalSpy>
@@ -108,20 +114,46 @@ TEST_F(ParkInfo, AcceleratorsPressOnlyEnabledButtons) {
     EXPECT_EQ(exits.count(), 1);
 }
 
-TEST_F(ParkInfo, TabVisitsTheControlsInDesignOrder) {
+TEST_F(ParkInfo, TabWalksEveryControlInReadingOrderAndShiftTabWalksBack) {
+    // Every kind of stop there is: a season compared with another (its line above the table can be
+    // clicked), a filter's chip, the diagram beside the table, every button enabled.
     auto window = startWindow();
+    openFolder(*window, makeSeason("2032", seasonkit::changedSampleSeason()));
+    button(*window, "cmdGetParkInfo").click();
+    ScriptedFolderDialog folders;
+    folders.answers.push_back(makeSeason("2031"));
+    window->comparison().setFolderDialog(folders);
+    window->comparison().chooseAndCompare();
+    window->filters().apply(
+        *gui::ColumnFilter::words(parktable::col::firstAttribute, {QStringLiteral("Dome")}));
+    window->diagramPanel().showAction().trigger();
     for (const char* name : {"cmdGetParkInfo", "cmdPrintInfo", "cmdWritetoFile", "cmdWriteCSV"})
         button(*window, name).setEnabled(true);
     showActive(*window);
-    window->driveList().setFocus();
-    QStringList visited{QApplication::focusWidget()->objectName()};
-    for (int i = 0; i < 8; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        visited << QApplication::focusWidget()->objectName();
-    }
-    EXPECT_EQ(visited.join(QLatin1Char(' ')),
-              QStringLiteral("Drive1 Dir1 File1 cmdGetParkInfo cmdExit grdParks cmdPrintInfo cmdWritetoFile "
-                             "cmdWriteCSV"));
+
+    const auto walk = [&](Qt::KeyboardModifiers modifiers) {
+        window->driveList().setFocus();
+        QStringList visited;
+        for (int i = 0; i < 40 && (visited.isEmpty() || !window->driveList().hasFocus()); ++i) {
+            visited << QApplication::focusWidget()->objectName();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        }
+        return visited;
+    };
+    const QStringList forward = walk(Qt::NoModifier);
+    EXPECT_EQ(forward.join(QLatin1Char(' ')),
+              QStringLiteral("Drive1 Dir1 File1 findField onlyDifferingToggle filterChip comparisonSummary "
+                             "grdParks cmdGetParkInfo cmdPrintInfo cmdPrintMore cmdWritetoFile cmdWriteCSV "
+                             "cmdExit"));
+    QStringList backward = walk(Qt::ShiftModifier);
+    std::reverse(backward.begin() + 1, backward.end());
+    EXPECT_EQ(backward, forward);
+    // Nothing that takes the keyboard is left out of the walk.
+    for (const QWidget* control : window->findChildren<QWidget*>())
+        if ((control->focusPolicy() & Qt::TabFocus) && control->isVisibleTo(window.get()) &&
+            control->isEnabled())
+            EXPECT_TRUE(window->tabStopsInReadingOrder().contains(control))
+                << control->objectName().toStdString();
 }
 
 TEST_F(ParkInfo, GetParkInfoShowsEveryParkUnderMergedGroupCaptions) {

@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -49,7 +50,7 @@ protected:
 
 TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     auto window = shownWindow();
-    const gui::NoticeLine& notice = window->seasonNotice();
+    gui::NoticeLine& notice = window->seasonNotice();
 
     // A park file cut inside a record: the parks before it, and a line saying what was not read.
     const auto cut = makeSeason("cut");
@@ -59,9 +60,16 @@ TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     EXPECT_GT(window->grid().table()->parkCount(), 0);
     EXPECT_FALSE(notice.isHidden());
     EXPECT_EQ(notice.fullText(),
-              QStringLiteral("dmbpark.dat ends 77 bytes into record 16; those bytes were not read"));
+              QStringLiteral("The last park record is cut off and is not shown (dmbpark.dat "
+                             "ends 77 bytes into record 16; those bytes were not read)"));
     EXPECT_LE(notice.geometry().bottom(), window->grid().geometry().top());
     EXPECT_TRUE(standIns.messages.texts.isEmpty());
+    // A warning in the platform's colours for one: not the window's own.
+    EXPECT_TRUE(notice.hasWarningLook());
+    EXPECT_EQ(notice.backgroundRole(), QPalette::ToolTipBase);
+    EXPECT_TRUE(notice.autoFillBackground());
+    EXPECT_EQ(notice.grab().toImage().pixelColor(notice.width() / 2, notice.height() - 3),
+              notice.palette().color(QPalette::ToolTipBase));
 
     // Random bytes: no park in use. The table is empty, the line says why, the outputs still work.
     const auto noise = makeSeason("noise");
@@ -72,8 +80,9 @@ TEST_F(TableFlows, WhatIsWrongWithASeasonIsSaidAboveOrInTheTable) {
     openFolder(*window, noise);
     button(*window, "cmdGetParkInfo").click();
     EXPECT_EQ(window->grid().table()->parkCount(), 0);
-    EXPECT_TRUE(
-        notice.fullText().contains(QStringLiteral("none of them a park in use; the table has no parks")));
+    EXPECT_TRUE(notice.fullText().startsWith(
+        QStringLiteral("The table is empty (dmbpark.dat holds 19 records, none of them a park in use")))
+        << notice.fullText().toStdString();
     EXPECT_TRUE(button(*window, "cmdWriteCSV").isEnabled());
     EXPECT_TRUE(button(*window, "cmdPrintInfo").isEnabled());
     standIns.fileDialog.setNextFileName(workFolder() / "empty.csv");
@@ -117,6 +126,24 @@ TEST_F(TableFlows, FiltersStandAsChipsCountWithTheFindAndLeaveTheOutputsWhole) {
     const int shown = window->grid().shownRows().shownParkCount();
     EXPECT_LT(shown, grass);
     EXPECT_EQ(window->filterChips().chipTexts().last(), QStringLiteral("HR, LHB: from 105"));
+    // Opened again, the dialog holds the range; the caption's menu offers one entry to filter.
+    const gui::ColumnFilterDialog again(*window->grid().season(), hr, &filters.filters().back());
+    EXPECT_EQ(again.fromField()->text(), QStringLiteral("105"));
+    EXPECT_TRUE(again.toField()->text().isEmpty());
+    QStringList entries;
+    QTimer::singleShot(0, [&] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            for (const QAction* action : menu->actions())
+                if (action->isVisible())
+                    entries << action->text();
+            menu->close();
+        }
+    });
+    auto& captions = const_cast<QTableView&>(window->grid().captionPane());
+    emit captions.customContextMenuRequested(captions.visualRect(captions.model()->index(1, hr)).center());
+    EXPECT_EQ(entries.filter(QStringLiteral("filter"), Qt::CaseInsensitive),
+              QStringList({QStringLiteral("Filter..."), QStringLiteral("Remove this filter")}));
+    EXPECT_TRUE(filters.filterColumnAction().isVisible()); // and Ctrl+Shift+L, once the menu is gone
     for (int row = parktable::kFirstParkRow; row < window->grid().shownRows().rowCount(); ++row)
         EXPECT_GE(window->grid().shownRows().index(row, hr).data().toString().toInt(), 105);
 

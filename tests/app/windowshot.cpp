@@ -8,6 +8,7 @@
 //        [--high-contrast]
 // --high-contrast: the colours of a high-contrast desktop theme (white on black, as Windows' High
 // Contrast Black), which the window must stay readable in.
+//        [--written=FILE]: the CSV written to FILE, with the note that says so.
 #include "app/comparisoncontroller.h"
 #include "app/form1.h"
 #include "gui/diagram/parkdiagrampanel.h"
@@ -112,6 +113,11 @@ int main(int argc, char** argv) {
         window.diagramPanel().compareAction().trigger();
         grid.setCurrentIndex(grid.model()->index(2, 3));
     }
+    for (const QString& arg : args)
+        if (arg.startsWith(QStringLiteral("--written="))) {
+            standIns.fileDialog.setNextFileName(QFile::encodeName(arg.mid(10)).toStdString());
+            window.findChild<QPushButton*>(QStringLiteral("cmdWriteCSV"))->click();
+        }
     QTest::qWait(300);
     if (!window.grab().save(args[2])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));

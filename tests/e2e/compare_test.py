@@ -28,6 +28,7 @@ Removed: Ore Cart Yard (row 5)
 EXPECTED_JSON = {
     "old": {"league": "Northwind Baseball League", "season": "2031"},
     "new": {"league": "Northwind Baseball League", "season": "2032"},
+    "later": "new",
     "added": [{"park": "Ore Cart Ballpark", "row": 5}, {"park": "Foxfire Grounds", "row": 33},
               {"park": "Timberline Park", "row": 34}],
     "removed": [{"park": "Ore Cart Yard", "row": 5}],
@@ -65,6 +66,17 @@ class Compare(TempFolderTest):
         same = self.compare(self.old, self.old)
         self.assertEqual(same.returncode, 0)
         self.assertTrue(same.stdout.endswith(b"\n0 parks changed, 0 new, 0 gone (32 parks in both)\n"))
+
+    def test_seasons_given_the_wrong_way_round_are_said_to_be(self):
+        result = self.compare(self.new, self.old)
+        self.assertEqual(result.returncode, 0, result.stderr)
+        self.assertEqual(result.stdout.decode("utf-8").splitlines()[2],
+                         "The old season, 2032, is later than the new one, 2031: Added and new are the parks "
+                         "only 2031 has, Removed and gone those only 2032 has.")
+        self.assertIn("\n5 parks changed, 1 new, 3 gone", result.stdout.decode("utf-8"))
+        self.assertEqual(json.loads(self.compare(self.new, self.old, "--json", "-").stdout)["later"], "old")
+        same = json.loads(self.compare(self.old, self.old, "--json", "-").stdout)
+        self.assertIsNone(same["later"])
 
     def test_json_reads_back_and_files_match_standard_output(self):
         result = self.compare(self.old, self.new, "--json", "-")

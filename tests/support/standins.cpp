@@ -46,20 +46,35 @@ std::optional<gui::PrintSetup> ScriptedPrintDialog::ask() {
     return answer;
 }
 
-void RecordingPrinter::print(const output::PrintedReport& report, const gui::PrintSetup& setup) {
+gui::PrintJob RecordingPrinter::print(const output::PrintedReport& report, const gui::PrintSetup& setup) {
     setups.push_back(setup);
-    print(report);
+    gui::PrintJob job = print(report);
+    if (!setup.printer.isEmpty())
+        job.printer = setup.printer;
+    job.copies = setup.copies;
+    return job;
 }
 
 void RecordingPrinter::preview(const output::PrintedReport& report) {
     previewed.push_back(report);
 }
 
-void RecordingPrinter::print(const output::PrintedReport& report) {
+gui::PrintJob RecordingPrinter::print(const output::PrintedReport& report) {
     hourglassShown.push_back(gui::WaitCursor::isShown());
     if (failWith)
         throw gui::PrintError(*failWith);
     printed.push_back(report);
+    return {name, static_cast<int>(report.sections.size())};
+}
+
+std::filesystem::path ScriptedFolderDialog::chooseFolder(const QString&, const std::filesystem::path& start) {
+    ++asked;
+    starts.push_back(start);
+    if (answers.empty())
+        return {};
+    std::filesystem::path answer = std::move(answers.front());
+    answers.pop_front();
+    return answer;
 }
 
 FixedVolumes::FixedVolumes() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/form1services.h"
+#include "gui/dialogs/folderdialog.h"
 #include "output/printedreport.h"
 
 #include <QString>
@@ -46,10 +47,11 @@ private:
     std::deque<gui::FileChoice> answers_;
 };
 
+// Takes each job as one page a section, on the printer `name` or the one the print dialog chose.
 class RecordingPrinter : public gui::ReportPrinter {
 public:
-    void print(const output::PrintedReport& report) override;
-    void print(const output::PrintedReport& report, const gui::PrintSetup& setup) override;
+    gui::PrintJob print(const output::PrintedReport& report) override;
+    gui::PrintJob print(const output::PrintedReport& report, const gui::PrintSetup& setup) override;
     void preview(const output::PrintedReport& report) override;
 
     std::vector<output::PrintedReport> printed;
@@ -57,6 +59,7 @@ public:
     std::vector<output::PrintedReport> previewed;
     std::vector<bool> hourglassShown;
     std::optional<std::string> failWith;
+    QString name = QStringLiteral("Office");
 };
 
 // Answers the print dialog in advance; with no answer left it is a cancel.
@@ -65,6 +68,16 @@ public:
     std::optional<gui::PrintSetup> ask() override;
 
     std::deque<gui::PrintSetup> answers;
+    int asked = 0;
+};
+
+// Answers the folder dialog ("Compare with season...") in advance; with no answer left it is a cancel.
+class ScriptedFolderDialog : public gui::FolderDialog {
+public:
+    std::filesystem::path chooseFolder(const QString& title, const std::filesystem::path& start) override;
+
+    std::deque<std::filesystem::path> answers;
+    std::vector<std::filesystem::path> starts;
     int asked = 0;
 };
 

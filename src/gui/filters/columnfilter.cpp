@@ -45,6 +45,8 @@ std::optional<ColumnFilter> ColumnFilter::range(int column, std::optional<double
         return std::nullopt;
     ColumnFilter filter;
     filter.column_ = column;
+    filter.from_ = from;
+    filter.to_ = to;
     if (from)
         filter.conditions_.push_back(ParkCondition::number(column, Operator::GreaterOrEqual, *from));
     if (to)

@@ -28,12 +28,17 @@ public:
     const QString& chipText() const { return chipText_; }
     // For a word filter, its words; empty for a range.
     const QStringList& chosenWords() const { return words_; }
+    // For a range, its ends as given; open ends (and a word filter's) are none.
+    std::optional<double> rangeFrom() const { return from_; }
+    std::optional<double> rangeTo() const { return to_; }
 
 private:
     int column_ = 0;
     bool anyOf_ = false; // words: one condition per word, any of them; a range: every condition
     std::vector<parkquery::ParkCondition> conditions_;
     QStringList words_;
+    std::optional<double> from_;
+    std::optional<double> to_;
     QString chipText_;
 };
 

@@ -44,6 +44,11 @@ QString shortName(int column) {
     return fromUtf8(model::column(column).shortName);
 }
 
+// As numberIn reads it back: QString's own number format, whatever the locale.
+QString fieldText(double value) {
+    return QString::number(value, 'g', 10);
+}
+
 } // namespace
 
 ColumnFilterDialog::ColumnFilterDialog(const model::Season& season, int column, const ColumnFilter* current,
@@ -64,6 +69,13 @@ ColumnFilterDialog::ColumnFilterDialog(const model::Season& season, int column, 
         to_->setObjectName(QStringLiteral("filterTo"));
         for (QLineEdit* field : {from_, to_})
             field->setValidator(new QDoubleValidator(field));
+        // The active range comes back as it was given, to be changed rather than typed again.
+        if (current != nullptr) {
+            if (const std::optional<double> from = current->rangeFrom())
+                from_->setText(fieldText(*from));
+            if (const std::optional<double> to = current->rangeTo())
+                to_->setText(fieldText(*to));
+        }
         form->addRow(QStringLiteral("&From"), from_);
         form->addRow(QStringLiteral("&To"), to_);
         layout->addLayout(form);

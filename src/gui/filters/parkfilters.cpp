@@ -26,6 +26,10 @@ ParkFilters::ParkFilters(ParkGrid& grid, FilterChips& chips, QObject* parent)
 
 void ParkFilters::addMenuEntries(int column, QMenu& menu) {
     menu.addAction(QStringLiteral("Filter..."), this, [this, column] { askForColumn(column); });
+    // "Filter this column..." would offer the same again, of the current cell's column: it stays out
+    // of a caption's menu while the menu is open.
+    filterColumn_->setVisible(false);
+    connect(&menu, &QMenu::aboutToHide, filterColumn_, [this] { filterColumn_->setVisible(true); });
     const bool active = std::any_of(filters_.begin(), filters_.end(),
                                     [column](const ColumnFilter& f) { return f.column() == column; });
     if (active)

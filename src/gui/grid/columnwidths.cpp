@@ -1,12 +1,15 @@
 #include "columnwidths.h"
 
 #include "gridclipboard.h"
+#include "gui/bridge/displaytext.h"
 #include "leagueaveragemodel.h"
+#include "model/parkvocabulary.h"
 #include "parkgrid.h"
 #include "parkrowproxy.h"
 
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <QStyle>
 #include <algorithm>
 #include <cmath>
@@ -40,9 +43,48 @@ int ColumnWidths::fittingWidth(int column) const {
         if (row != parktable::kGroupCaptionRow || column < model.fixedColumnCount())
             measure(grid_.shownRows().index(row, column).data().toString());
     measure(grid_.leagueAverage().index(0, column).data().toString());
-    const int margin =
-        2 * (grid_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid_) + 1) + 2;
-    return widest + margin;
+    return widest + textMargin();
+}
+
+int ColumnWidths::textMargin() const {
+    return 2 * (grid_.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid_) + 1) + 2;
+}
+
+int ColumnWidths::longestWordWidth(int column) const {
+    const QFontMetrics metrics(grid_.font());
+    const auto attribute = static_cast<model::ParkAttribute>(column - model::col::firstAttribute);
+    // The words a code can have, from the vocabulary rather than the parks: the same for every season,
+    // and as quick for 32,767 parks as for 30.
+    int widest = metrics.horizontalAdvance(fromUtf8(model::column(column).caption));
+    for (int code = 0; code <= 255; ++code) {
+        const std::string_view word = model::wordFor(attribute, static_cast<std::uint8_t>(code));
+        widest = std::max(widest, metrics.horizontalAdvance(
+                                      QString::fromLatin1(word.data(), static_cast<qsizetype>(word.size()))));
+    }
+    return widest + textMargin();
+}
+
+bool ColumnWidths::openWordColumns() {
+    QHash<int, int> opened;
+    const int columns = grid_.table() ? grid_.parkModel().columnCount() : 0;
+    int spare = grid_.contentsRect().width() - grid_.verticalScrollBar()->sizeHint().width();
+    // The columns the table carries empty hold nothing that room would be taken from.
+    for (int c = 0; c < columns; ++c)
+        if (c >= model::kColumnCount || model::column(c).kind != model::ColumnKind::Blank)
+            spare -= kept_.value(c, designWidth(c));
+    for (int c = 0; c < std::min(columns, model::kColumnCount); ++c) {
+        if (model::column(c).kind != model::ColumnKind::Word || kept_.contains(c))
+            continue;
+        const int wanted = longestWordWidth(c) - designWidth(c);
+        if (wanted > 0 && wanted <= spare) {
+            opened.insert(c, designWidth(c) + wanted);
+            spare -= wanted;
+        }
+    }
+    if (opened == opened_)
+        return false;
+    opened_ = opened;
+    return true;
 }
 
 int ColumnWidths::edgeAt(const QTableView& pane, int x) const {

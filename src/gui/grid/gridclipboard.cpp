@@ -3,6 +3,8 @@
 #include "parkrowproxy.h"
 #include "parktablemodel.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QStringList>
 #include <algorithm>
 #include <map>
@@ -57,6 +59,12 @@ QString GridClipboard::textOf(const QItemSelection& selection, bool withCaptions
         text += cells.join(QLatin1Char('\t')) + QLatin1Char('\n');
     }
     return lastColumn < 0 ? QString() : text;
+}
+
+void GridClipboard::copy(const QItemSelection& selection, bool withCaptions) const {
+    const QString text = textOf(selection, withCaptions);
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
 }
 
 } // namespace vendrix::gui

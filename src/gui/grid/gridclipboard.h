@@ -18,6 +18,8 @@ public:
     // rightmost; a cell not chosen in its row stays an empty field. Caption rows are left out, unless
     // `withCaptions` puts the two caption rows of those columns above the block.
     QString textOf(const QItemSelection& selection, bool withCaptions = false) const;
+    // Puts textOf(selection) on the system's clipboard; an empty selection leaves it as it was.
+    void copy(const QItemSelection& selection, bool withCaptions) const;
     // A cell's text as one field: line breaks and tabs become blanks and the padding that is not
     // seen goes.
     static QString fieldOf(QString text);

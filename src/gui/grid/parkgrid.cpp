@@ -11,9 +11,7 @@
 #include "selectionkeeper.h"
 
 #include <QAction>
-#include <QClipboard>
 #include <QFont>
-#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMenu>
@@ -199,6 +197,7 @@ int ParkGrid::fixedColumnsWidth() const {
 
 void ParkGrid::applyLayout() {
     rowHeight_ = QFontMetrics(font()).height() + 4;
+    widths_.openWordColumns();
     const int rows = proxy_->rowCount();
     const int columns = model_->columnCount();
     const int fixedRows = model_->fixedRowCount();
@@ -253,6 +252,12 @@ void ParkGrid::fitColumn(int column) {
 void ParkGrid::resetColumnWidths() {
     widths_.forget();
     applyLayout();
+}
+
+void ParkGrid::resizeEvent(QResizeEvent* event) {
+    QTableView::resizeEvent(event);
+    if (widths_.openWordColumns()) // the room may now hold a column's words, or no longer
+        applyLayout();
 }
 
 int ParkGrid::rowsInRoom() const {
@@ -487,9 +492,8 @@ QString ParkGrid::selectedText(bool withCaptions) const {
 }
 
 void ParkGrid::copySelection(bool withCaptions) const {
-    const QString text = selectedText(withCaptions);
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
+    if (table())
+        clipboard_.copy(selectionModel()->selection(), withCaptions);
 }
 
 } // namespace vendrix::gui

@@ -1,6 +1,7 @@
 #include "pdfprinter.h"
 
 #include "gui/bridge/displaytext.h"
+#include "gui/bridge/nativepath.h"
 #include "output/outputfile.h"
 #include "reportpainter.h"
 
@@ -12,7 +13,7 @@
 
 namespace vendrix::gui {
 
-QByteArray PdfPrinter::render(const output::PrintedReport& report) {
+QByteArray PdfPrinter::render(const output::PrintedReport& report, int* pages) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
@@ -25,21 +26,25 @@ QByteArray PdfPrinter::render(const output::PrintedReport& report) {
         QPainter painter;
         if (!painter.begin(&writer))
             throw PrintError("PDF: the document cannot be started");
-        paintPrintedReport(painter, writer, report, QStringLiteral("PDF"));
+        const int painted = paintPrintedReport(painter, writer, report, QStringLiteral("PDF"));
+        if (pages != nullptr)
+            *pages = painted;
         if (!painter.end())
             throw PrintError("PDF: the document cannot be finished");
     }
     return buffer.data();
 }
 
-void PdfPrinter::print(const output::PrintedReport& report) {
-    const QByteArray pdf = render(report);
+PrintJob PdfPrinter::print(const output::PrintedReport& report) {
+    int pages = 0;
+    const QByteArray pdf = render(report, &pages);
     try {
         output::writeOutputFile(target_,
                                 std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())));
     } catch (const output::OutputError& error) {
         throw PrintError(error.what());
     }
+    return {fromNativePath(target_), pages};
 }
 
 } // namespace vendrix::gui

@@ -14,11 +14,11 @@ public:
 
     // Writes the whole document, replacing the target only once it is complete. Throws PrintError
     // naming the file and the reason.
-    void print(const output::PrintedReport& report) override;
+    PrintJob print(const output::PrintedReport& report) override;
     using ReportPrinter::print;
 
-    // The document's bytes. Throws PrintError.
-    static QByteArray render(const output::PrintedReport& report);
+    // The document's bytes; `pages`, when given, gets its number of pages. Throws PrintError.
+    static QByteArray render(const output::PrintedReport& report, int* pages = nullptr);
 
 private:
     std::filesystem::path target_;

@@ -13,7 +13,6 @@
 #include <QPainter>
 #include <QStringList>
 #include <algorithm>
-#include <utility>
 
 namespace vendrix::gui {
 
@@ -41,8 +40,8 @@ QFont reportFont(const output::PrintedReport& report, const QPaintDevice& device
     return fixedPitchFont(font, device);
 }
 
-void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
-                        const QString& deviceName, const PageRange& chosen) {
+int paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const output::PrintedReport& report,
+                       const QString& deviceName, const PageRange& chosen) {
     const QFont leadingFont = withoutShaping(painter.font());
     const QFont bodyFont = reportFont(report, device);
     const QFontMetricsF leadingMetrics(leadingFont, &device);
@@ -58,11 +57,11 @@ void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const outp
                             device.paintEngine()->type() == QPaintEngine::Pdf;
 
     enum class Face { None, Leading, Body } face = Face::None;
-    bool painted = false;
+    int painted = 0;
     for (std::size_t p = 0; p < pages.size(); ++p) {
         if (!chosen.holds(static_cast<int>(p) + 1))
             continue;
-        if (std::exchange(painted, true) && !device.newPage())
+        if (painted++ > 0 && !device.newPage())
             throw PrintError(deviceName.toStdString() + ": cannot start a new page");
         for (const output::PageLine& line : pages[p]) {
             const Face wanted = line.inReportFont ? Face::Body : Face::Leading;
@@ -83,6 +82,7 @@ void paintPrintedReport(QPainter& painter, QPagedPaintDevice& device, const outp
             }
         }
     }
+    return painted;
 }
 
 } // namespace vendrix::gui

@@ -20,29 +20,29 @@ namespace {
 
 } // namespace
 
-void SystemPrinter::print(const output::PrintedReport& report) {
+PrintJob SystemPrinter::print(const output::PrintedReport& report) {
     const QPrinterInfo defaultPrinter = QPrinterInfo::defaultPrinter();
     if (defaultPrinter.isNull())
         throw PrintError("No default printer is set up: add a printer and make it the default");
     printerName_ = defaultPrinter.printerName();
 
-    printOn(defaultPrinter, report, {});
+    return printOn(defaultPrinter, report, {});
 }
 
-void SystemPrinter::print(const output::PrintedReport& report, const PrintSetup& setup) {
+PrintJob SystemPrinter::print(const output::PrintedReport& report, const PrintSetup& setup) {
     const QPrinterInfo chosen =
         setup.printer.isEmpty() ? QPrinterInfo::defaultPrinter() : QPrinterInfo::printerInfo(setup.printer);
     if (chosen.isNull())
         throw PrintError("Printer " + setup.printer.toStdString() + ": no such printer is set up");
-    printOn(chosen, report, setup);
+    return printOn(chosen, report, setup);
 }
 
 void SystemPrinter::preview(const output::PrintedReport& report) {
     ReportPreview(report, QApplication::activeWindow()).dialog().exec();
 }
 
-void SystemPrinter::printOn(const QPrinterInfo& info, const output::PrintedReport& report,
-                            const PrintSetup& setup) {
+PrintJob SystemPrinter::printOn(const QPrinterInfo& info, const output::PrintedReport& report,
+                                const PrintSetup& setup) {
     printerName_ = info.printerName();
     QPrinter printer(info, QPrinter::HighResolution);
     if (!printer.isValid())
@@ -55,10 +55,11 @@ void SystemPrinter::printOn(const QPrinterInfo& info, const output::PrintedRepor
     QPainter painter;
     if (!painter.begin(&printer))
         fail(printerName_, "the print job cannot be started");
-    paintPrintedReport(painter, printer, report, "Printer " + printerName_,
-                       {setup.firstPage, setup.lastPage});
+    const int pages = paintPrintedReport(painter, printer, report, "Printer " + printerName_,
+                                         {setup.firstPage, setup.lastPage});
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         fail(printerName_, "the printer did not take the job");
+    return {printerName_, pages, printer.copyCount()};
 }
 
 } // namespace vendrix::gui

@@ -12,16 +12,16 @@ namespace vendrix::gui {
 class SystemPrinter : public ReportPrinter {
 public:
     // Throws PrintError naming the printer and the reason; "no default printer" when there is none.
-    void print(const output::PrintedReport& report) override;
+    PrintJob print(const output::PrintedReport& report) override;
     // On the chosen printer (by name), the chosen pages, as many copies as asked.
-    void print(const output::PrintedReport& report, const PrintSetup& setup) override;
+    PrintJob print(const output::PrintedReport& report, const PrintSetup& setup) override;
     void preview(const output::PrintedReport& report) override;
 
     // The name of the printer that took the last job.
     const QString& printerName() const { return printerName_; }
 
 private:
-    void printOn(const QPrinterInfo& info, const output::PrintedReport& report, const PrintSetup& setup);
+    PrintJob printOn(const QPrinterInfo& info, const output::PrintedReport& report, const PrintSetup& setup);
 
     QString printerName_;
 };

@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QStyle>
 #include <algorithm>
 
 namespace vendrix::gui {
@@ -15,6 +17,7 @@ NoticeLine::NoticeLine(QWidget* parent) : QLabel(parent) {
 void NoticeLine::setFullText(const QString& text, const QString& clickTip) {
     fullText_ = text;
     clickTip_ = clickTip;
+    const bool wasClickable = clickable_;
     clickable_ = !clickTip.isEmpty() && !text.isEmpty();
     // A screen reader reads the whole line, however much of it the window shows.
     setAccessibleName(text);
@@ -22,11 +25,31 @@ void NoticeLine::setFullText(const QString& text, const QString& clickTip) {
     setCursor(clickable_ ? Qt::PointingHandCursor : Qt::ArrowCursor);
     setFocusPolicy(clickable_ ? Qt::StrongFocus : Qt::NoFocus);
     elide();
+    if (clickable_ != wasClickable)
+        emit clickableChanged();
+}
+
+void NoticeLine::setWarningLook(bool warning) {
+    warning_ = warning;
+    // The tooltip's colours are the platform's own for a word that stands apart from the window.
+    setAutoFillBackground(warning);
+    setBackgroundRole(warning ? QPalette::ToolTipBase : QPalette::Window);
+    setForegroundRole(warning ? QPalette::ToolTipText : QPalette::WindowText);
+    setFrameShape(warning ? QFrame::Box : QFrame::NoFrame);
+    setMargin(warning ? 2 : 0);
+    setIndent(warning ? signSize() + 6 : -1);
+    elide();
+    updateGeometry();
+}
+
+int NoticeLine::signSize() const {
+    return fontMetrics().height();
 }
 
 QSize NoticeLine::sizeHint() const {
-    return {fontMetrics().horizontalAdvance(fullText_) + 2 * margin(),
-            fontMetrics().height() + 2 * margin() + 2};
+    return {fontMetrics().horizontalAdvance(fullText_) + 2 * margin() + 2 * frameWidth() +
+                std::max(0, indent()),
+            fontMetrics().height() + 2 * margin() + 2 * frameWidth() + 2};
 }
 
 QSize NoticeLine::minimumSizeHint() const {
@@ -50,6 +73,18 @@ void NoticeLine::mouseReleaseEvent(QMouseEvent* event) {
     if (clickable_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
     QLabel::mouseReleaseEvent(event);
+}
+
+void NoticeLine::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!warning_)
+        return;
+    const int size = signSize();
+    const QRect inside = contentsRect();
+    QPainter painter(this);
+    style()
+        ->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this)
+        .paint(&painter, QRect(inside.left() + margin() + 2, inside.center().y() - size / 2, size, size));
 }
 
 void NoticeLine::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,7 @@
 #include "gui/grid/parkgrid.h"
 #include "gui/grid/parkrowproxy.h"
 #include "parktable/parktable.h"
+#include "seasonkit/sampleseason.h"
 #include "seasonmaker.h"
 #include "windowtest.h"
 
@@ -57,6 +58,24 @@ protected:
         grid->setSeason(std::move(parks));
         return grid;
     }
+    // How many park cells of the column show their text cut off.
+    static int cutOffCells(ParkGrid& grid, int column) {
+        gui::GridCellDelegate delegate(grid, false, nullptr);
+        int cut = 0;
+        for (int row = parktable::kFirstParkRow; row < grid.shownRows().rowCount(); ++row) {
+            const QModelIndex index = grid.shownRows().index(row, column);
+            QStyleOptionViewItem option;
+            option.initFrom(&grid);
+            option.widget = &grid;
+            option.font = grid.font();
+            option.fontMetrics = QFontMetrics(grid.font());
+            // A column is hidden, of no width, in the views that leave it to another.
+            const int width = std::max(grid.columnPane().columnWidth(column), grid.columnWidth(column));
+            option.rect = QRect(0, 0, width, grid.rowHeightPixels());
+            cut += delegate.isCutOff(option, index) ? 1 : 0;
+        }
+        return cut;
+    }
     static QStringList shownNames(const ParkGrid& grid) {
         QStringList names;
         for (int row = parktable::kFirstParkRow; row < grid.shownRows().rowCount(); ++row)
@@ -107,19 +126,7 @@ TEST_F(GridHabits, TabLeavesTheGridWhileArrowsMoveBetweenCells) {
 TEST_F(GridHabits, FittedColumnsShowTheirWidestTextWholeAndStayForNewTables) {
     auto grid = gridOf(habitSeason());
     const auto cutOff = [&](int column) {
-        gui::GridCellDelegate delegate(*grid, false, nullptr);
-        int cut = 0;
-        for (int row = parktable::kFirstParkRow; row < grid->shownRows().rowCount(); ++row) {
-            const QModelIndex index = grid->shownRows().index(row, column);
-            QStyleOptionViewItem option;
-            option.initFrom(grid.get());
-            option.widget = grid.get();
-            option.font = grid->font();
-            option.fontMetrics = QFontMetrics(grid->font());
-            option.rect = QRect(0, 0, grid->columnPane().columnWidth(column), grid->rowHeightPixels());
-            cut += delegate.isCutOff(option, index) ? 1 : 0;
-        }
-        return cut;
+        return cutOffCells(*grid, column);
     };
     ASSERT_GT(cutOff(col::parkName), 0);
     grid->fitColumn(col::parkName);
@@ -132,6 +139,22 @@ TEST_F(GridHabits, FittedColumnsShowTheirWidestTextWholeAndStayForNewTables) {
     grid->resetWidthsAction().trigger();
     EXPECT_EQ(grid->columnPane().columnWidth(col::parkName), grid->columnWidthPixels(col::parkName));
     EXPECT_EQ(grid->columnWidth(col::firstAttribute), designed);
+}
+
+TEST_F(GridHabits, ColumnsOfWordsOpenToTheirLongestWordWhileTheGridHasRoom) {
+    auto grid = gridOf(seasonkit::sampleSeason());
+    const int wind = col::firstAttribute + 4;
+    ASSERT_GT(cutOffCells(*grid, wind), 0); // "Super Strong" in the design width
+    grid->resize(1500, 300);
+    int words = 0;
+    for (int c = col::firstAttribute; c <= col::lastCaptioned; ++c) {
+        EXPECT_EQ(cutOffCells(*grid, c), 0) << c;
+        words += grid->columnWidth(c);
+    }
+    EXPECT_LE(grid->columnViewportPosition(col::firstAttribute) + words, grid->viewport()->width());
+    // Narrower again, the columns give the room back.
+    grid->resize(600, 300);
+    EXPECT_EQ(grid->columnWidth(wind), grid->columnWidthPixels(wind));
 }
 
 TEST_F(GridHabits, CopyWithCaptionsPutsTheCaptionRowsAboveTheBlock) {
