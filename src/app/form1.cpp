@@ -8,6 +8,8 @@
 #include "gui/filters/filterchips.h"
 #include "gui/filters/nomatchnotice.h"
 #include "gui/filters/parkfilters.h"
+#include "gui/flyball/flyballbar.h"
+#include "gui/flyball/flyballcontroller.h"
 #include "gui/folders/drivelist.h"
 #include "gui/folders/filelist.h"
 #include "gui/folders/folderlist.h"
@@ -95,6 +97,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
         QSettings& settings = *services_.settings;
         UserSettings::rememberToggle(grdParks_->factorColourAction(), settings,
                                      QStringLiteral("grid/factorColours"), true);
+        UserSettings::rememberToggle(flyBall_->shapeColumnsAction(), settings,
+                                     QStringLiteral("grid/shapeColumns"), true);
         // The diagram panel's place beside the table, its league-average outline and its PNG size.
         UserSettings::rememberToggle(diagramPanel_->averageAction(), settings,
                                      QStringLiteral("diagram/leagueAverage"), true);
@@ -169,6 +173,9 @@ void Form1::createControls() {
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
             &gui::ParkDiagramPanel::setPreviousOutlines);
+    flyBallBar_ = new gui::FlyBallBar(this);
+    flyBall_ = new gui::FlyBallController(*grdParks_, *diagramPanel_, *flyBallBar_, this);
+    connect(flyBall_, &gui::FlyBallController::barShownChanged, this, &Form1::placeControls);
 
     drive1_ = new gui::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -232,7 +239,8 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    QRect tableArea = diagramPanel_->placeBeside(geometry.place(design::grdParks, client));
+    QRect tableArea =
+        diagramPanel_->placeBeside(flyBallBar_->placeAbove(geometry.place(design::grdParks, client)));
     if (!seasonNotice_->isHidden()) {
         const int height = seasonNotice_->sizeHint().height();
         seasonNotice_->setGeometry(tableArea.left(), tableArea.top(), tableArea.width(), height);

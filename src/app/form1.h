@@ -22,6 +22,8 @@ class DriveList;
 class FileList;
 class FilterChips;
 class FirstStartHint;
+class FlyBallBar;
+class FlyBallController;
 class FocusFrame;
 class FolderList;
 class NoticeLine;
@@ -79,6 +81,8 @@ public:
     gui::FirstStartHint& emptyTableHint() const { return *firstStartHint_; }
     OutputCommands& outputs() const { return *outputs_; }
     gui::FocusFrame& focusFrame() const { return *focusFrame_; }
+    gui::FlyBallBar& flyBallBar() const { return *flyBallBar_; }
+    gui::FlyBallController& flyBall() const { return *flyBall_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
@@ -133,6 +137,8 @@ private:
     gui::FocusFrame* focusFrame_ = nullptr;
     gui::FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;
+    gui::FlyBallBar* flyBallBar_ = nullptr;
+    gui::FlyBallController* flyBall_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
 
     season::SeasonScan scan_;

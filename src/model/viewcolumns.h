@@ -1,6 +1,7 @@
 #pragma once
 
 #include "columns.h"
+#include "park.h"
 
 #include <array>
 #include <string>
@@ -32,6 +33,17 @@ ViewColumnGroup groupOf(int viewColumnIndex);
 // The name the season JSON's per-park object gives the shape factors ("shape_hr"), whose members are
 // the keys' members ("lhb", "rhb").
 std::string_view shapeFactorsKey();
+
+// What a view shows in its columns, park by park: the texts (UTF-8), a number to sort them by (higher
+// is more: the surer home run, the larger factor; -infinity for a cell without a value) and a note for
+// the tooltip. Asked from the window's thread while the view shows it.
+class ViewCells {
+public:
+    virtual ~ViewCells() = default;
+    virtual std::string text(const Park& park, int column) const = 0;
+    virtual double sortKey(const Park& park, int column) const = 0;
+    virtual std::string toolTip(const Park& park, int column) const = 0;
+};
 
 // The words of a park that counts for nothing in the fly ball's column.
 inline constexpr std::string_view kNoVerdict = "No verdict";

@@ -3,13 +3,17 @@
 // Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--sorted] [--size=WIDTHxHEIGHT] [--diagram]
 // --sorted: a larger window, the parks sorted by the home-run factor for left-handed batters,
 // highest first.
-//        [--compare=OTHER-SEASON-FOLDER] [--filters]
+//        [--compare=OTHER-SEASON-FOLDER] [--filters] [--flyball]
 // --filters: two filters by column (Surface: Grass; HR, LHB from 105), shown as chips.
+// --flyball: the Fly ball bar open, the table scrolled to its column and the shape columns, the diagram
+// with the ball's track and side view.
 #include "app/comparisoncontroller.h"
 #include "app/form1.h"
 #include "gui/diagram/parkdiagrampanel.h"
 #include "gui/filters/columnfilter.h"
 #include "gui/filters/parkfilters.h"
+#include "gui/flyball/flyballbar.h"
+#include "gui/flyball/flyballcontroller.h"
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkgrid.h"
 #include "standins.h"
@@ -21,6 +25,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 #include <cstdio>
 
@@ -92,6 +97,16 @@ int main(int argc, char** argv) {
         grid.setCurrentIndex(grid.model()->index(10, 3));
         window.diagramPanel().compareAction().trigger();
         grid.setCurrentIndex(grid.model()->index(2, 3));
+    }
+    if (args.contains(QStringLiteral("--flyball"))) {
+        window.resize(1500, 800);
+        window.flyBall().showAction().trigger();
+        window.flyBallBar().directionSlider().setValue(-22);
+        window.flyBallBar().speedSlider().setValue(101);
+        window.diagramPanel().showAction().setChecked(true);
+        vendrix::gui::ParkGrid& grid = window.grid();
+        grid.setCurrentIndex(grid.model()->index(4, vendrix::model::viewcol::flyBall));
+        grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
     }
     QTest::qWait(300);
     if (!window.grab().save(args[2])) {

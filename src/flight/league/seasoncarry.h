@@ -36,6 +36,7 @@ public:
     // The flight the park of a row was judged on (its own air's, or the air given).
     const Flight& flightAt(int row) const { return flights_[flightOfPark_[index(row)]]; }
     const CarryTally& tally() const { return tally_; }
+    int parkCount() const { return static_cast<int>(verdicts_.size()); }
     const Air& air() const { return air_; }
 
 private:

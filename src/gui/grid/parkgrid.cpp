@@ -125,6 +125,17 @@ void ParkGrid::setCellNotes(CellNotes notes) {
     model_->setCellNotes(std::move(notes));
 }
 
+void ParkGrid::setViewCells(std::shared_ptr<const model::ViewCells> cells) {
+    model_->setViewCells(std::move(cells));
+    if (model::isViewColumn(proxy_->sortColumn()))
+        reorderKeepingSelection([this] { proxy_->sort(proxy_->sortColumn(), proxy_->sortOrder()); });
+}
+
+void ParkGrid::setHiddenColumns(QList<int> columns) {
+    panes_.setHiddenColumns(std::move(columns));
+    applyLayout();
+}
+
 void ParkGrid::setFindText(const QString& text) {
     reorderKeepingSelection([&] { proxy_->setFindText(text); });
 }
@@ -316,8 +327,14 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     if (!current.isValid())
         return proxy_->index(
             rows > parktable::kFirstParkRow ? parktable::kFirstParkRow : parktable::kColumnCaptionRow, 0);
-    const CursorStep step{rows, model_->columnCount(), rowsInRoom(), parktable::kFirstParkRow,
-                          parktable::kColumnCaptionRow};
+    const CursorStep step{rows,
+                          model_->columnCount(),
+                          rowsInRoom(),
+                          parktable::kFirstParkRow,
+                          parktable::kColumnCaptionRow,
+                          [this](int c) {
+                              return panes_.isHiddenColumn(c);
+                          }};
     static_assert(static_cast<int>(CursorStep::Move::Home) == MoveHome &&
                   static_cast<int>(CursorStep::Move::PageDown) == MovePageDown);
     const auto move =

@@ -45,6 +45,11 @@ public:
     int currentTableRow() const;
     // Notes of another view on cells; an empty CellNotes clears them, and so does a new table.
     void setCellNotes(CellNotes notes);
+    // The cells of the view's own columns (model/viewcolumns.h); sorted by one, the rows follow them.
+    void setViewCells(std::shared_ptr<const model::ViewCells> cells);
+    // Columns kept out of view and passed over by the cursor (the view's own columns when not wanted).
+    void setHiddenColumns(QList<int> columns);
+    bool isHiddenColumn(int column) const { return panes_.isHiddenColumn(column); }
 
     // A click on the column caption, or Space or Enter on it: up, down, back to file order.
     void activateCaption(int column);
