@@ -86,7 +86,7 @@ std::string FlyBallCells::toolTip(const model::Park& park, int column) const {
     }
     const bool left = column == model::viewcol::shapeLHB;
     const std::string name(model::column(column).shortName);
-    if (!shapes_)
+    if (!shapes_ || park.row() < 1 || park.row() > static_cast<int>(shapes_->size()))
         return name + ": being worked out";
     const std::optional<flight::ShapeFactor>& factor = (*shapes_)[static_cast<std::size_t>(park.row() - 1)];
     if (!factor)

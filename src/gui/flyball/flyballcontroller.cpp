@@ -42,6 +42,9 @@ FlyBallController::FlyBallController(ParkGrid& grid, ParkDiagramPanel& diagram, 
     connect(shapeAction_, &QAction::toggled, this, &FlyBallController::hideColumns);
     connect(&bar_, &FlyBallBar::ballChanged, this, &FlyBallController::ballChanged);
     connect(&bar_, &FlyBallBar::closeRequested, this, [this] { showAction_->setChecked(false); });
+    // The diagram may draw the new table before this hears of it: the old table's ball is out of date at
+    // once.
+    connect(grid_.model(), &QAbstractItemModel::modelAboutToBeReset, this, [this] { ++table_; });
     connect(grid_.model(), &QAbstractItemModel::modelReset, this, &FlyBallController::tableChanged);
     tableChanged();
 }
@@ -115,6 +118,8 @@ void FlyBallController::showCells() {
     }
     diagram_.setFlyBall(
         [carry = carry_, parks = parks_](const model::Park& park) -> std::optional<parkdrawing::FlyBallPath> {
+            if (park.row() > carry->parkCount())
+                return std::nullopt;
             const std::optional<flight::ParkVerdict>& verdict = carry->verdictAt(park.row());
             if (!verdict)
                 return std::nullopt;

@@ -17,6 +17,7 @@ void ParkTableModel::setSeason(model::Season season) {
     ranks_ = model::ColumnRanks(*season_);
     averages_ = model::LeagueAverages(*season_);
     notes_ = {};
+    viewCells_.reset(); // they belong to the table before
     endResetModel();
 }
 
