@@ -85,9 +85,9 @@ void drawSideView(Drawing& drawing, const Box& box, const FlyBallPath& path, dou
                   std::nullopt,
                   Stroke{heightColour(path.wall->heightFeet), std::max(2.0, t * 0.45), false, false}});
         drawing.items.emplace_back(Shape{{foot, top}, false, std::nullopt, Stroke{kTextColour, 0.5}});
-        label(drawing, {foot.x, plot.bottom() + t * 1.25}, feet(path.wall->reachFeet), t * 0.85,
-              Anchor::Middle);
-        label(drawing, {top.x - t * 0.3, top.y - t * 0.3}, "wall " + feet(path.wall->heightFeet), t * 0.85,
+        // Under the ground, ending at the wall, which stands near the box's right edge; clear of the flight.
+        label(drawing, {foot.x + t * 0.3, plot.bottom() + t * 1.25},
+              "wall " + feet(path.wall->heightFeet) + " at " + feet(path.wall->reachFeet), t * 0.85,
               Anchor::End);
     }
     Shape flight{{}, false, std::nullopt, Stroke{kFlyBallColour, std::max(1.0, t * 0.2), false, true}};

@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
         window.resize(1500, 800);
         window.flyBall().showAction().trigger();
         window.flyBallBar().directionSlider().setValue(-22);
-        window.flyBallBar().speedSlider().setValue(101);
+        window.flyBallBar().speedSlider().setValue(96);
         window.diagramPanel().showAction().setChecked(true);
         vendrix::gui::ParkGrid& grid = window.grid();
         grid.setCurrentIndex(grid.model()->index(4, vendrix::model::viewcol::flyBall));

@@ -35,10 +35,17 @@ SeasonParks::SeasonParks(const model::Season& season) {
 std::string SeasonParks::whyLeftOut(const model::Park& park, bool ownAir) {
     if (const int column = firstUnreal(park); column >= 0)
         return model::column(column).whyNotReal(*park.number(column));
-    if (ownAir && !ParkOwnConditions::of(park.code(model::ParkAttribute::AvgTemp),
+    if (!ownAir || ParkOwnConditions::of(park.code(model::ParkAttribute::AvgTemp),
                                          park.code(model::ParkAttribute::WindSpeed)))
-        return "Its average temperature or wind speed has no word, so it has no air of its own";
-    return {};
+        return {};
+    // The attribute whose code has no word, named as the table's caption names it.
+    const bool temperatureKnown =
+        park.code(model::ParkAttribute::AvgTemp) < ParkOwnConditions::kTemperatureF.size();
+    const model::ParkAttribute missing =
+        temperatureKnown ? model::ParkAttribute::WindSpeed : model::ParkAttribute::AvgTemp;
+    const int column = col::firstAttribute + static_cast<int>(missing);
+    return "Its " + std::string(model::column(column).shortName) + " is " + std::string(park.text(column)) +
+           ", which gives it no air of its own";
 }
 
 } // namespace vendrix::flight
