@@ -46,20 +46,38 @@ QString qpath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());
 }
 
-void BM_GetParkInfoShown(benchmark::State& state) {
-    const auto season = std::filesystem::absolute(vendrix::bench::benchSeason());
-    const auto work = std::filesystem::temp_directory_path() / "vendrix-bench-window";
-    std::filesystem::create_directories(work);
-    std::filesystem::current_path(work); // the window keeps ParkDir.txt here
+// The window shown, with stand-ins for what asks the user, in a working folder of its own, where it
+// keeps ParkDir.txt.
+struct BenchWindow {
+    BenchWindow() {
+        window.load();
+        window.show();
+        shown = QTest::qWaitForWindowExposed(&window);
+    }
 
+    static std::filesystem::path enterWorkFolder() {
+        const auto folder = std::filesystem::temp_directory_path() / "vendrix-bench-window";
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+        return folder;
+    }
+
+    std::filesystem::path work = enterWorkFolder(); // before the window, which starts in it
     SilentMessages messages;
     NoDialog dialog;
     NoPrinter printer;
     RootOnly volumes;
-    vendrix::app::Form1 window({messages, dialog, printer, volumes});
-    window.load();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window)) {
+    vendrix::app::Form1 window{{messages, dialog, printer, volumes}};
+    bool shown = false;
+};
+
+void BM_GetParkInfoShown(benchmark::State& state) {
+    const auto season = std::filesystem::absolute(vendrix::bench::benchSeason());
+    BenchWindow bench;
+    vendrix::app::Form1& window = bench.window;
+    const auto& work = bench.work;
+    const SilentMessages& messages = bench.messages;
+    if (!bench.shown) {
         state.SkipWithError("the window was not shown");
         return;
     }
@@ -92,17 +110,9 @@ BENCHMARK(BM_GetParkInfoShown)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 // first, so that their thread does not share the cores with the timing.
 void BM_FlyBallDragged(benchmark::State& state) {
     const auto season = std::filesystem::absolute(vendrix::bench::benchSeason());
-    const auto work = std::filesystem::temp_directory_path() / "vendrix-bench-window";
-    std::filesystem::create_directories(work);
-    std::filesystem::current_path(work);
-    SilentMessages messages;
-    NoDialog dialog;
-    NoPrinter printer;
-    RootOnly volumes;
-    vendrix::app::Form1 window({messages, dialog, printer, volumes});
-    window.load();
-    window.show();
-    if (!QTest::qWaitForWindowExposed(&window) || !window.folderList().setPath(qpath(season))) {
+    BenchWindow bench;
+    vendrix::app::Form1& window = bench.window;
+    if (!bench.shown || !window.folderList().setPath(qpath(season))) {
         state.SkipWithError("the window was not shown");
         return;
     }
