@@ -125,7 +125,8 @@ TEST_F(FlyBall, KeyboardDrivesTheBarAndTheTableTheCountAndTheDiagramFollow) {
     ASSERT_EQ(QApplication::focusWidget(), &bar.batterChoice());
     QTest::keyClick(&bar.batterChoice(), Qt::Key_Down);
     const flight::Ball ball = bar.ball();
-    EXPECT_EQ((ball.angleDegrees, ball.directionDegrees), (29.0, -45.0));
+    EXPECT_EQ(ball.angleDegrees, 29.0);
+    EXPECT_EQ(ball.directionDegrees, -45.0);
     EXPECT_EQ(ball.batter, flight::Hand::Left);
     expectTheExportersVerdicts();
 
