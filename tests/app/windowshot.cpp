@@ -3,10 +3,8 @@
 // Usage: vendrix-window-shot SEASON-FOLDER OUT.png [--scrolled] [--sorted] [--size=WIDTHxHEIGHT] [--diagram]
 // --sorted: a larger window, the parks sorted by the home-run factor for left-handed batters,
 // highest first.
-//        [--compare=OTHER-SEASON-FOLDER] [--filters] [--flyball]
+//        [--compare=OTHER-SEASON-FOLDER] [--filters]
 // --filters: two filters by column (Surface: Grass; HR, LHB from 105), shown as chips.
-// --flyball: the Fly ball bar open, the table scrolled to its column and the shape columns, the diagram
-// with the ball's track and side view.
 #include "app/comparisoncontroller.h"
 #include "app/form1.h"
 #include "gui/diagram/parkdiagrampanel.h"
@@ -98,6 +96,8 @@ int main(int argc, char** argv) {
         window.diagramPanel().compareAction().trigger();
         grid.setCurrentIndex(grid.model()->index(2, 3));
     }
+    // --flyball: the Fly ball bar open, the table scrolled to its column and the Shape HR columns, the
+    // diagram with the ball's track and side view (docs/flyball.png).
     if (args.contains(QStringLiteral("--flyball"))) {
         window.resize(1500, 800);
         window.flyBall().showAction().trigger();

@@ -1,6 +1,5 @@
-// The park drawing and its SVG: the exact bytes of known diagrams (one with a fly ball's track and side
-// view), what XML cannot carry, every text inside the picture at any size, and a height scale whose steps
-// the eye can order.
+// The park drawing and its SVG: the exact bytes of known diagrams, what XML cannot carry, every text
+// inside the picture at any size, and a height scale whose steps the eye can order.
 #include "parkdrawing/parkdrawing.h"
 
 #include "parkdrawing/fontmetrics.h"
@@ -39,7 +38,8 @@ DiagramContent undrawablePark() {
     return content;
 }
 
-// A ball hooking towards left-centre over the wall: its track and side view as a parabola.
+// A ball hooking towards left-centre over the wall: its track and side view as a parabola, drawn in a
+// golden diagram and over the parks whose texts must stay inside the picture.
 FlyBallPath flyBallOver() {
     FlyBallPath path;
     for (int i = 0; i <= 40; ++i) {
