@@ -74,9 +74,13 @@ def page_rows(folder):
                          milliseconds(printed["seconds"] * 1e3), mebibytes(printed["peak_bytes"]) + " renderer",
                          "", ""))
     return rows
-def flight_rows(bench):
-    """A fly ball against every park, a batted-ball log against a league, the shape factors."""
+def flight_rows(bench, folder):
+    """A fly ball against every park, a batted-ball log against a league, the shape factors, the window's
+    drag of the Fly ball bar and the exporter's carry end to end."""
     one_ball, _ = bench("BM_FlyBallAgainstEveryPark")
+    dragged, _ = bench("BM_FlyBallDragged/0/min_time:2.000")
+    dragged_sorted, _ = bench("BM_FlyBallDragged/1/min_time:2.000")
+    carry_run, balls_run = json.loads((folder / "process-carry.json").read_text())["results"]
     log, _ = bench("BM_BattedBallLogAgainstLeague")
     shape_league, _ = bench("BM_ShapeFactors/30")
     shape_season, _ = bench("BM_ShapeFactors/32767")
@@ -87,6 +91,13 @@ def flight_rows(bench):
          "goal", "2,000 ms"),
         ("Shape factors: the grid of 216 fly balls flown and judged against 30 parks / every park",
          f"{milliseconds(shape_league)} / {milliseconds(shape_season)}", "", "", ""),
+        ("The Fly ball bar's direction dragged one step, up to the window painted (file order / sorted by "
+         "the Fly ball column)", f"{milliseconds(dragged)} / {milliseconds(dragged_sorted)}", "", "goal", "50 ms"),
+        ("`vendrix-export carry SEASON --speed ... --json FILE`, whole process",
+         milliseconds(carry_run["median"] * 1e3), "", "the `--csv` export, whole process",
+         milliseconds(json.loads((folder / "process.json").read_text())["results"][0]["median"] * 1e3)),
+        ("`vendrix-export carry SAMPLE --balls FILE --json FILE` (10,000 balls, 32 parks), whole process",
+         milliseconds(balls_run["median"] * 1e3), "", "goal", "2,000 ms"),
     ]
 
 
@@ -187,7 +198,7 @@ def main():
     ]
     rows += grid_rows(marks, bench)
     rows += page_rows(folder)
-    rows += flight_rows(bench)
+    rows += flight_rows(bench, folder)
 
     print("| 32,767 parks | time | peak memory | floor | floor time |")
     print("|---|--:|--:|---|--:|")

@@ -8,6 +8,8 @@
 #include "gui/filters/filterchips.h"
 #include "gui/filters/nomatchnotice.h"
 #include "gui/filters/parkfilters.h"
+#include "gui/flyball/flyballbar.h"
+#include "gui/flyball/flyballcontroller.h"
 #include "gui/folders/drivelist.h"
 #include "gui/folders/filelist.h"
 #include "gui/folders/folderlist.h"
@@ -101,6 +103,8 @@ Form1::Form1(Form1Services services, QWidget* parent)
         QSettings& settings = *services_.settings;
         UserSettings::rememberToggle(grdParks_->factorColourAction(), settings,
                                      QStringLiteral("grid/factorColours"), true);
+        UserSettings::rememberToggle(flyBall_->shapeColumnsAction(), settings,
+                                     QStringLiteral("grid/shapeColumns"), true);
         // The diagram panel's place beside the table, its league-average outline and its PNG size.
         UserSettings::rememberToggle(diagramPanel_->averageAction(), settings,
                                      QStringLiteral("diagram/leagueAverage"), true);
@@ -135,7 +139,11 @@ QList<QWidget*> Form1::tabStopsInReadingOrder() const {
     QList<QWidget*> stops{drive1_, dir1_, file1_, &findBar_->field(), onlyDiffering_};
     for (QWidget* chip : chips_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         stops << chip;
-    stops << seasonNotice_ << &comparison_->summaryLine() << grdParks_;
+    stops << seasonNotice_ << &comparison_->summaryLine();
+    // The Fly ball bar stands over the table: its controls in the order the bar made them, its own.
+    for (QWidget* control : flyBallBar_->findChildren<QWidget*>())
+        stops << control;
+    stops << grdParks_;
     stops << cmdGetParkInfo_ << cmdPrintInfo_ << printMore_ << cmdWritetoFile_ << cmdWriteCSV_ << cmdExit_;
     return stops;
 }
@@ -200,6 +208,9 @@ void Form1::createControls() {
     connect(comparison_, &ComparisonController::summaryShownChanged, this, [this] { placeControls(); });
     connect(comparison_, &ComparisonController::previousOutlinesChanged, diagramPanel_,
             &gui::ParkDiagramPanel::setPreviousOutlines);
+    flyBallBar_ = new gui::FlyBallBar(this);
+    flyBall_ = new gui::FlyBallController(*grdParks_, *diagramPanel_, *flyBallBar_, this);
+    connect(flyBall_, &gui::FlyBallController::barShownChanged, this, &Form1::placeControls);
 
     drive1_ = new gui::DriveList(services_.volumes, this);
     drive1_->setObjectName(QStringLiteral("Drive1"));
@@ -254,7 +265,8 @@ void Form1::placeControls() {
     drive1_->setGeometry(geometry.place(design::Drive1, client));
     dir1_->setGeometry(geometry.place(design::Dir1, client));
     file1_->setGeometry(geometry.place(design::File1, client));
-    QRect tableArea = diagramPanel_->placeBeside(geometry.place(design::grdParks, client));
+    QRect tableArea =
+        diagramPanel_->placeBeside(flyBallBar_->placeAbove(geometry.place(design::grdParks, client)));
     const QRect captionRowBounds = tableArea;
     if (!seasonNotice_->isHidden()) {
         const int height = seasonNotice_->sizeHint().height();

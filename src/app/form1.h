@@ -22,6 +22,8 @@ class DriveList;
 class FileList;
 class FilterChips;
 class FirstStartHint;
+class FlyBallBar;
+class FlyBallController;
 class FocusFrame;
 class FolderList;
 class NoticeLine;
@@ -83,6 +85,8 @@ public:
     // Every control that Tab reaches, in reading order: row by row, left to right. Tab and Shift+Tab
     // walk it (orderTabStops); a new control takes its place here.
     QList<QWidget*> tabStopsInReadingOrder() const;
+    gui::FlyBallBar& flyBallBar() const { return *flyBallBar_; }
+    gui::FlyBallController& flyBall() const { return *flyBall_; }
 
     const season::SeasonScan& lastScan() const { return scan_; }
     const std::filesystem::path& parkFilePath() const { return parkFilePath_; }
@@ -138,6 +142,8 @@ private:
     gui::FocusFrame* focusFrame_ = nullptr;
     gui::FirstStartHint* firstStartHint_ = nullptr;
     ComparisonController* comparison_ = nullptr;
+    gui::FlyBallBar* flyBallBar_ = nullptr;
+    gui::FlyBallController* flyBall_ = nullptr;
     std::unique_ptr<OutputCommands> outputs_;
 
     season::SeasonScan scan_;

@@ -1,5 +1,7 @@
 #include "columns.h"
 
+#include "viewcolumns.h"
+
 namespace vendrix::model {
 
 namespace {
@@ -122,6 +124,8 @@ const std::array<Column, kColumnCount>& columns() {
 }
 
 const Column& column(int index) {
+    if (index >= kColumnCount)
+        return viewColumns()[static_cast<std::size_t>(index - kColumnCount)];
     return kColumns[static_cast<std::size_t>(index)];
 }
 

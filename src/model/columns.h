@@ -15,7 +15,8 @@ enum class ColumnKind {
     Text,   // the park's and the team's names: the season files' bytes
     Number, // the year, the fence distances and heights, the park factors
     Word,   // one of the eight attribute words
-    Blank   // the two columns the table carries empty
+    Blank,  // the two columns the table carries empty
+    View    // a column a view adds after the table's own (viewcolumns.h); no output writes it
 };
 
 // How the display aligns a column's park cells.
@@ -82,6 +83,7 @@ inline constexpr int lastCaptioned = 32;
 
 // The 35 columns in table order.
 const std::array<Column, kColumnCount>& columns();
+// The column of an index: the table's 35, then the view's (viewcolumns.h).
 const Column& column(int index);
 // The column of a key ("surface", "fence_distance.cf"); nothing for a key no column has.
 const Column* columnOfKey(std::string_view key);

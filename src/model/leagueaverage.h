@@ -50,10 +50,14 @@ public:
     LeagueAverages() = default;
     explicit LeagueAverages(const Season& season);
 
-    const LeagueAverage& of(int column) const { return averages_[static_cast<std::size_t>(column)]; }
+    // A view's column (viewcolumns.h) has no average.
+    const LeagueAverage& of(int column) const {
+        return column < kColumnCount ? averages_[static_cast<std::size_t>(column)] : none_;
+    }
 
 private:
     std::array<LeagueAverage, kColumnCount> averages_{};
+    LeagueAverage none_{};
 };
 
 // "12.3" from tenths.

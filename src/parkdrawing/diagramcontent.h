@@ -6,6 +6,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace vendrix::parkdrawing {
 
@@ -14,6 +15,21 @@ namespace vendrix::parkdrawing {
 struct OutlineOverlay {
     std::string name;
     parkshape::FenceMeasures measures;
+};
+
+// A fly ball over the park: its ground track from the launch to the landing, and its side view (the
+// height over the distance from home plate along the ground) with the wall where the track meets the
+// fence, or where the ball comes down short of it. Feet; the verdict's words in UTF-8.
+struct FlyBallPath {
+    struct SidePoint {
+        double reachFeet = 0.0;
+        double heightFeet = 0.0;
+    };
+    std::vector<parkshape::PlanePoint> track;
+    std::vector<SidePoint> side;
+    std::optional<SidePoint> wall; // the fence's distance and the wall's height there
+    bool landsInside = false;      // it comes down before the fence: the landing is marked on the field
+    std::string verdict;           // "Out by 12 ft"
 };
 
 // Everything one park's diagram shows, whatever it is drawn on. Texts are UTF-8.
@@ -25,6 +41,7 @@ struct DiagramContent {
     std::string averageName = "League average";      // what the legend calls it
     std::optional<OutlineOverlay> compared;
     double extentFeet = parkshape::kDefaultExtentFeet; // the season's common scale
+    std::optional<FlyBallPath> flyBall;
 
     // A park of a season, with the season's average and scale.
     static DiagramContent of(const model::Park& park, const parkshape::SeasonShapes& season);

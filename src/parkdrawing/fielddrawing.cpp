@@ -1,5 +1,6 @@
 #include "fielddrawing.h"
 
+#include "flyballdrawing.h"
 #include "fontmetrics.h"
 #include "heightscale.h"
 #include "parkshape/fenceangles.h"
@@ -173,6 +174,8 @@ void drawField(Drawing& drawing, const Box& box, const DiagramContent& content, 
         drawOutline(drawing, map, ParkShape(content.compared->measures), comparedStroke(textSize));
     drawWall(drawing, map, shape, textSize);
     drawDistances(drawing, map, shape, extent, textSize);
+    if (content.flyBall)
+        drawTrack(drawing, map.home, map.scale, *content.flyBall, textSize);
 }
 
 } // namespace vendrix::parkdrawing

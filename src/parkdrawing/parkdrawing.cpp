@@ -1,6 +1,7 @@
 #include "parkdrawing.h"
 
 #include "fielddrawing.h"
+#include "flyballdrawing.h"
 #include "fontmetrics.h"
 #include "heightscale.h"
 #include "model/columns.h"
@@ -175,6 +176,14 @@ void drawFull(Drawing& drawing, const DiagramContent& content, const DrawingOpti
     const Box strip{0, height - stripHeight - t * 0.3, width, stripHeight};
     drawField(drawing, {0, infoBottom, width, strip.top - infoBottom}, content, t, options.showAverage);
     drawHeightStrip(drawing, strip, shape, t);
+    // The side view in the foul ground left of home plate, which the field leaves empty: below the
+    // left-field line, which rises from home plate at 45 degrees.
+    if (content.flyBall) {
+        const double sideWidth = width * 0.3;
+        const double sideHeight = std::min((strip.top - infoBottom) * 0.28, width * 0.17);
+        drawSideView(drawing, {t * 0.4, strip.top - sideHeight - t * 0.2, sideWidth, sideHeight},
+                     *content.flyBall, t);
+    }
     const double legendWidth = std::min(width * 0.3, t * 14);
     drawLegend(drawing, {width - legendWidth - t, infoBottom + t * 0.3, legendWidth, t * 8}, content, t,
                options.showAverage);

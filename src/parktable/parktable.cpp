@@ -19,6 +19,7 @@ std::string_view ParkTable::cell(int row, int column) const {
     case model::ColumnKind::Word:
         return shown.text(column);
     case model::ColumnKind::Blank:
+    case model::ColumnKind::View:
         break;
     }
     return {};

@@ -9,6 +9,7 @@
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkgrid.h"
 #include "model/seasonloader.h"
+#include "model/viewcolumns.h"
 #include "parktable/parktable.h"
 #include "seasonkit/changedseason.h"
 #include "seasonmaker.h"
@@ -172,12 +173,14 @@ TEST_F(ParkInfo, GetParkInfoShowsEveryParkUnderMergedGroupCaptions) {
     EXPECT_EQ(cellsOf(*grid.table()), cellsOf(parktable::ParkTable(*expected.season)));
     const int parks = expected.season->parkCount();
     EXPECT_EQ(grid.model()->rowCount(), parks + 2);
-    EXPECT_EQ(grid.model()->columnCount(), 35);
+    // The table's 35 columns, then the view's own (Fly ball, Shape HR), which no output writes.
+    EXPECT_EQ(grid.model()->columnCount(), model::kShownColumnCount);
     EXPECT_EQ(window->parkFilePath(), season / "dmbpark.dat");
 
     // Each group caption once, over its columns; the plain columns stand alone.
     const QTableView& captions = grid.captionPane();
-    const std::vector<std::pair<int, int>> groups{{3, 7}, {10, 7}, {17, 4}, {21, 4}};
+    const std::vector<std::pair<int, int>> groups{
+        {3, 7}, {10, 7}, {17, 4}, {21, 4}, {model::viewcol::shapeLHB, 2}};
     for (const auto& [column, span] : groups) {
         EXPECT_EQ(captions.columnSpan(0, column), span) << column;
         EXPECT_EQ(captions.rowSpan(0, column), 1);

@@ -14,6 +14,8 @@
 #include "gui/diagram/parkdiagrampanel.h"
 #include "gui/filters/columnfilter.h"
 #include "gui/filters/parkfilters.h"
+#include "gui/flyball/flyballbar.h"
+#include "gui/flyball/flyballcontroller.h"
 #include "gui/folders/folderlist.h"
 #include "gui/grid/parkgrid.h"
 #include "standins.h"
@@ -26,6 +28,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSlider>
 #include <QTest>
 #include <cstdio>
 
@@ -118,6 +121,18 @@ int main(int argc, char** argv) {
             standIns.fileDialog.setNextFileName(QFile::encodeName(arg.mid(10)).toStdString());
             window.findChild<QPushButton*>(QStringLiteral("cmdWriteCSV"))->click();
         }
+    // --flyball: the Fly ball bar open, the table scrolled to its column and the Shape HR columns, the
+    // diagram with the ball's track and side view (docs/flyball.png).
+    if (args.contains(QStringLiteral("--flyball"))) {
+        window.resize(1500, 800);
+        window.flyBall().showAction().trigger();
+        window.flyBallBar().directionSlider().setValue(-22);
+        window.flyBallBar().speedSlider().setValue(96);
+        window.diagramPanel().showAction().setChecked(true);
+        vendrix::gui::ParkGrid& grid = window.grid();
+        grid.setCurrentIndex(grid.model()->index(4, vendrix::model::viewcol::flyBall));
+        grid.horizontalScrollBar()->setValue(grid.horizontalScrollBar()->maximum());
+    }
     QTest::qWait(300);
     if (!window.grab().save(args[2])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[2]));

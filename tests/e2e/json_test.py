@@ -17,7 +17,7 @@ GROUPS = [("fence_distance", 3, ["lf_line", "lf", "lcf", "cf", "rcf", "rf", "rf_
           ("factors_lhb", 17, ["1b", "2b", "3b", "hr"]),
           ("factors_rhb", 21, ["1b", "2b", "3b", "hr"])]
 WORDS = ["type", "surface", "foul_ground", "time_zone", "wind_speed", "avg_temp", "temp_change", "rain_freq"]
-PARK_KEYS = ["row", "park", "team", "year"] + [g for g, _, _ in GROUPS] + WORDS + ["fair_area_sqft"]
+PARK_KEYS = ["row", "park", "team", "year"] + [g for g, _, _ in GROUPS] + WORDS + ["fair_area_sqft", "shape_hr"]
 
 
 def windows1252(data):
@@ -56,9 +56,16 @@ def expected_parks(cells):
 def take_fair_areas(test, parks):
     """Checks and removes each park's "fair_area_sqft": null unless all seven distances lie in 1..999,
     else a whole number between the quarter circles of the shortest and the longest distance (the wall
-    never leaves its neighbours' range)."""
+    never leaves its neighbours' range); and its "shape_hr": null unless every distance and wall can be
+    real, else a factor a hand (tests/e2e/carry_test.py checks their values)."""
     for park in parks:
         area = park.pop("fair_area_sqft")
+        shape = park.pop("shape_hr")
+        real = all(1 <= d <= 999 for d in park["fence_distance"].values()) and all(
+            0 <= h <= 100 for h in park["fence_height"].values())
+        test.assertEqual(shape is None, not real, park["park"])
+        if shape is not None:
+            test.assertEqual(list(shape), ["lhb", "rhb"])
         distances = list(park["fence_distance"].values())
         if not all(1 <= d <= 999 for d in distances):
             test.assertIsNone(area, park["park"])

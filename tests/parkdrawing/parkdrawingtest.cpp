@@ -39,6 +39,22 @@ DiagramContent undrawablePark() {
     return content;
 }
 
+// A ball hooking towards left-centre over the wall: its track and side view as a parabola, drawn in a
+// golden diagram and over the parks whose texts must stay inside the picture.
+FlyBallPath flyBallOver() {
+    FlyBallPath path;
+    for (int i = 0; i <= 40; ++i) {
+        const double reach = 400.0 * i / 40;
+        const double degrees = -15.0 - 10.0 * (i / 40.0) * (i / 40.0);
+        const parkshape::PlanePoint at = parkshape::ParkShape::onRay(degrees, reach);
+        path.track.push_back(at);
+        path.side.push_back({reach, 3.0 + reach * (400.0 - reach) / 1800.0});
+    }
+    path.wall = FlyBallPath::SidePoint{381.0, 12.0};
+    path.verdict = "Out by 9 ft";
+    return path;
+}
+
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
@@ -82,6 +98,9 @@ TEST(ParkDrawingSvg, KnownDiagramsKeepTheirExactBytes) {
                          {.title = broken.name}));
     expectGolden("sheet-legend.svg",
                  SvgWriter::write(ParkDrawing::sheetLegend(900, 30, true), {.title = "Legend"}));
+    DiagramContent flown = comparedPark();
+    flown.flyBall = flyBallOver();
+    expectGolden("flyball-full.svg", SvgWriter::write(ParkDrawing::draw(flown, {}), {.title = flown.name}));
 }
 
 TEST(ParkDrawingSvg, FragmentForAPageHasNoDeclarationAndNoIds) {
@@ -150,6 +169,8 @@ TEST(ParkDrawing, EveryTextStaysInsideThePicture) {
             if (content.compared)
                 content.compared->name = longName + " in " + longName;
         }
+        if (park % 4 == 1)
+            content.flyBall = flyBallOver();
         for (const DrawingOptions& options : {DrawingOptions{DrawingOptions::Detail::Full, 800, 680},
                                               DrawingOptions{DrawingOptions::Detail::Full, 420, 700},
                                               DrawingOptions{DrawingOptions::Detail::Full, 1600, 900},

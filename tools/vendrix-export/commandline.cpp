@@ -68,6 +68,45 @@ std::optional<std::string> single(const std::vector<std::string>& values) {
     return values.empty() ? std::nullopt : std::optional<std::string>(values.front());
 }
 
+// The carry command's options, declared on its app.
+class CarryValues {
+public:
+    explicit CarryValues(Declared& declared)
+        : speed_(declared.value("--speed", "MPH")), angle_(declared.value("--angle", "DEG")),
+          direction_(declared.value("--direction", "DEG")), backspin_(declared.value("--backspin", "RPM")),
+          sidespin_(declared.value("--sidespin", "RPM")), batter_(declared.value("--batter", "L|R")),
+          temperature_(declared.value("--temperature", "F")), altitude_(declared.value("--altitude", "FT")),
+          humidity_(declared.value("--humidity", "PCT")), wind_(declared.value("--wind", "MPH")),
+          windFrom_(declared.value("--wind-from", "DEG")),
+          conditions_(declared.value("--conditions", "NAME")), json_(declared.value("--json", "FILE")),
+          csv_(declared.value("--csv", "FILE")), balls_(declared.value("--balls", "FILE")) {}
+
+    CarryArguments arguments(const std::vector<std::string>& folders) const {
+        return {
+            folders,           single(speed_),    single(angle_),       single(direction_), single(backspin_),
+            single(sidespin_), single(batter_),   single(temperature_), single(altitude_),  single(humidity_),
+            single(wind_),     single(windFrom_), single(conditions_),  single(balls_),     single(json_),
+            single(csv_)};
+    }
+
+private:
+    const std::vector<std::string>& speed_;
+    const std::vector<std::string>& angle_;
+    const std::vector<std::string>& direction_;
+    const std::vector<std::string>& backspin_;
+    const std::vector<std::string>& sidespin_;
+    const std::vector<std::string>& batter_;
+    const std::vector<std::string>& temperature_;
+    const std::vector<std::string>& altitude_;
+    const std::vector<std::string>& humidity_;
+    const std::vector<std::string>& wind_;
+    const std::vector<std::string>& windFrom_;
+    const std::vector<std::string>& conditions_;
+    const std::vector<std::string>& json_;
+    const std::vector<std::string>& csv_;
+    const std::vector<std::string>& balls_;
+};
+
 std::optional<std::string> exportFault(ExportOptions& options, const std::vector<std::string>& folders,
                                        const std::vector<std::string>& conditions,
                                        const std::vector<std::string>& encodings) {
@@ -152,21 +191,42 @@ std::variant<Command, UsageError> parseCommandLine(const std::vector<std::string
     std::vector<std::string>& compareHtml = compared.value("--html", "FILE");
     CLI::Option* compareStrict = compared.flag("--strict");
 
+    CLI::App* carry = app.add_subcommand("carry");
+    Declared carried(*carry);
+    CarryValues carryValues(carried);
+
     const auto mainError = [](std::string message) {
         return UsageError{std::string(kProgram), std::move(message), usageText()};
     };
     const auto compareError = [](std::string message) {
         return UsageError{std::string(kProgram) + " compare", std::move(message), compareUsageText()};
     };
+    const auto carryError = [](std::string message) {
+        return UsageError{std::string(kProgram) + " carry", std::move(message), carryUsageText()};
+    };
 
     std::vector<std::string> reversed(arguments.rbegin(), arguments.rend());
     try {
         app.parse(reversed);
     } catch (const CLI::ParseError& error) {
+        if (carry->parsed())
+            return carryError(error.what());
         return compare->parsed() ? compareError(error.what()) : mainError(error.what());
     }
 
     Command command;
+    if (carry->parsed()) {
+        if (carried.help) {
+            command.kind = Command::Kind::ShowCarryHelp;
+            return command;
+        }
+        if (const auto fault = carried.fault({}))
+            return carryError(*fault);
+        if (const auto fault = carryFault(carryValues.arguments(carried.folders), command.carryOptions))
+            return carryError(*fault);
+        command.kind = Command::Kind::Carry;
+        return command;
+    }
     if (compare->parsed()) {
         if (compared.help) {
             command.kind = Command::Kind::ShowCompareHelp;

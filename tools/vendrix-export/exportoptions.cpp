@@ -8,6 +8,7 @@ std::string usageText() {
            "                     [--diagrams FOLDER [--format svg|png]] [--diagram-sheet FILE] [--strict]\n"
            "       vendrix-export compare OLD_SEASON NEW_SEASON [--json FILE] [--text FILE]\n"
            "                      [--html FILE] [--strict]\n"
+           "       vendrix-export carry SEASON --speed MPH --angle DEG --direction DEG [OPTION]...\n"
            "\n"
            "Writes the park table of a season folder (dmbpark.dat, dmbteam.dat, dmborg.dat)\n"
            "without opening the window.\n"
@@ -41,7 +42,10 @@ std::string usageText() {
            "Exit status: 0 done; 1 the folder is not a complete season, has no usable park file,\n"
            "or an output failed; 2 the command line is wrong; 3 --strict and a warning; 130 stopped\n"
            "by Ctrl+C (the diagrams written so far are whole, none is left half-written).\n"
-           "Warnings about the season go to standard error and leave the status at 0.\n";
+           "Warnings about the season go to standard error and leave the status at 0.\n"
+           "\n"
+           "carry: what a fly ball does against every park's fence (out, off the wall, short,\n"
+           "foul), as text, JSON or CSV; `vendrix-export carry --help` says more.\n";
 }
 
 } // namespace vendrix::exporter

@@ -1,5 +1,7 @@
 // vendrix-export: the park table of a season folder as CSV, text report, JSON, PDF or print, without the
-// window; `vendrix-export compare` tells what changed between two seasons.
+// window; `vendrix-export compare` tells what changed between two seasons; `vendrix-export carry` flies a
+// fly ball against every park's fence.
+#include "carry/carrycommand.h"
 #include "commandline.h"
 #include "exportrun.h"
 #include "native/nativeprocess.h"
@@ -24,11 +26,16 @@ int main(int argc, char** argv) {
     case Command::Kind::ShowCompareHelp:
         std::cout << compareUsageText();
         return kExitDone;
+    case Command::Kind::ShowCarryHelp:
+        std::cout << carryUsageText();
+        return kExitDone;
     case Command::Kind::ShowVersion:
         std::cout << "vendrix-export " << VENDRIX_VERSION << '\n';
         return kExitDone;
     case Command::Kind::Compare:
         return runCompare(command.compareOptions);
+    case Command::Kind::Carry:
+        return runCarry(command.carryOptions);
     case Command::Kind::Export:
         break;
     }

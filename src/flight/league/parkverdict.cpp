@@ -46,6 +46,7 @@ std::optional<ParkVerdict> ParkVerdict::of(const Flight& flight, const parkshape
         result.fenceDistanceFt = crossing->fenceDistanceFt;
         result.wallHeightFt = park.heightAt(direction);
         result.heightAtFenceFt = crossing->position.z;
+        result.reachedFence = true;
         result.directionDegrees = crossing->directionDegrees;
         if (!fair(crossing->directionDegrees)) {
             result.verdict = Verdict::Foul;

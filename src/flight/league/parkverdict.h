@@ -32,6 +32,9 @@ struct ParkVerdict {
     double wallHeightFt = 0.0;
     // The ball's height over the fence line; 0 when it comes down first.
     double heightAtFenceFt = 0.0;
+    // Whether the ball reached the fence line (Out, Wall, Foul past the poles' distance) rather than
+    // coming down first (In, Foul coming down).
+    bool reachedFence = false;
     // The direction where it meets the fence or lands, in degrees.
     double directionDegrees = 0.0;
 

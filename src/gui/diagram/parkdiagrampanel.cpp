@@ -141,6 +141,8 @@ void ParkDiagramPanel::showRow(int tableRow) {
         diagram_->compared = compared_;
         if (!compared_ && previousOutlines_.contains(park.row()))
             diagram_->compared = previousOutlines_.value(park.row());
+        if (flyBall_)
+            diagram_->flyBall = flyBall_(park);
     }
     describe();
     update();
@@ -237,6 +239,11 @@ void ParkDiagramPanel::save(const QString& filter, const char* extension,
     } catch (const output::OutputError& error) {
         messages_.show(QString::fromStdString(error.what()));
     }
+}
+
+void ParkDiagramPanel::setFlyBall(FlyBallOfPark flyBall) {
+    flyBall_ = std::move(flyBall);
+    showRow(grid_.currentTableRow());
 }
 
 void ParkDiagramPanel::setPreviousOutlines(PreviousOutlines outlines) {

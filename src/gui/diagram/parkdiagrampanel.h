@@ -60,6 +60,9 @@ public:
     // Outlines from another season, drawn behind the park of the same row while no park of this
     // season is laid over it; an empty set removes them.
     void setPreviousOutlines(PreviousOutlines outlines);
+    // The fly ball drawn over the park shown, asked anew for each park; an empty function draws none.
+    using FlyBallOfPark = std::function<std::optional<parkdrawing::FlyBallPath>(const model::Park&)>;
+    void setFlyBall(FlyBallOfPark flyBall);
 
 signals:
     // Shown or hidden: the window places the table anew.
@@ -87,6 +90,7 @@ private:
     std::optional<ParkDiagram> diagram_;
     std::optional<ComparedPark> compared_;
     PreviousOutlines previousOutlines_;
+    FlyBallOfPark flyBall_;
     QAction* showAction_;
     QAction* compareAction_;
     QAction* stopComparingAction_;

@@ -25,6 +25,9 @@ ParkFilters::ParkFilters(ParkGrid& grid, FilterChips& chips, QObject* parent)
 }
 
 void ParkFilters::addMenuEntries(int column, QMenu& menu) {
+    // A view's own column holds what the view shows, not the season: it has nothing to filter.
+    if (model::isViewColumn(column))
+        return;
     menu.addAction(QStringLiteral("Filter..."), this, [this, column] { askForColumn(column); });
     // "Filter this column..." would offer the same again, of the current cell's column: it stays out
     // of a caption's menu while the menu is open.
@@ -37,7 +40,7 @@ void ParkFilters::addMenuEntries(int column, QMenu& menu) {
 }
 
 void ParkFilters::askForColumn(int column) {
-    if (grid_.table() == nullptr)
+    if (grid_.table() == nullptr || model::isViewColumn(column))
         return;
     const auto current = std::find_if(filters_.begin(), filters_.end(),
                                       [column](const ColumnFilter& f) { return f.column() == column; });

@@ -68,9 +68,10 @@ bool ColumnWidths::openWordColumns() {
     QHash<int, int> opened;
     const int columns = grid_.table() ? grid_.parkModel().columnCount() : 0;
     int spare = grid_.contentsRect().width() - grid_.verticalScrollBar()->sizeHint().width();
-    // The columns the table carries empty hold nothing that room would be taken from.
+    // The columns the table carries empty, and those hidden, hold nothing that room would be taken from.
     for (int c = 0; c < columns; ++c)
-        if (c >= model::kColumnCount || model::column(c).kind != model::ColumnKind::Blank)
+        if (!grid_.isColumnHidden(c) &&
+            (c >= model::kColumnCount || model::column(c).kind != model::ColumnKind::Blank))
             spare -= kept_.value(c, designWidth(c));
     for (int c = 0; c < std::min(columns, model::kColumnCount); ++c) {
         if (model::column(c).kind != model::ColumnKind::Word || kept_.contains(c))

@@ -42,12 +42,13 @@ void FrozenPanes::splitColumns(int columns, int fixedColumns) {
     // cost a call per park.
     for (int c = 0; c < columns; ++c) {
         const bool fixed = c < fixedColumns;
-        grid_.setColumnHidden(c, fixed);
-        caption_->setColumnHidden(c, fixed);
-        foot_->setColumnHidden(c, fixed);
-        column_->setColumnHidden(c, !fixed);
-        corner_->setColumnHidden(c, !fixed);
-        footCorner_->setColumnHidden(c, !fixed);
+        const bool hidden = hidden_.contains(c);
+        grid_.setColumnHidden(c, fixed || hidden);
+        caption_->setColumnHidden(c, fixed || hidden);
+        foot_->setColumnHidden(c, fixed || hidden);
+        column_->setColumnHidden(c, !fixed || hidden);
+        corner_->setColumnHidden(c, !fixed || hidden);
+        footCorner_->setColumnHidden(c, !fixed || hidden);
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QTableView>
 #include <array>
 
@@ -30,7 +31,10 @@ public:
 
     // Each view shows its part of the columns: the fixed ones in the fixed column and the corners,
     // the others in the grid, the captions and the foot.
+    // Columns the user chose to hide are hidden everywhere.
     void splitColumns(int columns, int fixedColumns);
+    void setHiddenColumns(QList<int> columns) { hidden_ = std::move(columns); }
+    bool isHiddenColumn(int column) const { return hidden_.contains(column); }
     // Equal neighbouring captions of the group-caption row are shown as one cell.
     void mergeGroupCaptions(const ParkTableModel& model);
     // Lays the panes over the grid's header margins, the foot row in the `footHeight` pixels at the
@@ -51,6 +55,7 @@ private:
     QTableView* corner_;
     QTableView* foot_;
     QTableView* footCorner_;
+    QList<int> hidden_;
 };
 
 } // namespace vendrix::gui

@@ -56,6 +56,7 @@ ParkGrid::ParkGrid(QWidget* parent)
     ParkGridAccessible::install();
     setAccessibleName(QStringLiteral("Parks"));
     setModel(proxy_);
+    block_.emplace(*selectionModel(), *proxy_);
     setItemDelegate(new GridCellDelegate(*this, false, this));
     for (QTableView* pane : panes_.all())
         pane->setItemDelegate(new GridCellDelegate(*this, true, pane));
@@ -127,6 +128,17 @@ void ParkGrid::setSeason(model::Season season) {
 
 void ParkGrid::setCellNotes(CellNotes notes) {
     model_->setCellNotes(std::move(notes));
+}
+
+void ParkGrid::setViewCells(std::shared_ptr<const model::ViewCells> cells) {
+    model_->setViewCells(std::move(cells));
+    if (model::isViewColumn(proxy_->sortColumn()))
+        reorderKeepingSelection([this] { proxy_->sort(proxy_->sortColumn(), proxy_->sortOrder()); });
+}
+
+void ParkGrid::setHiddenColumns(QList<int> columns) {
+    panes_.setHiddenColumns(std::move(columns));
+    applyLayout();
 }
 
 void ParkGrid::setFindText(const QString& text) {
@@ -327,8 +339,12 @@ QModelIndex ParkGrid::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
     if (!current.isValid())
         return proxy_->index(
             rows > parktable::kFirstParkRow ? parktable::kFirstParkRow : parktable::kColumnCaptionRow, 0);
-    const CursorStep step{rows, model_->columnCount(), rowsInRoom(), parktable::kFirstParkRow,
-                          parktable::kColumnCaptionRow};
+    const auto hidden = [this](int c) {
+        return panes_.isHiddenColumn(c);
+    };
+    const CursorStep step{
+        rows,  model_->columnCount(), rowsInRoom(), parktable::kFirstParkRow, parktable::kColumnCaptionRow,
+        hidden};
     static_assert(static_cast<int>(CursorStep::Move::Home) == MoveHome &&
                   static_cast<int>(CursorStep::Move::PageDown) == MovePageDown);
     const auto move =
@@ -347,19 +363,7 @@ void ParkGrid::currentChanged(const QModelIndex& current, const QModelIndex& pre
 void ParkGrid::moveCurrent(const QModelIndex& index, bool extend) {
     if (!index.isValid())
         return;
-    QItemSelectionModel& selection = *selectionModel();
-    if (extend && anchor_.isValid() && model_->isParkRow(proxy_->mapToSource(index).row()) &&
-        model_->isParkRow(proxy_->mapToSource(anchor_).row())) {
-        const QModelIndex topLeft =
-            proxy_->index(std::min(anchor_.row(), index.row()), std::min(anchor_.column(), index.column()));
-        const QModelIndex bottomRight =
-            proxy_->index(std::max(anchor_.row(), index.row()), std::max(anchor_.column(), index.column()));
-        selection.setCurrentIndex(index, QItemSelectionModel::NoUpdate);
-        selection.select(QItemSelection(topLeft, bottomRight), QItemSelectionModel::ClearAndSelect);
-    } else {
-        selection.setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-        anchor_ = index;
-    }
+    block_->moveTo(index, extend);
     scrollTo(index);
 }
 
@@ -399,7 +403,7 @@ void ParkGrid::pressCell(const QModelIndex& index, Qt::MouseButton button, Qt::K
     }
     if (button == Qt::LeftButton && (modifiers & Qt::ControlModifier)) {
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::Toggle);
-        anchor_ = index;
+        block_->setAnchor(index);
         return;
     }
     moveCurrent(index, button == Qt::LeftButton && (modifiers & Qt::ShiftModifier));
@@ -414,7 +418,7 @@ void ParkGrid::mousePressEvent(QMouseEvent* event) {
     }
     QTableView::mousePressEvent(event);
     if (index.isValid() && !(event->modifiers() & Qt::ControlModifier))
-        anchor_ = currentIndex();
+        block_->setAnchor(currentIndex());
 }
 
 bool ParkGrid::captionMouseEvent(QTableView& pane, QMouseEvent* event) {
@@ -476,15 +480,8 @@ bool ParkGrid::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ParkGrid::selectAllParks() {
-    const int rows = proxy_->rowCount();
-    if (!table() || rows <= parktable::kFirstParkRow)
-        return;
-    const QModelIndex first = proxy_->index(parktable::kFirstParkRow, 0);
-    const QModelIndex last = proxy_->index(rows - 1, parktable::col::lastCaptioned);
-    if (!currentIndex().isValid() || currentIndex().row() < parktable::kFirstParkRow)
-        selectionModel()->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
-    selectionModel()->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
-    anchor_ = first;
+    if (table())
+        block_->selectAllParks(parktable::col::lastCaptioned);
 }
 
 QString ParkGrid::selectedText(bool withCaptions) const {

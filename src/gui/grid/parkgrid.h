@@ -4,12 +4,14 @@
 #include "columnwidths.h"
 #include "frozenpanes.h"
 #include "gridclipboard.h"
+#include "gui/grid/keys/blockselection.h"
 #include "parkrowproxy.h"
 #include "parktablemodel.h"
 
 #include <QPersistentModelIndex>
 #include <QTableView>
 #include <functional>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -45,6 +47,11 @@ public:
     int currentTableRow() const;
     // Notes of another view on cells; an empty CellNotes clears them, and so does a new table.
     void setCellNotes(CellNotes notes);
+    // The cells of the view's own columns (model/viewcolumns.h); sorted by one, the rows follow them.
+    void setViewCells(std::shared_ptr<const model::ViewCells> cells);
+    // Columns kept out of view and passed over by the cursor (the view's own columns when not wanted).
+    void setHiddenColumns(QList<int> columns);
+    bool isHiddenColumn(int column) const { return panes_.isHiddenColumn(column); }
 
     // A click on the column caption, or Space or Enter on it: up, down, back to file order.
     void activateCaption(int column);
@@ -132,7 +139,7 @@ private:
     QAction* resetWidthsAction_;
     int rowHeight_ = 0;
     int footHeight_ = 0;
-    QPersistentModelIndex anchor_;
+    std::optional<BlockSelection> block_; // made once the view has its model
     int lastTableRow_ = -1;
 };
 

@@ -5,6 +5,9 @@
 #include "season/letterfold.h"
 #include "season/naturalorder.h"
 
+#include <cmath>
+#include <limits>
+
 namespace vendrix::gui {
 
 using parktable::kCaptionRowCount;
@@ -15,6 +18,12 @@ ParkRowProxy::ParkRowProxy(ParkTableModel& source, QObject* parent)
     setDynamicSortFilter(false);
     setSourceModel(&source_);
     connect(&source_, &QAbstractItemModel::modelAboutToBeReset, this, &ParkRowProxy::forgetKeys);
+    // The cells of a view's own column change with what the view shows (a new fly ball).
+    connect(&source_, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex&, const QModelIndex& last) {
+                if (model::isViewColumn(last.column()))
+                    forgetKeys();
+            });
     connect(&source_, &QAbstractItemModel::modelReset, this,
             [this] { emit shownParksChanged(shownParkCount(), parkCount()); });
 }
@@ -37,8 +46,16 @@ void ParkRowProxy::buildSortKeys(int column) const {
     const parktable::ParkTable* table = source_.table();
     sortKeys_.assign(static_cast<std::size_t>(source_.rowCount()), {});
     sortKeysColumn_ = column;
-    if (!table || column < 0 || column >= table->columnCount())
+    if (!table || column < 0 || column >= source_.columnCount())
         return;
+    if (model::isViewColumn(column)) {
+        for (const model::Park& park : table->season().parks()) {
+            const double key = source_.viewCells() ? source_.viewCells()->sortKey(park, column) : 0.0;
+            sortKeys_[static_cast<std::size_t>(parktable::ParkTable::rowOf(park))].number =
+                std::isfinite(key) ? std::llround(key * 100.0) : std::numeric_limits<long long>::min();
+        }
+        return;
+    }
     const bool numbers = model::column(column).isNumber();
     for (const model::Park& park : table->season().parks()) {
         SortKey& key = sortKeys_[static_cast<std::size_t>(parktable::ParkTable::rowOf(park))];

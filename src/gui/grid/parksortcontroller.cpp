@@ -1,6 +1,7 @@
 #include "parksortcontroller.h"
 
 #include "model/columns.h"
+#include "model/viewcolumns.h"
 #include "parkrowproxy.h"
 
 namespace vendrix::gui {
@@ -9,7 +10,8 @@ ParkSortController::ParkSortController(ParkRowProxy& rows, QObject* parent) : QO
 
 void ParkSortController::captionActivated(int column) {
     // Only captioned columns of a built table sort; the empty last two have nothing to order.
-    if (!rows_.parkCount() || column < 0 || column > model::col::lastCaptioned)
+    if (!rows_.parkCount() || column < 0 ||
+        (column > model::col::lastCaptioned && !model::isViewColumn(column)))
         return;
     int nextColumn = column;
     Qt::SortOrder nextOrder = Qt::AscendingOrder;

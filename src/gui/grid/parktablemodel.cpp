@@ -10,8 +10,6 @@ namespace vendrix::gui {
 using model::ColumnAlignment;
 namespace col = model::col;
 
-namespace {} // namespace
-
 void ParkTableModel::setSeason(model::Season season) {
     beginResetModel();
     season_ = std::make_shared<const model::Season>(std::move(season));
@@ -19,6 +17,7 @@ void ParkTableModel::setSeason(model::Season season) {
     ranks_ = model::ColumnRanks(*season_);
     averages_ = model::LeagueAverages(*season_);
     notes_ = {};
+    viewCells_.reset(); // they belong to the table before
     endResetModel();
 }
 
@@ -39,6 +38,13 @@ void ParkTableModel::setCellNotes(CellNotes notes) {
     parkCellsChanged();
 }
 
+void ParkTableModel::setViewCells(std::shared_ptr<const model::ViewCells> cells) {
+    viewCells_ = std::move(cells);
+    if (rowCount() > parktable::kFirstParkRow)
+        emit dataChanged(index(parktable::kFirstParkRow, model::kColumnCount),
+                         index(rowCount() - 1, columnCount() - 1));
+}
+
 int ParkTableModel::rowCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
@@ -48,13 +54,25 @@ int ParkTableModel::rowCount(const QModelIndex& parent) const {
 int ParkTableModel::columnCount(const QModelIndex& parent) const {
     if (parent.isValid())
         return 0;
-    return table_ ? table_->columnCount() : kDesignColumns;
+    // The view's own columns follow the table's; no output writes them.
+    return table_ ? table_->columnCount() + model::kViewColumnCount : kDesignColumns;
 }
 
 QString ParkTableModel::cellText(int row, int column) const {
-    if (!table_ || row < 0 || row >= table_->rowCount() || column < 0 || column >= table_->columnCount())
+    if (!table_ || row < 0 || row >= table_->rowCount() || column < 0 || column >= columnCount())
         return {};
+    if (model::isViewColumn(column))
+        return viewCellText(row, column,
+                            [this](const model::Park& p, int c) { return viewCells_->text(p, c); });
     return fromWindows1252(table_->cell(row, column));
+}
+
+QString ParkTableModel::viewCellText(int row, int column, const ViewText& text) const {
+    if (row == parktable::kGroupCaptionRow)
+        return fromUtf8(model::column(column).groupCaption);
+    if (row == parktable::kColumnCaptionRow)
+        return fromUtf8(model::column(column).caption);
+    return viewCells_ ? fromUtf8(text(park(row), column)) : QString();
 }
 
 QVariant ParkTableModel::alignment(int row, int column) const {
@@ -92,6 +110,9 @@ QString ParkTableModel::toolTip(int row, int column) const {
         return fromUtf8(model::column(column).meaning());
     if (!isParkRow(row))
         return {};
+    if (model::isViewColumn(column))
+        return viewCellText(row, column,
+                            [this](const model::Park& p, int c) { return viewCells_->toolTip(p, c); });
     QStringList lines;
     if (const CellNote* note = notes_.find(row, column); note && !note->toolTip.isEmpty())
         lines << note->toolTip;

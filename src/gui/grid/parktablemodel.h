@@ -4,9 +4,11 @@
 #include "model/columnranks.h"
 #include "model/leagueaverage.h"
 #include "model/season.h"
+#include "model/viewcolumns.h"
 #include "parktable/parktable.h"
 
 #include <QAbstractTableModel>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -47,6 +49,9 @@ public:
     bool factorColours() const { return factorColours_; }
     void setCellNotes(CellNotes notes);
     const CellNotes& cellNotes() const { return notes_; }
+    // The cells of the view's own columns after the table's (model/viewcolumns.h); none leaves them empty.
+    void setViewCells(std::shared_ptr<const model::ViewCells> cells);
+    const model::ViewCells* viewCells() const { return viewCells_.get(); }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -63,6 +68,8 @@ public:
 
 private:
     QVariant background(int row, int column) const;
+    using ViewText = std::function<std::string(const model::Park&, int column)>;
+    QString viewCellText(int row, int column, const ViewText& text) const;
     QString toolTip(int row, int column) const;
     void parkCellsChanged();
 
@@ -72,6 +79,7 @@ private:
     model::LeagueAverages averages_;
     CellNotes notes_;
     bool factorColours_ = true;
+    std::shared_ptr<const model::ViewCells> viewCells_;
 };
 
 } // namespace vendrix::gui

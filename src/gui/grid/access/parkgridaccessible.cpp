@@ -45,11 +45,14 @@ void ParkGridAccessible::install() {
 void ParkGridAccessible::announceCurrent(ParkGrid& grid, const QModelIndex& current) {
     if (!QAccessible::isActive() || !current.isValid() || !grid.hasFocus() || !grid.table())
         return;
-    const int columns = grid.model()->columnCount();
+    const int columns = shownColumn(grid, grid.model()->columnCount());
+    const int column = shownColumn(grid, current.column());
+    if (column < 0)
+        return;
     // A caption cell (the keyboard's way to sort) is its column's header.
     const int row = current.row() - parktable::kFirstParkRow;
     QAccessibleEvent event(&grid, QAccessible::Focus);
-    event.setChild(row < 0 ? current.column() : columns + row * columns + current.column());
+    event.setChild(row < 0 ? column : columns + row * columns + column);
     QAccessible::updateAccessibility(&event);
 }
 
@@ -83,7 +86,23 @@ int ParkGridAccessible::rowCount() const {
 }
 
 int ParkGridAccessible::columnCount() const {
-    return grid().table() ? grid().model()->columnCount() : 0;
+    return grid().table() ? shownColumn(grid(), grid().model()->columnCount()) : 0;
+}
+
+int ParkGridAccessible::modelColumn(const ParkGrid& grid, int column) {
+    for (int c = 0; c < grid.model()->columnCount(); ++c)
+        if (!grid.isHiddenColumn(c) && column-- == 0)
+            return c;
+    return -1;
+}
+
+int ParkGridAccessible::shownColumn(const ParkGrid& grid, int modelColumn) {
+    if (modelColumn < grid.model()->columnCount() && grid.isHiddenColumn(modelColumn))
+        return -1;
+    int shown = 0;
+    for (int c = 0; c < modelColumn; ++c)
+        shown += grid.isHiddenColumn(c) ? 0 : 1;
+    return shown;
 }
 
 int ParkGridAccessible::childCount() const {
@@ -93,7 +112,7 @@ int ParkGridAccessible::childCount() const {
 QModelIndex ParkGridAccessible::shownIndex(int row, int column) const {
     if (row < 0 || row >= parkRowCount())
         return {};
-    return grid().model()->index(row + parktable::kFirstParkRow, column);
+    return grid().model()->index(row + parktable::kFirstParkRow, modelColumn(grid(), column));
 }
 
 QAccessibleInterface* ParkGridAccessible::cached(bool header, int row, int column) const {
@@ -157,8 +176,9 @@ QAccessibleInterface* ParkGridAccessible::childAt(int x, int y) const {
     for (const QAbstractItemView* part : parts) {
         const QModelIndex index = part->indexAt(part->viewport()->mapFromGlobal(at));
         const int row = index.row() - parktable::kFirstParkRow;
-        if (index.isValid() && row >= 0 && cellRect(row, index.column()).contains(at))
-            return cellAt(row, index.column());
+        const int column = shownColumn(view, index.column());
+        if (index.isValid() && row >= 0 && column >= 0 && cellRect(row, column).contains(at))
+            return cellAt(row, column);
     }
     for (int column = 0; column < columnCount(); ++column)
         if (cellRect(parkRowCount(), column).contains(at))
@@ -171,7 +191,8 @@ QAccessibleInterface* ParkGridAccessible::focusChild() const {
     if (!grid().hasFocus() || !current.isValid() || !grid().table())
         return nullptr;
     const int row = current.row() - parktable::kFirstParkRow;
-    return row < 0 ? columnHeader(current.column()) : cellAt(row, current.column());
+    const int column = shownColumn(grid(), current.column());
+    return row < 0 ? columnHeader(column) : cellAt(row, column);
 }
 
 int ParkGridAccessible::selectedCellCount() const {
@@ -182,7 +203,8 @@ QList<QAccessibleInterface*> ParkGridAccessible::selectedCells() const {
     QList<QAccessibleInterface*> cells;
     for (const QModelIndex& index : grid().selectionModel()->selectedIndexes())
         if (index.row() >= parktable::kFirstParkRow)
-            if (QAccessibleInterface* cell = cellAt(index.row() - parktable::kFirstParkRow, index.column()))
+            if (QAccessibleInterface* cell =
+                    cellAt(index.row() - parktable::kFirstParkRow, shownColumn(grid(), index.column())))
                 cells << cell;
     return cells;
 }
@@ -190,7 +212,10 @@ QList<QAccessibleInterface*> ParkGridAccessible::selectedCells() const {
 QString ParkGridAccessible::columnDescription(int column) const {
     if (column < 0 || column >= columnCount())
         return {};
-    return grid().model()->headerData(column, Qt::Horizontal, Qt::AccessibleTextRole).toString();
+    return grid()
+        .model()
+        ->headerData(modelColumn(grid(), column), Qt::Horizontal, Qt::AccessibleTextRole)
+        .toString();
 }
 
 QString ParkGridAccessible::rowDescription(int row) const {
@@ -199,7 +224,7 @@ QString ParkGridAccessible::rowDescription(int row) const {
 
 QString ParkGridAccessible::cellName(int row, int column) const {
     if (isAverageRow(row))
-        return grid().leagueAverage().index(0, column).data(Qt::DisplayRole).toString();
+        return grid().leagueAverage().index(0, modelColumn(grid(), column)).data(Qt::DisplayRole).toString();
     return shownIndex(row, column).data(Qt::AccessibleTextRole).toString();
 }
 
@@ -209,17 +234,18 @@ QString ParkGridAccessible::cellDescription(int row, int column) const {
     if (column == 0)
         return QStringLiteral(
             "Not a park: the mean of each number column over the parks whose value can be real");
-    return grid().leagueAverage().index(0, column).data(Qt::ToolTipRole).toString();
+    return grid().leagueAverage().index(0, modelColumn(grid(), column)).data(Qt::ToolTipRole).toString();
 }
 
-QRect ParkGridAccessible::cellRect(int row, int column) const {
+QRect ParkGridAccessible::cellRect(int row, int shown) const {
     const ParkGrid& view = grid();
+    const int column = modelColumn(view, shown);
     const bool fixed = column < view.parkModel().fixedColumnCount();
     if (isAverageRow(row)) {
         const QTableView& foot = fixed ? view.footCornerPane() : view.footPane();
         return onScreen(foot, foot.visualRect(view.leagueAverage().index(0, column)));
     }
-    const QModelIndex index = shownIndex(row, column);
+    const QModelIndex index = shownIndex(row, shown);
     const QAbstractItemView& part = fixed ? static_cast<const QAbstractItemView&>(view.columnPane()) : view;
     return index.isValid() ? onScreen(part, part.visualRect(index)) : QRect();
 }
@@ -234,12 +260,14 @@ bool ParkGridAccessible::isCellCurrent(int row, int column) const {
     if (!current.isValid())
         return false;
     if (row < 0)
-        return current.row() == parktable::kColumnCaptionRow && current.column() == column;
+        return current.row() == parktable::kColumnCaptionRow &&
+               current.column() == modelColumn(grid(), column);
     return current == shownIndex(row, column);
 }
 
-QString ParkGridAccessible::headerDescription(int column) const {
+QString ParkGridAccessible::headerDescription(int shown) const {
     const ParkRowProxy& rows = grid().shownRows();
+    const int column = modelColumn(grid(), shown);
     QString text = rows.headerData(column, Qt::Horizontal, Qt::AccessibleDescriptionRole).toString();
     if (rows.sortColumn() != column || column < 0)
         return text;
@@ -252,8 +280,9 @@ QString ParkGridAccessible::headerDescription(int column) const {
     return text + QStringLiteral("; the parks sorted by it, ") + order;
 }
 
-QRect ParkGridAccessible::headerRect(int column) const {
+QRect ParkGridAccessible::headerRect(int shown) const {
     const ParkGrid& view = grid();
+    const int column = modelColumn(view, shown);
     const QTableView& pane =
         column < view.parkModel().fixedColumnCount() ? view.cornerPane() : view.captionPane();
     return onScreen(pane, pane.visualRect(view.model()->index(parktable::kColumnCaptionRow, column)));

@@ -69,6 +69,9 @@ public:
 private:
     ParkGrid& grid() const;
     QModelIndex shownIndex(int row, int column) const;
+    // Columns as assistive technology counts them, the hidden ones left out, and back.
+    static int modelColumn(const ParkGrid& grid, int column);
+    static int shownColumn(const ParkGrid& grid, int modelColumn);
     QAccessibleInterface* cached(bool header, int row, int column) const;
     void forgetCells();
 

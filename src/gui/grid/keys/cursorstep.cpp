@@ -65,7 +65,18 @@ std::pair<int, int> CursorStep::from(int row, int column, Move action, bool ctrl
     default:
         break;
     }
-    return {row, column};
+    return {row, shownColumn(column, action == Action::Right || action == Action::Home ? 1 : -1)};
+}
+
+int CursorStep::shownColumn(int column, int towards) const {
+    // Onwards in the way the cursor moved back to the nearest shown column, else the other way.
+    for (int c = column; hidden && c >= 0 && c < columns; c += towards)
+        if (!hidden(c))
+            return c;
+    for (int c = column; hidden && c >= 0 && c < columns; c -= towards)
+        if (!hidden(c))
+            return c;
+    return column;
 }
 
 } // namespace vendrix::gui

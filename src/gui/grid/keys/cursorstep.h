@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -18,12 +19,18 @@ struct CursorStep {
     int rowsInView = 1;   // whole park rows the view shows
     int firstParkRow = 0; // the first row below the captions
     int captionRow = 0;   // the row of the column captions
+    // Columns hidden from view, which the cursor passes over; none when not given.
+    std::function<bool(int column)> hidden;
 
     // The move of an arrow, page, Home or End key; nothing for any other key.
     static std::optional<Move> moveOfKey(int key);
 
     // The row and column the action moves (row, column) to.
     std::pair<int, int> from(int row, int column, Move move, bool ctrl) const;
+
+private:
+    // The column itself when shown, else the nearest shown one `towards` (+1 or -1) from it.
+    int shownColumn(int column, int towards) const;
 };
 
 } // namespace vendrix::gui
