@@ -88,8 +88,9 @@ class WindowTreeTest(unittest.TestCase):
         cls.window = subprocess.Popen([VENDRIX, os.path.join(SAMPLES, "northwind-2032")], cwd=cls.home.name,
                                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         desktop = pyatspi.Registry.getDesktop(0)
+        # A sanitizer build beside a browser test takes its time to start: a minute, not twenty seconds.
         cls.app = wait_for("the window on the accessibility bus", lambda: next(
-            (a for a in desktop if a is not None and a.name == "Vendrix" and a.childCount), None))
+            (a for a in desktop if a is not None and a.name == "Vendrix" and a.childCount), None), seconds=60)
 
     @classmethod
     def tearDownClass(cls):
