@@ -85,6 +85,9 @@ class WindowTreeTest(unittest.TestCase):
         env = {k: v for k, v in os.environ.items() if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
         env.update(HOME=cls.home.name, XDG_CONFIG_HOME=os.path.join(cls.home.name, "config"),
                    QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", QT_ACCESSIBILITY="1", QT_QPA_PLATFORM="xcb")
+        # In the sanitizer build: the X keyboard library that Qt's xcb platform starts with hands strndup a
+        # bound past its string's end, which strict string checks take for an overflow of ours.
+        env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "").replace("strict_string_checks=1", "strict_string_checks=0")
         cls.window = subprocess.Popen([VENDRIX, os.path.join(SAMPLES, "northwind-2032")], cwd=cls.home.name,
                                       env=env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         desktop = pyatspi.Registry.getDesktop(0)
