@@ -46,7 +46,12 @@ def missing():
 def wait_for(what, probe, seconds=20):
     end = time.monotonic() + seconds
     while time.monotonic() < end:
-        found = probe()
+        try:
+            found = probe()
+        except Exception as error:  # an object gone while the tree was walked: a dialog closing
+            if "No such object" not in str(error):
+                raise
+            found = None
         if found:
             return found
         time.sleep(0.1)
