@@ -3,40 +3,45 @@
 #include <array>
 #include <cassert>
 #include <charconv>
+#include <mutex>
 
 namespace vendrix::model {
 
 namespace {
 
 constexpr int kLowest = -32768;
-constexpr int kCount = 65536;
+constexpr int kBlock = 256; // values made at once, on their first use
+constexpr int kBlocks = 65536 / kBlock;
 constexpr std::size_t kWidth = 6; // "-32768"
 
-struct Texts {
-    std::array<char, kCount * kWidth> digits{};
-    std::array<unsigned char, kCount> lengths{};
-
-    Texts() {
-        for (int i = 0; i < kCount; ++i) {
-            char* begin = digits.data() + static_cast<std::size_t>(i) * kWidth;
-            const auto written = std::to_chars(begin, begin + kWidth, kLowest + i);
-            lengths[static_cast<std::size_t>(i)] = static_cast<unsigned char>(written.ptr - begin);
-        }
-    }
+// The texts of a block of 256 values; a season's numbers fall in a few blocks, so a process makes
+// only those instead of all 65,536.
+struct Block {
+    std::once_flag made;
+    std::array<char, kBlock * kWidth> digits{};
+    std::array<unsigned char, kBlock> lengths{};
 };
 
-const Texts& texts() {
-    static const Texts made;
-    return made;
+std::array<Block, kBlocks>& blocks() {
+    static std::array<Block, kBlocks> all;
+    return all;
 }
 
 } // namespace
 
 std::string_view decimalText(int value) {
-    assert(value >= kLowest && value < kLowest + kCount);
-    const Texts& all = texts();
+    assert(value >= kLowest && value < kLowest + 65536);
     const auto index = static_cast<std::size_t>(value - kLowest);
-    return {all.digits.data() + index * kWidth, all.lengths[index]};
+    Block& block = blocks()[index / kBlock];
+    std::call_once(block.made, [&block, first = value - static_cast<int>(index % kBlock)] {
+        for (int i = 0; i < kBlock; ++i) {
+            char* begin = block.digits.data() + static_cast<std::size_t>(i) * kWidth;
+            const auto written = std::to_chars(begin, begin + kWidth, first + i);
+            block.lengths[static_cast<std::size_t>(i)] = static_cast<unsigned char>(written.ptr - begin);
+        }
+    });
+    const std::size_t at = index % kBlock;
+    return {block.digits.data() + at * kWidth, block.lengths[at]};
 }
 
 } // namespace vendrix::model

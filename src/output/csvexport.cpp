@@ -33,16 +33,12 @@ bool holdsQuote(std::string_view text) {
 
 } // namespace
 
-std::string csvText(const ParkTable& table) {
-    // A park row takes about 240 bytes, a little more with long team names: room for all of them at
-    // once spares copying megabytes as the text grows.
-    constexpr std::size_t kTypicalLine = 256;
+int appendCsvLines(const ParkTable& table, int firstRow, std::size_t bytes, std::string& out) {
     // Per line: two quotes per field, a comma between fields, CR LF.
     constexpr std::size_t kFraming = kExportedColumns * 2 + (kExportedColumns - 1) + 2;
-    std::string out;
-    out.reserve(static_cast<std::size_t>(table.rowCount()) * kTypicalLine);
     ParkTable::Row cells{};
-    for (int row = 0; row < table.rowCount(); ++row) {
+    int row = firstRow;
+    for (; row < table.rowCount() && out.size() < bytes; ++row) {
         table.rowCells(row, cells);
         // Only the names of parks and teams can hold a quote; numbers, words and captions never do.
         const bool quotes =
@@ -74,6 +70,16 @@ std::string csvText(const ParkTable& table) {
         }
         *at = '\n';
     }
+    return row;
+}
+
+std::string csvText(const ParkTable& table) {
+    // A park row takes about 240 bytes, a little more with long team names: room for all of them at
+    // once spares copying megabytes as the text grows.
+    constexpr std::size_t kTypicalLine = 256;
+    std::string out;
+    out.reserve(static_cast<std::size_t>(table.rowCount()) * kTypicalLine);
+    appendCsvLines(table, 0, std::string::npos, out);
     return out;
 }
 

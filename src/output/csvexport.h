@@ -11,4 +11,8 @@ namespace vendrix::output {
 // except that a double quote inside a cell is doubled.
 std::string csvText(const parktable::ParkTable& table);
 
+// The same lines from row `firstRow` on, appended to `out` until it holds at least `bytes` or the
+// table ends: for writing the CSV as it is made. Gives the row to go on from (the row count at the end).
+int appendCsvLines(const parktable::ParkTable& table, int firstRow, std::size_t bytes, std::string& out);
+
 } // namespace vendrix::output

@@ -73,11 +73,17 @@ public:
         }
     }
 
-    // Writes the bytes and makes them durable; the reason when that fails.
-    std::string write(std::string_view bytes) {
+    // Writes the bytes; the reason when that fails.
+    std::string append(std::string_view bytes) {
         errno = 0;
         if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
             return reasonOr("the disk is full or the file cannot be written");
+        return {};
+    }
+
+    // Makes what was written durable and closes the file; the reason when that fails.
+    std::string finish() {
+        errno = 0;
         if (std::fflush(file_) != 0)
             return reasonOr("the file cannot be written");
         if (std::string reason = native::flushToDisk(file_); !reason.empty())
@@ -123,7 +129,11 @@ private:
 
 } // namespace
 
-void writeOutputFile(const fs::path& requested, std::string_view bytes) {
+namespace {
+
+// Makes a temporary file beside the target, has `fill` write into it (the reason when that fails, or
+// nothing) and puts it in the target's place.
+void writeThrough(const fs::path& requested, const std::function<std::string(TemporaryFile&)>& fill) {
     if (requested.empty())
         fail(requested, "no file name given");
     const fs::path target = resolveTarget(requested);
@@ -133,13 +143,34 @@ void writeOutputFile(const fs::path& requested, std::string_view bytes) {
         fail(requested, "it is a folder");
 
     TemporaryFile temporary(target);
-    if (const std::string reason = temporary.write(bytes); !reason.empty())
+    if (std::string reason = fill(temporary); !reason.empty())
+        fail(requested, reason);
+    if (const std::string reason = temporary.finish(); !reason.empty())
         fail(requested, reason);
     // A file that was there keeps its permissions.
     if (fs::exists(existing))
         fs::permissions(temporary.path(), existing.permissions(), ec);
     if (const std::string reason = temporary.replace(target); !reason.empty())
         fail(requested, reason);
+}
+
+} // namespace
+
+void writeOutputFile(const fs::path& requested, std::string_view bytes) {
+    writeThrough(requested, [&](TemporaryFile& file) { return file.append(bytes); });
+}
+
+void writeOutputFile(const fs::path& requested, const OutputPieces& nextPiece) {
+    writeThrough(requested, [&](TemporaryFile& file) {
+        std::string piece;
+        for (bool more = true; more;) {
+            piece.clear();
+            more = nextPiece(piece);
+            if (std::string reason = file.append(piece); !reason.empty())
+                return reason;
+        }
+        return std::string();
+    });
 }
 
 } // namespace vendrix::output

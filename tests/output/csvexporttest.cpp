@@ -58,3 +58,17 @@ TEST(CsvExport, EveryQuoteInACellIsDoubled) {
     const std::string last = csv.substr(csv.rfind("\r\n", csv.size() - 3) + 2);
     EXPECT_TRUE(last.starts_with(R"(""")" + std::string(29, ' ') + R"(","a""""b""","2031",)")) << last;
 }
+
+TEST(CsvExport, WrittenInPiecesItIsTheSameText) {
+    const auto fixture = test::fixtureSeason();
+    const parktable::ParkTable table = fixture.table();
+    for (const std::size_t bytes : {std::size_t{1}, std::size_t{150}, std::size_t{100000}}) {
+        std::string pieces;
+        for (int row = 0; row < table.rowCount();) {
+            std::string piece;
+            row = output::appendCsvLines(table, row, bytes, piece);
+            pieces += piece;
+        }
+        EXPECT_EQ(pieces, output::csvText(table)) << bytes;
+    }
+}

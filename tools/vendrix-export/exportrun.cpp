@@ -12,6 +12,7 @@
 #include "parkpage/parkpage.h"
 #include "parktable/parktable.h"
 #include "printmoduleloader.h"
+#include "season/windows1252.h"
 #include "seasonload.h"
 
 #include <cerrno>
@@ -52,9 +53,25 @@ bool namesAreAccepted(const ExportOptions& options) {
 } // namespace
 
 bool deliver(const std::string& file, std::string_view bytes) {
+    bool given = false;
+    return deliver(file, [&](std::string& piece) {
+        // The bytes as one piece: appended once, then no more.
+        if (!given)
+            piece.append(bytes);
+        given = true;
+        return false;
+    });
+}
+
+bool deliver(const std::string& file, const output::OutputPieces& nextPiece) {
     if (file == kStandardOutput) {
+        std::string piece;
         errno = 0;
-        std::fwrite(bytes.data(), 1, bytes.size(), stdout);
+        for (bool more = true; more;) {
+            piece.clear();
+            more = nextPiece(piece);
+            std::fwrite(piece.data(), 1, piece.size(), stdout);
+        }
         if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
             tell("cannot write standard output: " + std::generic_category().message(errno));
             return false;
@@ -62,7 +79,7 @@ bool deliver(const std::string& file, std::string_view bytes) {
         return true;
     }
     try {
-        output::writeOutputFile(native::pathFromText(file), bytes);
+        output::writeOutputFile(native::pathFromText(file), nextPiece);
         return true;
     } catch (const output::OutputError& error) {
         tell(error.what());
@@ -83,6 +100,18 @@ std::optional<model::Season> loadSeason(const std::string& folderName) {
 }
 
 namespace {
+
+// The CSV a block of lines at a time: a season of 32,767 parks is written as it is made rather than
+// standing whole in memory first.
+output::OutputPieces csvPieces(const parktable::ParkTable& table, TextEncoding encoding) {
+    constexpr std::size_t kPieceBytes = 256 * 1024;
+    return [&table, encoding, row = 0](std::string& piece) mutable {
+        row = output::appendCsvLines(table, row, kPieceBytes, piece);
+        if (encoding == TextEncoding::Utf8)
+            piece = season::windows1252::toUtf8(piece);
+        return row < table.rowCount();
+    };
+}
 
 bool printReport(const ExportOptions& options, const model::Season& season) {
     std::string loadError;
@@ -131,7 +160,7 @@ int runExport(const ExportOptions& options) {
     const std::optional<std::string> csvFile =
         options.asksForOutput() ? options.csvFile : std::optional<std::string>(kStandardOutput);
     if (csvFile)
-        done = deliver(*csvFile, inEncoding(output::csvText(table), options.encoding)) && done;
+        done = deliver(*csvFile, csvPieces(table, options.encoding)) && done;
     if (options.textFile)
         done = deliver(*options.textFile,
                        inEncoding(output::textReport(table, season->caption()), options.encoding)) &&

@@ -4,6 +4,7 @@
 // an output to a file or to standard output. Defined in exportrun.cpp.
 
 #include "model/season.h"
+#include "output/outputfile.h"
 
 #include <optional>
 #include <string>
@@ -18,6 +19,8 @@ void tell(const std::string& message);
 // Writes the bytes to the file through the atomic output file, or to standard output for "-".
 // False, with the reason told, when they could not be written.
 bool deliver(const std::string& file, std::string_view bytes);
+// The same for bytes made a piece at a time (output::writeOutputFile's pieces).
+bool deliver(const std::string& file, const output::OutputPieces& nextPiece);
 
 // Exit status for --strict when a season has warnings.
 inline constexpr int kExitWarnings = 3;
