@@ -78,6 +78,7 @@ Section "Uninstall"
     ; Only what the installer put there: a folder the user chose may hold other files.
     RMDir /r "$INSTDIR\platforms"
     RMDir /r "$INSTDIR\styles"
+    RMDir /r "$INSTDIR\licenses"
     Delete "$INSTDIR\*.exe"
     Delete "$INSTDIR\*.dll"
     Delete "$INSTDIR\README.txt"
