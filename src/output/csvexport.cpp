@@ -27,6 +27,33 @@ void appendQuoted(std::string& out, std::string_view text) {
     out.push_back('"');
 }
 
+// Most cells are numbers of one to five digits: a copy of a size known at compile time is a few
+// moves, where a call to memcpy for each of a million cells is a quarter of the export's time.
+char* copyCell(char* at, std::string_view cell) {
+    switch (cell.size()) {
+    case 0:
+        return at; // an empty view may hold no pointer, which memcpy must not get
+    case 1:
+        std::memcpy(at, cell.data(), 1);
+        return at + 1;
+    case 2:
+        std::memcpy(at, cell.data(), 2);
+        return at + 2;
+    case 3:
+        std::memcpy(at, cell.data(), 3);
+        return at + 3;
+    case 4:
+        std::memcpy(at, cell.data(), 4);
+        return at + 4;
+    case 5:
+        std::memcpy(at, cell.data(), 5);
+        return at + 5;
+    default:
+        std::memcpy(at, cell.data(), cell.size());
+        return at + cell.size();
+    }
+}
+
 bool holdsQuote(std::string_view text) {
     return !text.empty() && std::memchr(text.data(), '"', text.size()) != nullptr;
 }
@@ -62,9 +89,7 @@ int appendCsvLines(const ParkTable& table, int firstRow, std::size_t bytes, std:
         for (int column = 0; column < kExportedColumns; ++column) {
             const std::string_view cell = cells[static_cast<std::size_t>(column)];
             *at++ = '"';
-            if (!cell.empty()) // an empty view may hold no pointer, which memcpy must not get
-                std::memcpy(at, cell.data(), cell.size());
-            at += cell.size();
+            at = copyCell(at, cell);
             *at++ = '"';
             *at++ = column + 1 < kExportedColumns ? ',' : '\r';
         }
